@@ -1,0 +1,43 @@
+#pragma once
+
+#include "library/commandline.h"
+#include "library/keyword.h"
+#include "library/song.h"
+
+#include <memory>
+#include <string>
+
+class TParseObserver;
+class TSongFile;
+
+// One song file: its header values and its songs in file order.
+class TArtist {
+public:
+    // Builds the whole artist from the file; throws TInOutError when the file
+    // cannot be read. The observer, if any, hears of every ignored line.
+    explicit TArtist(const std::string& path, TParseObserver* observer = nullptr);
+    TArtist(const TArtist&) = delete;
+    TArtist& operator=(const TArtist&) = delete;
+    ~TArtist();
+
+    std::unique_ptr<TArtist> Next;
+    std::unique_ptr<TSong> FirstSong;
+    std::string PageTitle;
+    std::string ArtistName;
+    TSong* LastSong = nullptr;
+
+    void AddSong(std::unique_ptr<TSong> song);
+
+    // The line reader with its one-line push-back; used while the artist is built.
+    TCommandLine ReadCommandLine();
+    void PushBack(const TCommandLine& line);
+    bool AtEnd() const;
+
+    void ReportIgnored(const TCommandLine& line, TKeyword keyword, bool insideSong) const;
+
+private:
+    std::unique_ptr<TSongFile> SongFile;
+    bool HasPending = false;
+    TCommandLine Pending; // the pushed-back command word and text
+    TParseObserver* m_observer;
+};

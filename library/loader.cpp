@@ -1,0 +1,35 @@
+#include "library/loader.h"
+
+#include "library/chain.h"
+#include "platform/directorysearch.h"
+#include "platform/executable.h"
+#include "platform/inouterror.h"
+
+std::unique_ptr<TArtist> Artists;
+
+std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std::unique_ptr<TArtist>& artists,
+                                          TLoadProgress* progress) {
+    TArtist* last = artists.get();
+    while (last && last->Next)
+        last = last->Next.get();
+
+    std::vector<TLoadFailure> failures;
+    for (const std::string& name : FindSongFiles(dataDirectory)) {
+        const std::string path = JoinPath(dataDirectory, name);
+        if (progress)
+            progress->FileStarted(path);
+        try {
+            AppendToChain(artists, last, std::make_unique<TArtist>(path));
+        } catch (const TInOutError& error) {
+            // One unreadable file must not hide the rest of the library.
+            failures.push_back({path, error.what()});
+            if (progress)
+                progress->FileFailed(failures.back());
+        }
+    }
+    return failures;
+}
+
+std::vector<TLoadFailure> LoadSongLibrary(TLoadProgress& status) {
+    return LoadSongLibrary(DataDirectory(), Artists, &status);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "library/commandline.h"
+
+#include <cstddef>
+#include <string>
+
+// An open song file, read whole and converted to code page 1250, handing out
+// one split line at a time. Lines end at CR (a following LF belongs to it);
+// a lone LF is an ordinary character; Ctrl-Z ends the file.
+class TSongFile {
+public:
+    explicit TSongFile(const std::string& path); // throws TInOutError
+
+    bool AtEnd() const { return m_position >= m_end; }
+    // Past the end this yields an empty text line, as reading an exhausted file does.
+    TCommandLine ReadCommandLine();
+
+private:
+    std::string m_bytes;
+    std::size_t m_position = 0;
+    std::size_t m_end = 0;
+    std::size_t m_lineNumber = 0;
+};

@@ -1,0 +1,30 @@
+#include "platform/directorysearch.h"
+
+#include "platform/ascii.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    const bool endsInSeparator = !directory.empty() && directory.back() == '/';
+    return directory + (endsInSeparator ? "" : "/") + name;
+}
+
+bool IsSongFileName(std::string_view name) {
+    constexpr std::string_view Extension = ".txt";
+    if (name.size() < Extension.size())
+        return false;
+    return EqualsIgnoringAsciiCase(name.substr(name.size() - Extension.size()), Extension);
+}
+
+std::vector<std::string> FindSongFiles(const std::string& directory) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (IsSongFileName(name))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}

@@ -1,0 +1,180 @@
+#include "library/artist.h"
+#include "library/parseobserver.h"
+#include "tests/support/modeltext.h"
+#include "tests/support/songfixture.h"
+#include "tests/support/tempdirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Parser, BuildsTheHarbourExample) {
+    EXPECT_EQ(ParseAndDescribe({
+                  ".pagetitle Songs of the Harbour",
+                  ".artist The Harbour Singers",
+                  "A collection for the summer camp",
+                  ".title Morning Tide",
+                  ".authors words and music: A. Sailor",
+                  ".new",
+                  ".chords",
+                  "   C        G",
+                  ".normal",
+                  "The tide comes in at morning",
+                  "",
+                  ". ...and goes out at night",
+                  ".verse Refrain",
+                  "Sing, sailors, sing",
+                  ".title Evening Calm",
+                  "No paragraph yet",
+                  ".details",
+                  "Recorded at the harbour",
+              }),
+              "artist \"The Harbour Singers\" page \"Songs of the Harbour\"\n"
+              "song \"Morning Tide\" authors \"words and music: A. Sailor\" comment \"\" new\n"
+              "  3 [\"   C        G\"]\n"
+              "  0 [\"The tide comes in at morning\", \"\", \"...and goes out at night\"]\n"
+              "  1 [\"Sing, sailors, sing\"]\n"
+              "song \"Evening Calm\" authors \"\" comment \"\"\n"
+              "  5 [\"Recorded at the harbour\"]\n");
+}
+
+struct TParseCase {
+    const char* Name;
+    std::vector<std::string> Lines;
+    const char* Expected;
+};
+
+TEST(Parser, FollowsTheStructureRules) {
+    const TParseCase cases[] = {
+        {"empty file", {}, "artist \"\" page \"\"\n"},
+        {"header only", {".artist Á", ".pagetitle P", "text", ".verse"}, "artist \"Á\" page \"P\"\n"},
+        {"last header value counts", {".artist A", ".artist B"}, "artist \"B\" page \"\"\n"},
+        {"title after title: no paragraphs",
+         {".title A", ".title B"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\nsong \"B\" authors \"\" comment \"\"\n"},
+        {"title alone gives an empty title",
+         {".title"},
+         "artist \"\" page \"\"\nsong \"\" authors \"\" comment \"\"\n"},
+        {"keywords in any case",
+         {".TITLE Ő", ".Verse", "x"},
+         "artist \"\" page \"\"\nsong \"Ő\" authors \"\" comment \"\"\n  1 [\"x\"]\n"},
+        {"title with a tab is no title",
+         {".title A", ".verse", "x", ".title\tB", "y"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\n  1 [\"x\"]\n"},
+        {"paragraph command then command: no lines",
+         {".title A", ".tab", ".chords"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\n  4 []\n  3 []\n"},
+        {"paragraph command at the end: no lines",
+         {".title A", ".defverse"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\n  2 []\n"},
+        {"title inside a paragraph ends it and the song",
+         {".title A", ".verse", "x", ".title B", "y"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\n  1 [\"x\"]\n"
+         "song \"B\" authors \"\" comment \"\"\n"},
+        {"same title twice is two songs",
+         {".title A", ".title A"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"\" comment \"\"\nsong \"A\" authors \"\" comment \"\"\n"},
+        {"last authors counts, flags stay set",
+         {".title A", ".authors x", ".authors y", ".new", ".new", ".vulg z", ".mine", ".comment c"},
+         "artist \"\" page \"\"\nsong \"A\" authors \"y\" comment \"c\" new mine vulg\n"},
+        {"artist inside a song changes nothing and ends the paragraph",
+         {".artist A", ".title T", ".verse", "x", ".artist B", "y", ".pagetitle P"},
+         "artist \"A\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n  1 [\"x\"]\n"},
+        {"text after authors belongs to nothing",
+         {".title T", ".authors a", "stray", ".normal", "n"},
+         "artist \"\" page \"\"\nsong \"T\" authors \"a\" comment \"\"\n  0 [\"n\"]\n"},
+        {"unknown command ends a paragraph",
+         {".title T", ".verse", "x", ".titel U", "y"},
+         "artist \"\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n  1 [\"x\"]\n"},
+        {"lines are kept as they are",
+         {".title T", ".tab", "  ", "", "a", "a", ". .dot", "."},
+         "artist \"\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n  4 [\"  \", \"\", \"a\", \"a\", \".dot\", "
+         "\"\"]\n"},
+        {"all six kinds",
+         {".title T", ".normal", ".verse", ".defverse", ".chords", ".tab", ".details"},
+         "artist \"\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n  0 []\n  1 []\n  2 []\n  3 []\n  4 []\n  5 "
+         "[]\n"},
+    };
+    for (const TParseCase& c : cases)
+        EXPECT_EQ(c.Expected, ParseAndDescribe(c.Lines)) << c.Name;
+}
+
+TEST(Parser, KeepsTheLastLineWithOrWithoutALineEnd) {
+    TTempDirectory folder;
+    for (const char* ending : {"", "\r\n"}) {
+        WriteBytes(folder / "a.txt", std::string(".title T\r\n.verse\r\nlast") + ending);
+        EXPECT_EQ("artist \"\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n  1 [\"last\"]\n",
+                  DescribeArtist(TArtist(folder / "a.txt")));
+    }
+}
+
+struct TIgnored {
+    std::size_t LineNumber;
+    TIgnoredReason Reason;
+    bool operator==(const TIgnored&) const = default;
+};
+
+class TCollector : public TParseObserver {
+public:
+    void LineIgnored(const TCommandLine& line, TIgnoredReason reason) override {
+        Ignored.push_back({line.LineNumber, reason});
+    }
+    std::vector<TIgnored> Ignored;
+};
+
+TEST(Parser, ReportsEveryIgnoredLineWithItsNumber) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({
+                                     ".artist A",     // 1
+                                     "header text",   // 2
+                                     "",              // 3: blank, not reported
+                                     ".verse",        // 4
+                                     ".title T",      // 5
+                                     "stray",         // 6
+                                     ".verse",        // 7
+                                     "in verse",      // 8
+                                     ".titel X",      // 9
+                                     "after unknown", // 10
+                                     ".title\tY",     // 11
+                                     ".artist B",     // 12
+                                     ".verse",        // 13
+                                     "x",             // 14
+                                     ".title U",      // 15: pushed back twice, never reported
+                                 }));
+    TCollector collector;
+    TArtist artist(folder / "a.txt", &collector);
+    const std::vector<TIgnored> expected = {
+        {2, TIgnoredReason::HeaderText},
+        {4, TIgnoredReason::CommandBeforeFirstTitle},
+        {6, TIgnoredReason::TextOutsideParagraph},
+        {9, TIgnoredReason::UnknownCommand},
+        {10, TIgnoredReason::TextOutsideParagraph},
+        {11, TIgnoredReason::CommandEndedByTab},
+        {12, TIgnoredReason::HeaderCommandInSong},
+    };
+    EXPECT_EQ(expected, collector.Ignored);
+}
+
+// Freeing a long list must not recurse once per member.
+TEST(Parser, BuildsAndFreesAMillionSongsAndParagraphs) {
+    TTempDirectory folder;
+    std::string bytes;
+    for (int i = 0; i < 1'000'000; ++i)
+        bytes += ".title s\r\n";
+    bytes += ".title last\r\n";
+    for (int i = 0; i < 1'000'000; ++i)
+        bytes += ".verse\r\n";
+    WriteBytes(folder / "big.txt", bytes);
+    auto artist = std::make_unique<TArtist>(folder / "big.txt");
+    std::size_t songs = 0;
+    for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get())
+        ++songs;
+    EXPECT_EQ(1'000'001u, songs);
+    std::size_t paragraphs = 0;
+    for (const TParagraph* p = artist->LastSong->FirstParagraph.get(); p; p = p->Next.get())
+        ++paragraphs;
+    EXPECT_EQ(1'000'000u, paragraphs);
+    artist.reset();
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#include "platform/codepage.h"
+#include "tests/support/songfixture.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+std::string Byte(int value) {
+    return std::string(1, static_cast<char>(value));
+}
+
+// Every byte that code page 852 shares with code page 1250 converts as iconv
+// converts it; the others (box drawing, blocks) become printable ASCII.
+TEST(CodePage, OemToAnsiAgreesWithIconvOnEverySharedByte) {
+    int shared = 0;
+    for (int oem = 0; oem < 256; ++oem) {
+        const char converted = OemToAnsiChar(static_cast<char>(oem));
+        std::string expected;
+        try {
+            expected = Iconv(Byte(oem), "CP852", "CP1250");
+        } catch (const std::runtime_error&) {
+            const auto ascii = static_cast<unsigned char>(converted);
+            EXPECT_TRUE((ascii >= 0x21 && ascii < 0x7F) || ascii == 0x95) << "byte " << oem << " has no look-alike";
+            continue;
+        }
+        ++shared;
+        EXPECT_EQ(expected, std::string(1, converted)) << "byte " << oem;
+    }
+    EXPECT_GT(shared, 220);
+}
+
+TEST(CodePage, AnsiToUnicodeAgreesWithIconvOnEveryDefinedByte) {
+    for (int ansi = 0; ansi < 256; ++ansi) {
+        std::string utf32;
+        try {
+            utf32 = Iconv(Byte(ansi), "CP1250", "UTF-32LE");
+        } catch (const std::runtime_error&) {
+            EXPECT_EQ(char32_t(ansi), AnsiToUnicode(static_cast<char>(ansi))) << "undefined byte " << ansi;
+            continue;
+        }
+        const auto* b = reinterpret_cast<const unsigned char*>(utf32.data());
+        const char32_t expected = b[0] | b[1] << 8 | b[2] << 16 | static_cast<char32_t>(b[3]) << 24;
+        EXPECT_EQ(expected, AnsiToUnicode(static_cast<char>(ansi))) << "byte " << ansi;
+    }
+}
+
+TEST(CodePage, HungarianLettersSurviveBothSteps) {
+    const std::string letters = "árvíztűrő tükörfúrógép ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
+    const std::string oem = Iconv(letters, "UTF-8", "CP852");
+    const std::string ansi = OemToAnsiLine(oem);
+    EXPECT_EQ(oem.size(), ansi.size());
+    EXPECT_EQ(letters, AnsiToUtf8(ansi));
+}
+
+// The whole-buffer conversion skips plain ASCII eight bytes at a time; every
+// length and offset of an accented byte must still convert.
+TEST(CodePage, InPlaceConversionMatchesBytewiseAtEveryOffset) {
+    for (std::size_t length = 0; length < 40; ++length) {
+        for (std::size_t accent = 0; accent < length; ++accent) {
+            std::string text(length, 'a');
+            text[accent] = static_cast<char>(0x8A); // Ő in code page 852
+            std::string converted = text;
+            OemToAnsiInPlace(converted.data(), converted.size());
+            for (std::size_t i = 0; i < length; ++i)
+                ASSERT_EQ(OemToAnsiChar(text[i]), converted[i]) << "length " << length << " offset " << i;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "platform/filebytes.h"
+#include "platform/inouterror.h"
+#include "tests/support/tempdirectory.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct TErrorCase {
+    int Errno;
+    int Code;
+    const char* Message;
+};
+
+TEST(InOutError, MapsPlatformErrorsToTheReportedCodesAndMessages) {
+    const TErrorCase cases[] = {
+        {ENOENT, 2, "File not found"},     {ENOTDIR, 3, "Invalid filename"},  {EMFILE, 4, "Too many open files"},
+        {EACCES, 5, "File access denied"}, {EISDIR, 5, "File access denied"}, {ETXTBSY, 32, "I/O error 32"},
+        {ENOSPC, 112, "I/O error 112"},    {EIO, 1117, "I/O error 1117"},
+    };
+    for (const TErrorCase& c : cases) {
+        const TInOutError error(ErrorCodeFromErrno(c.Errno));
+        EXPECT_EQ(c.Code, error.ErrorCode()) << "errno " << c.Errno;
+        EXPECT_STREQ(c.Message, error.what()) << "errno " << c.Errno;
+    }
+}
+
+int ErrorCodeOfReading(const std::string& path) {
+    try {
+        ReadFileBytes(path);
+    } catch (const TInOutError& error) {
+        return error.ErrorCode();
+    }
+    return 0;
+}
+
+TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
+    TTempDirectory folder;
+    std::filesystem::create_directory(folder / "folder.txt");
+    std::filesystem::create_symlink(folder / "nowhere", folder / "dangling.txt");
+    WriteBytes(folder / "plain", "x");
+
+    EXPECT_EQ(2, ErrorCodeOfReading(folder / "missing.txt"));
+    EXPECT_EQ(2, ErrorCodeOfReading(folder / "dangling.txt"));
+    EXPECT_EQ(5, ErrorCodeOfReading(folder / "folder.txt"));
+    EXPECT_EQ(3, ErrorCodeOfReading(folder / "plain/below.txt"));
+}
+
+TEST(ReadFileBytes, ReportsAccessDenied) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads files whatever their permissions";
+    TTempDirectory folder;
+    WriteBytes(folder / "secret.txt", "x");
+    ::chmod((folder / "secret.txt").c_str(), 0);
+    EXPECT_EQ(5, ErrorCodeOfReading(folder / "secret.txt"));
+}
+
+TEST(ReadFileBytes, ReadsEveryByteWhateverTheSize) {
+    TTempDirectory folder;
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{16384}, std::size_t{16385}, std::size_t{1} << 20}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 7 + i / 256);
+        WriteBytes(folder / "data", bytes);
+        EXPECT_EQ(bytes, ReadFileBytes(folder / "data")) << "size " << size;
+    }
+}
+
+// Files under /proc report a size of 0 but have content.
+TEST(ReadFileBytes, ReadsFilesThatUnderstateTheirSize) {
+    const std::string status = ReadFileBytes("/proc/self/status");
+    EXPECT_NE(std::string::npos, status.find("Pid:"));
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "library/loader.h"
+#include "tests/support/songfixture.h"
+#include "tests/support/tempdirectory.h"
+#include "tools/songbook/songbook.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+
+namespace {
+
+struct TRun {
+    int ExitCode;
+    std::string Out;
+    std::string Err;
+};
+
+TRun Songbook(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = RunSongbook(arguments, out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".pagetitle Lap", ".artist Őszi \"Zenekar\"", ".title Űr\\dal",
+                                                ".authors Én", ".mine", ".defverse", "Am", "\tszöveg"}));
+    const TRun run = Songbook({"dump", "--data", folder.Path()});
+    EXPECT_EQ(0, run.ExitCode);
+    EXPECT_EQ("{\"artists\":[\n"
+              "{\"file\":\"" +
+                  folder / "a.txt" +
+                  "\",\"pageTitle\":\"Lap\",\"artistName\":\"Őszi \\\"Zenekar\\\"\","
+                  "\"songs\":[\n"
+                  "{\"title\":\"Űr\\\\dal\",\"authors\":\"Én\",\"comment\":\"\",\"isNew\":false,\"isMine\":true,"
+                  "\"isVulgar\":false,\"paragraphs\":[{\"kind\":2,\"lines\":[\"Am\",\"\\u0009szöveg\"]}]}\n"
+                  "]}\n"
+                  "],\n\"errors\":[\n]}\n",
+              run.Out);
+    EXPECT_EQ("", run.Err);
+}
+
+TEST(SongbookDump, ListsUnreadableFilesAndFailsAfterPrintingTheRest) {
+    TTempDirectory folder;
+    std::filesystem::create_directory(folder / "a.txt");
+    WriteBytes(folder / "b.txt", SongFileBytes({".artist B"}));
+    const TRun run = Songbook({"dump", "--data", folder.Path()});
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_NE(std::string::npos, run.Out.find("\"artistName\":\"B\""));
+    EXPECT_NE(std::string::npos,
+              run.Out.find("{\"file\":\"" + folder / "a.txt" + "\",\"message\":\"File access denied\"}"));
+    EXPECT_EQ("songbook: " + folder / "a.txt" + ": File access denied\n", run.Err);
+}
+
+TEST(SongbookLint, ListsIgnoredLinesAsFileLineReason) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".artist A", "bevezető", ".titel Hiba", ".title Dal", "", "kóbor sor",
+                                                ".verse", "rendben", ".title\tMásik", ".pagetitle P"}));
+    const std::string file = folder / "a.txt";
+    const TRun run = Songbook({"lint", file});
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_EQ(file + ":2: text before the first title\n" + file + ":3: unknown command: .titel\n" + file +
+                  ":6: text line outside any paragraph\n" + file +
+                  ":9: command word ended by a tab (only a space ends it): .title\tMásik\n" + file +
+                  ":10: artist or pagetitle inside a song: .pagetitle\n",
+              run.Out);
+}
+
+TEST(SongbookLint, ReportsUnreadableFilesAndPassesCleanOnes) {
+    TTempDirectory folder;
+    WriteBytes(folder / "clean.txt", SongFileBytes({".artist A", "", ".title T", ".verse", "x", "", ".normal"}));
+    EXPECT_EQ(0, Songbook({"lint", folder / "clean.txt"}).ExitCode);
+    const TRun missing = Songbook({"lint", folder / "missing.txt"});
+    EXPECT_EQ(1, missing.ExitCode);
+    EXPECT_EQ(folder / "missing.txt" + ": File not found\n", missing.Err);
+}
+
+TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
+    TTempDirectory folder;
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"play"},
+        {"dump", "--data"},
+        {"dump", "x.txt"},
+        {"lint", "--verbose"},
+        {"dump", "--data", folder / "missing"},
+        {"lint", "--data", folder.Path(), "a.txt"},
+    };
+    for (const auto& arguments : bad) {
+        const TRun run = Songbook(arguments);
+        EXPECT_EQ(2, run.ExitCode) << (arguments.empty() ? "(none)" : arguments[0]);
+        EXPECT_EQ(0u, run.Err.find("songbook: ")) << run.Err;
+    }
+    for (const std::vector<std::string>& help :
+         {std::vector<std::string>{"--help"}, {"dump", "--help"}, {"lint", "-h"}})
+        EXPECT_EQ(0, Songbook(help).ExitCode);
+}
+
+// The sample library is what a new user sees first: it must load cleanly and
+// show every kind of paragraph and the accented capitals.
+TEST(SampleLibrary, LoadsCleanlyWithEveryParagraphKind) {
+    std::unique_ptr<TArtist> artists;
+    EXPECT_TRUE(LoadSongLibrary(VIVIRA_SAMPLE_DATA, artists, nullptr).empty());
+    std::size_t artistCount = 0;
+    std::size_t songCount = 0;
+    std::set<int> kinds;
+    std::string allText;
+    for (const TArtist* artist = artists.get(); artist; artist = artist->Next.get(), ++artistCount) {
+        for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get(), ++songCount) {
+            allText += song->Title + song->Authors;
+            for (const TParagraph* p = song->FirstParagraph.get(); p; p = p->Next.get())
+                kinds.insert(p->Kind);
+        }
+    }
+    EXPECT_GE(artistCount, 8u);
+    EXPECT_GE(songCount, 40u);
+    EXPECT_EQ((std::set<int>{0, 1, 2, 3, 4, 5}), kinds);
+    for (const char* capital : {"Ő", "Ű", "Á", "É"})
+        EXPECT_NE(std::string::npos, Utf8FromAnsi(allText).find(capital)) << capital;
+    EXPECT_EQ(0, Songbook({"lint", "--data", VIVIRA_SAMPLE_DATA}).ExitCode);
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+#include "tools/songbook/songbook.h"
+
+#include "library/loader.h"
+#include "platform/directorysearch.h"
+#include "platform/executable.h"
+#include "tools/songbook/arguments.h"
+#include "tools/songbook/dumpcommand.h"
+#include "tools/songbook/jsonwriter.h"
+#include "tools/songbook/lintcommand.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr int Success = 0;
+constexpr int Findings = 1;
+constexpr int UsageFailure = 2;
+
+constexpr const char* GeneralHelp = R"(usage: songbook COMMAND [options]
+
+The command-line companion of the Vivira redir songbook viewer.
+
+commands:
+  dump   print the loaded song library as JSON
+  lint   list the lines of song files that the program ignores
+
+Run "songbook COMMAND --help" for the options of a command.
+)";
+
+constexpr const char* DumpHelp = R"(usage: songbook dump [--data DIR]
+
+Loads every *.txt song file of DIR (default: the Data folder beside this
+program), as the viewer does, and prints the library as UTF-8 JSON:
+artists in load order with their songs and paragraphs (kind 0 normal,
+1 verse, 2 verse with chords, 3 chords, 4 tablature, 5 details), then the
+files that could not be read. Exits with 1 if any file could not be read.
+)";
+
+constexpr const char* LintHelp = R"(usage: songbook lint [--data DIR | FILE...]
+
+Lists every line that the viewer ignores, as "file:line: reason": text before
+the first title, text outside any paragraph, unknown commands (".titel"),
+"artist" or "pagetitle" inside a song, a command word ended by a tab. Blank
+lines are layout and are not listed. Without arguments it checks the Data
+folder beside this program. Exits with 1 if it found anything.
+)";
+
+std::vector<std::string> SongFilePaths(const std::string& directory) {
+    std::vector<std::string> paths;
+    for (const std::string& name : FindSongFiles(directory))
+        paths.push_back(JoinPath(directory, name));
+    return paths;
+}
+
+// The viewer treats a missing folder as an empty library; here it is a typo.
+void RequireFolder(const std::string& directory) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(directory, error))
+        throw TUsageError("no such folder: " + PathForDisplay(directory));
+}
+
+int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    const std::string directory = arguments.DataDirectory.value_or(DataDirectory());
+    RequireFolder(directory);
+    std::unique_ptr<TArtist> artists;
+    TLoadedPaths loaded;
+    const std::vector<TLoadFailure> failures = LoadSongLibrary(directory, artists, &loaded);
+    WriteLibraryJson(out, artists.get(), loaded.Paths, failures);
+    for (const TLoadFailure& failure : failures)
+        err << "songbook: " << PathForDisplay(failure.Path) << ": " << failure.Message << '\n';
+    return failures.empty() ? Success : Findings;
+}
+
+int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> paths = arguments.Files;
+    if (paths.empty()) {
+        const std::string directory = arguments.DataDirectory.value_or(DataDirectory());
+        RequireFolder(directory);
+        paths = SongFilePaths(directory);
+    }
+    const TLintResult result = LintSongFiles(paths, out, err);
+    return result.IgnoredLines == 0 && result.UnreadableFiles == 0 ? Success : Findings;
+}
+
+int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.Command == "dump")
+        return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
+    if (arguments.Command == "lint")
+        return arguments.Help ? (out << LintHelp, Success) : Lint(arguments, out, err);
+    out << GeneralHelp;
+    return Success;
+}
+
+} // namespace
+
+int RunSongbook(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    try {
+        return Run(ParseSongbookArguments(arguments), out, err);
+    } catch (const TUsageError& error) {
+        err << "songbook: " << error.what() << "\n" << GeneralHelp;
+        return UsageFailure;
+    } catch (const std::exception& error) {
+        err << "songbook: " << error.what() << '\n';
+        return UsageFailure;
+    }
+}
