@@ -35,6 +35,7 @@ TArtist::TArtist(const std::string& path, TParseObserver* observer)
         else
             ReportIgnored(line, keyword, false);
     }
+    m_text = SongFile->TakeText();
     SongFile.reset();
 }
 

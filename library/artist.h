@@ -3,6 +3,7 @@
 #include "library/commandline.h"
 #include "library/keyword.h"
 #include "library/song.h"
+#include "platform/filebytes.h"
 
 #include <memory>
 #include <string>
@@ -37,6 +38,7 @@ public:
 
 private:
     std::unique_ptr<TSongFile> SongFile;
+    TFileBytes m_text; // the file's converted text, which every paragraph's lines point into
     bool HasPending = false;
     TCommandLine Pending; // the pushed-back command word and text
     TParseObserver* m_observer;

@@ -6,6 +6,7 @@
 // One line of a song file, split into its command word and its text. The
 // views point into the song file's buffer and live as long as it is open.
 struct TCommandLine {
+    std::string_view Line; // the whole line, without its line end
     std::string_view Command;
     std::string_view Text;
     std::size_t LineNumber = 0; // 1-based; 0 for the empty line read past the end

@@ -1,16 +1,46 @@
 #include "library/linelist.h"
 
-void TLineList::push_back(std::string_view line) {
-    m_text.append(line);
-    m_ends.push_back(m_text.size());
+#include "library/commandline.h"
+
+#include <cstring>
+
+namespace {
+constexpr char CarriageReturn = '\r';
+constexpr char LineFeed = '\n';
+} // namespace
+
+std::string_view TakeLine(const char*& position, const char* end) {
+    const char* start = position;
+    const auto* found =
+        static_cast<const char*>(std::memchr(start, CarriageReturn, static_cast<std::size_t>(end - start)));
+    const char* lineEnd = found ? found : end;
+    position = lineEnd;
+    if (position < end) {
+        ++position; // the CR
+        if (position < end && *position == LineFeed)
+            ++position;
+    }
+    return {start, static_cast<std::size_t>(lineEnd - start)};
 }
 
-void TLineList::shrink_to_fit() {
-    m_text.shrink_to_fit();
-    m_ends.shrink_to_fit();
+TLineList::const_iterator::const_iterator(const char* position, const char* end, std::size_t remaining)
+    : m_position(position), m_end(end), m_remaining(remaining) {
+    if (m_remaining > 0)
+        Advance();
 }
 
-std::string_view TLineList::operator[](std::size_t index) const {
-    const std::size_t begin = index == 0 ? 0 : m_ends[index - 1];
-    return std::string_view(m_text).substr(begin, m_ends[index] - begin);
+// A paragraph holds text lines only, so the text of each is what the split
+// gives: the line itself, or what follows ". " (nothing for a lone ".").
+void TLineList::const_iterator::Advance() { m_current = SplitCommandLine(TakeLine(m_position, m_end)).Text; }
+
+TLineList::const_iterator& TLineList::const_iterator::operator++() {
+    if (--m_remaining > 0)
+        Advance();
+    return *this;
+}
+
+TLineList::const_iterator TLineList::const_iterator::operator++(int) {
+    const_iterator before = *this;
+    ++*this;
+    return before;
 }

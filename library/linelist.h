@@ -1,41 +1,52 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
-#include <vector>
 
-// The lines of a paragraph, kept in one buffer: a song library holds millions
-// of short lines, and one allocation per line would double its memory.
+// Takes the line that starts at position, up to the next CR or end; moves
+// position past the line end (the CR and one LF directly after it).
+std::string_view TakeLine(const char*& position, const char* end);
+
+// The lines of a paragraph. A paragraph's lines are consecutive lines of its
+// song file, so they are kept as that stretch of the file's text, which the
+// artist holds for as long as it lives, and split again while iterating: a
+// library holds millions of short lines, and a record or copy of each would
+// double both its memory and its load time.
 class TLineList {
 public:
     class const_iterator {
     public:
         using value_type = std::string_view;
         using difference_type = std::ptrdiff_t;
-        const_iterator(const TLineList* list, std::size_t index) : m_list(list), m_index(index) {}
-        std::string_view operator*() const { return (*m_list)[m_index]; }
-        const_iterator& operator++() {
-            ++m_index;
-            return *this;
-        }
-        bool operator==(const const_iterator& other) const = default;
+
+        const_iterator() = default;
+        const_iterator(const char* position, const char* end, std::size_t remaining);
+
+        std::string_view operator*() const { return m_current; }
+        const_iterator& operator++();
+        const_iterator operator++(int);
+        bool operator==(const const_iterator& other) const { return m_remaining == other.m_remaining; }
 
     private:
-        const TLineList* m_list;
-        std::size_t m_index;
+        void Advance();
+
+        const char* m_position = nullptr;
+        const char* m_end = nullptr;
+        std::size_t m_remaining = 0;
+        std::string_view m_current;
     };
 
-    void push_back(std::string_view line);
-    void shrink_to_fit();
+    TLineList() = default;
+    // first: the start of the first line; last: the end of the last line's text.
+    TLineList(const char* first, const char* last, std::size_t count) : m_first(first), m_last(last), m_count(count) {}
 
-    std::size_t size() const { return m_ends.size(); }
-    bool empty() const { return m_ends.empty(); }
-    std::string_view operator[](std::size_t index) const;
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    std::size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const_iterator begin() const { return {m_first, m_last, m_count}; }
+    const_iterator end() const { return {}; }
 
 private:
-    std::string m_text;
-    std::vector<std::size_t> m_ends;
+    const char* m_first = nullptr;
+    const char* m_last = nullptr;
+    std::size_t m_count = 0;
 };

@@ -4,15 +4,22 @@
 #include "library/song.h"
 
 TParagraph::TParagraph(TSong& song, std::int32_t kind) : Kind(kind), Song(&song) {
+    // Text lines always come straight from the file (only command lines are
+    // pushed back), so the paragraph's lines are one stretch of its text.
+    const char* first = nullptr;
+    const char* last = nullptr;
+    std::size_t count = 0;
     while (!AtEnd()) {
         const TCommandLine line = ReadCommandLine();
         if (!line.Command.empty()) {
             PushBack(line);
             break;
         }
-        Lines.push_back(line.Text);
+        if (count++ == 0)
+            first = line.Line.data();
+        last = line.Line.data() + line.Line.size();
     }
-    Lines.shrink_to_fit();
+    Lines = TLineList(first, last, count);
 }
 
 TParagraph::~TParagraph() {

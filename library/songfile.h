@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/commandline.h"
+#include "platform/filebytes.h"
 
 #include <cstddef>
 #include <string>
@@ -16,8 +17,12 @@ public:
     // Past the end this yields an empty text line, as reading an exhausted file does.
     TCommandLine ReadCommandLine();
 
+    // The converted text, which the lines handed out point into. Moving it
+    // keeps those pointers valid; the file reads no further lines afterwards.
+    TFileBytes TakeText();
+
 private:
-    std::string m_bytes;
+    TFileBytes m_bytes;
     std::size_t m_position = 0;
     std::size_t m_end = 0;
     std::size_t m_lineNumber = 0;

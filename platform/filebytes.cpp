@@ -2,7 +2,9 @@
 
 #include "platform/inouterror.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +47,24 @@ std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
 
 } // namespace
 
-std::string ReadFileBytes(const std::string& path) {
+void TFileBytes::Reserve(std::size_t capacity) {
+    if (capacity <= m_capacity)
+        return;
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    if (m_size > 0)
+        std::memcpy(grown.get(), m_data.get(), m_size);
+    m_data = std::move(grown);
+    m_capacity = capacity;
+}
+
+void TFileBytes::Append(const char* bytes, std::size_t count) {
+    if (m_size + count > m_capacity)
+        Reserve(std::max(m_capacity * 2, m_size + count));
+    std::memcpy(m_data.get() + m_size, bytes, count);
+    m_size += count;
+}
+
+TFileBytes ReadFileBytes(const std::string& path) {
     const TFileDescriptor file(OpenForReading(path));
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0)
@@ -53,20 +72,18 @@ std::string ReadFileBytes(const std::string& path) {
     if (S_ISDIR(info.st_mode))
         ThrowInOutErrorFromErrno(EISDIR);
 
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t used = 0;
-    while (used < bytes.size()) {
-        const std::size_t got = ReadSome(file.Get(), bytes.data() + used, bytes.size() - used);
+    TFileBytes bytes;
+    const auto expected = static_cast<std::size_t>(info.st_size);
+    bytes.Reserve(std::max<std::size_t>(expected, 1)); // never a null buffer, even for an empty file
+    while (bytes.Size() < expected) {
+        const std::size_t got = ReadSome(file.Get(), bytes.Data() + bytes.Size(), expected - bytes.Size());
         if (got == 0)
-            break;
-        used += got;
+            return bytes;
+        bytes.SetSize(bytes.Size() + got);
     }
-    bytes.resize(used);
     // The size was a hint only: the file may have grown, and some files report 0.
-    if (used == static_cast<std::size_t>(info.st_size)) {
-        char block[BlockSize];
-        while (const std::size_t got = ReadSome(file.Get(), block, sizeof block))
-            bytes.append(block, got);
-    }
+    char block[BlockSize];
+    while (const std::size_t got = ReadSome(file.Get(), block, sizeof block))
+        bytes.Append(block, got);
     return bytes;
 }

@@ -1,7 +1,28 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
-// The whole content of a file, read in large blocks. Throws TInOutError;
-// a directory gives "File access denied".
-std::string ReadFileBytes(const std::string& path);
+// The whole content of a file, in one buffer that is not zeroed first: song
+// files are read once, and clearing the buffer would cost as much as the read.
+class TFileBytes {
+public:
+    char* Data() { return m_data.get(); }
+    std::size_t Size() const { return m_size; }
+    std::string_view View() const { return {m_data.get(), m_size}; }
+
+    void Append(const char* bytes, std::size_t count);
+    void Reserve(std::size_t capacity);
+    void SetSize(std::size_t size) { m_size = size; }
+    std::size_t Capacity() const { return m_capacity; }
+
+private:
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+};
+
+// Reads in large blocks. Throws TInOutError; a directory gives "File access denied".
+TFileBytes ReadFileBytes(const std::string& path);

@@ -108,6 +108,16 @@ TEST(Parser, KeepsTheLastLineWithOrWithoutALineEnd) {
     }
 }
 
+// Paragraph lines are split again from the file's text when read: every
+// line-end form must come out as it went in.
+TEST(Parser, KeepsParagraphLinesAcrossEveryLineEndForm) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", ".title T\r\n.tab\r\na\rb\n c\r\n. \r\n\r\r\n.\r\n\r\n");
+    EXPECT_EQ("artist \"\" page \"\"\nsong \"T\" authors \"\" comment \"\"\n"
+              "  4 [\"a\", \"b\n c\", \"\", \"\", \"\", \"\", \"\"]\n",
+              DescribeArtist(TArtist(folder / "a.txt")));
+}
+
 struct TIgnored {
     std::size_t LineNumber;
     TIgnoredReason Reason;

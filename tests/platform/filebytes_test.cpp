@@ -67,13 +67,13 @@ TEST(ReadFileBytes, ReadsEveryByteWhateverTheSize) {
         for (std::size_t i = 0; i < size; ++i)
             bytes[i] = static_cast<char>(i * 7 + i / 256);
         WriteBytes(folder / "data", bytes);
-        EXPECT_EQ(bytes, ReadFileBytes(folder / "data")) << "size " << size;
+        EXPECT_EQ(bytes, ReadFileBytes(folder / "data").View()) << "size " << size;
     }
 }
 
 // Files under /proc report a size of 0 but have content.
 TEST(ReadFileBytes, ReadsFilesThatUnderstateTheirSize) {
-    const std::string status = ReadFileBytes("/proc/self/status");
+    const std::string status(ReadFileBytes("/proc/self/status").View());
     EXPECT_NE(std::string::npos, status.find("Pid:"));
 }
 
