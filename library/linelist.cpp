@@ -38,9 +38,3 @@ TLineList::const_iterator& TLineList::const_iterator::operator++() {
         Advance();
     return *this;
 }
-
-TLineList::const_iterator TLineList::const_iterator::operator++(int) {
-    const_iterator before = *this;
-    ++*this;
-    return before;
-}

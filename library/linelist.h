@@ -24,7 +24,6 @@ public:
 
         std::string_view operator*() const { return m_current; }
         const_iterator& operator++();
-        const_iterator operator++(int);
         bool operator==(const const_iterator& other) const { return m_remaining == other.m_remaining; }
 
     private:
