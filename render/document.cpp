@@ -1,0 +1,159 @@
+#include "render/document.h"
+
+#include "render/systemcolors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr char ParagraphMark = '\r';
+constexpr std::int32_t TwipsPerPoint = 20;
+// Positions are 32-bit numbers wherever a document is shown or printed.
+constexpr std::size_t MaximumLength = 0x7FFFFFFF;
+
+std::int64_t Number(const TAttributeValue& value) {
+    const auto* number = std::get_if<std::int64_t>(&value);
+    if (!number)
+        throw TDocumentError("Invalid attribute value");
+    return *number;
+}
+
+} // namespace
+
+std::size_t TRichDocument::ParagraphAt(std::size_t position) const {
+    return static_cast<std::size_t>(
+        std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(position), ParagraphMark));
+}
+
+void TRichDocument::AppendLine(std::string_view text) {
+    if (text.size() >= MaximumLength - m_text.size())
+        throw TDocumentError("RichEdit line insertion error");
+    const std::size_t start = m_text.size();
+    m_text.append(text);
+    m_text += ParagraphMark;
+    if (m_runs.empty() || !(m_runs.back().Format == m_insertionFormat))
+        m_runs.push_back({start, m_insertionFormat});
+    m_paragraphs.push_back(m_paragraphs.back());
+    m_selectionStart = m_text.size();
+    m_selectionLength = 0;
+}
+
+// Splits the run that covers position so that a run starts exactly there.
+void TRichDocument::SplitRunAt(std::size_t position) {
+    if (position >= m_text.size())
+        return;
+    auto after = std::upper_bound(m_runs.begin(), m_runs.end(), position,
+                                  [](std::size_t p, const TFormatRun& run) { return p < run.Start; });
+    const auto covering = std::prev(after);
+    if (covering->Start != position)
+        m_runs.insert(after, {position, covering->Format});
+}
+
+void TRichDocument::MergeEqualRuns() {
+    auto last = std::unique(m_runs.begin(), m_runs.end(),
+                            [](const TFormatRun& a, const TFormatRun& b) { return a.Format == b.Format; });
+    m_runs.erase(last, m_runs.end());
+}
+
+template <class Change> void TRichDocument::ChangeFormat(Change change) {
+    if (m_selectionLength == 0) {
+        change(m_insertionFormat);
+        return;
+    }
+    const std::size_t end = m_selectionStart + m_selectionLength;
+    SplitRunAt(m_selectionStart);
+    SplitRunAt(end);
+    for (TFormatRun& run : m_runs) {
+        if (run.Start >= m_selectionStart && run.Start < end)
+            change(run.Format);
+    }
+    MergeEqualRuns();
+}
+
+void TRichDocument::SetSelectionAttribute(TFontAttribute attribute, const TAttributeValue& value) {
+    switch (attribute) {
+    case TFontAttribute::Charset:
+        return ChangeFormat([&](TCharacterFormat& f) { f.Charset = static_cast<std::uint8_t>(Number(value)); });
+    case TFontAttribute::Color: {
+        const auto color = static_cast<TColor>(Number(value));
+        // Other colours are fixed now: a later change of the colour scheme does not reach this text.
+        const bool automatic = color == WindowTextColor;
+        const TColor rgb = automatic ? 0 : ResolveColor(color);
+        return ChangeFormat([&](TCharacterFormat& f) {
+            f.AutomaticColor = automatic;
+            f.Rgb = rgb;
+        });
+    }
+    case TFontAttribute::Height: {
+        // A height is a size of Height x 72 / PPI points; the usual negative
+        // heights give no usable size and leave the size as it was.
+        const double points = static_cast<double>(Number(value)) * 72.0 / m_pixelsPerInch;
+        if (points <= 0)
+            return;
+        const auto twips = static_cast<std::int32_t>(std::lround(points * TwipsPerPoint));
+        return ChangeFormat([&](TCharacterFormat& f) { f.SizeTwips = twips; });
+    }
+    case TFontAttribute::Name:
+        if (const auto* name = std::get_if<std::string>(&value))
+            return ChangeFormat([&](TCharacterFormat& f) { f.FaceName = *name; });
+        throw TDocumentError("Invalid attribute value");
+    case TFontAttribute::Pitch:
+        return;
+    case TFontAttribute::Size: {
+        const auto points = static_cast<std::int32_t>(Number(value));
+        if (points > 0)
+            ChangeFormat([&](TCharacterFormat& f) { f.SizeTwips = points * TwipsPerPoint; });
+        return;
+    }
+    case TFontAttribute::Style:
+        return ChangeFormat(
+            [&](TCharacterFormat& f) { f.Style = static_cast<std::int32_t>(Number(value)) & FontStyle::All; });
+    }
+}
+
+void TRichDocument::SetParagraphAlignment(TAlignment alignment) {
+    m_paragraphs[ParagraphAt(m_selectionStart)].Alignment = alignment;
+}
+
+void TRichDocument::SetFirstLineIndent(std::int32_t points) {
+    m_paragraphs[ParagraphAt(m_selectionStart)].FirstLineIndentTwips = points * TwipsPerPoint;
+}
+
+void TRichDocument::SelectWholeDocument() {
+    m_selectionStart = 0;
+    m_selectionLength = m_text.size();
+}
+
+void TRichDocument::DeleteSelection() {
+    const std::size_t start = m_selectionStart;
+    const std::size_t end = start + m_selectionLength;
+    if (end == start)
+        return;
+    // The paragraphs whose marks go merge into the first one, which keeps its format.
+    const std::size_t first = ParagraphAt(start);
+    const auto marks =
+        static_cast<std::size_t>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(start),
+                                            m_text.begin() + static_cast<std::ptrdiff_t>(end), ParagraphMark));
+    m_paragraphs.erase(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(first + 1),
+                       m_paragraphs.begin() + static_cast<std::ptrdiff_t>(first + 1 + marks));
+    SplitRunAt(start);
+    SplitRunAt(end);
+    std::erase_if(m_runs, [&](const TFormatRun& run) { return run.Start >= start && run.Start < end; });
+    for (TFormatRun& run : m_runs) {
+        if (run.Start >= end)
+            run.Start -= end - start;
+    }
+    m_text.erase(start, end - start);
+    MergeEqualRuns();
+    m_selectionLength = 0;
+}
+
+void TRichDocument::SetSelectionStart(std::size_t position) {
+    m_selectionStart = std::min(position, m_text.size());
+    m_selectionLength = 0;
+}
+
+void TRichDocument::SetSelectionLength(std::size_t count) {
+    m_selectionLength = std::min(count, m_text.size() - m_selectionStart);
+}

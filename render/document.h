@@ -1,0 +1,88 @@
+#pragma once
+
+#include "render/font.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+enum class TAlignment { Left, Center };
+
+enum class TFontAttribute { Charset, Color, Height, Name, Pitch, Size, Style };
+using TAttributeValue = std::variant<std::int64_t, std::string>;
+
+// The character format of a stretch of text, as it will be shown, saved and printed.
+struct TCharacterFormat {
+    std::uint8_t Charset = 1;
+    bool AutomaticColor = true; // follows the viewer's text colour
+    TColor Rgb = 0;             // when not automatic
+    std::string FaceName = "Times New Roman";
+    std::int32_t SizeTwips = 200; // twentieths of a point
+    std::int32_t Style = 0;       // the TFont style bits
+
+    bool operator==(const TCharacterFormat&) const = default;
+};
+
+struct TParagraphFormat {
+    TAlignment Alignment = TAlignment::Left;
+    std::int32_t FirstLineIndentTwips = 0;
+
+    bool operator==(const TParagraphFormat&) const = default;
+};
+
+struct TFormatRun {
+    std::size_t Start; // character position where the format begins
+    TCharacterFormat Format;
+};
+
+// A rich-text document: text in code page 1250 whose paragraphs end in a
+// paragraph mark (one character, '\r'), with character formats in runs and
+// one paragraph format per paragraph. The last paragraph has no mark; an
+// empty document is one empty paragraph. Positions count characters.
+class TRichDocument {
+public:
+    explicit TRichDocument(int pixelsPerInch = StandardPixelsPerInch) : m_pixelsPerInch(pixelsPerInch) {}
+
+    // Appends the text and a paragraph mark; the caret ends up after them.
+    void AppendLine(std::string_view text);
+    // One attribute of the selection, or, at an empty selection, of the text inserted next.
+    void SetSelectionAttribute(TFontAttribute attribute, const TAttributeValue& value);
+    // For the paragraph at the caret and those appended after it.
+    void SetParagraphAlignment(TAlignment alignment);
+    void SetFirstLineIndent(std::int32_t points);
+
+    void SelectWholeDocument();
+    void DeleteSelection();
+    std::size_t GetSelectionStart() const { return m_selectionStart; }
+    std::size_t GetSelectionLength() const { return m_selectionLength; }
+    void SetSelectionStart(std::size_t position);
+    void SetSelectionLength(std::size_t count);
+
+    const std::string& Text() const { return m_text; }
+    const std::vector<TFormatRun>& Runs() const { return m_runs; }
+    const std::vector<TParagraphFormat>& Paragraphs() const { return m_paragraphs; }
+    const TCharacterFormat& InsertionFormat() const { return m_insertionFormat; }
+
+private:
+    std::size_t ParagraphAt(std::size_t position) const;
+    void SplitRunAt(std::size_t position);
+    void MergeEqualRuns();
+    template <class Change> void ChangeFormat(Change change);
+
+    int m_pixelsPerInch;
+    std::string m_text;
+    std::vector<TFormatRun> m_runs;
+    std::vector<TParagraphFormat> m_paragraphs{TParagraphFormat{}};
+    TCharacterFormat m_insertionFormat;
+    std::size_t m_selectionStart = 0;
+    std::size_t m_selectionLength = 0;
+};
+
+class TDocumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

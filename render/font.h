@@ -1,0 +1,32 @@
+#pragma once
+
+#include "render/systemcolors.h"
+
+#include <cstdint>
+#include <string>
+
+constexpr int StandardPixelsPerInch = 96;
+
+// A font as the style slots and the settings hold it. Size is not stored: it
+// is tied to Height through the screen's pixels per inch.
+struct TFont {
+    std::uint8_t Charset = 1;
+    TColor Color = WindowTextColor;
+    std::int32_t Height = 0; // pixels; negative: the character height
+    std::string Name;
+    std::uint8_t Pitch = 0; // 0 default, 1 variable, 2 fixed
+    std::int32_t Style = 0; // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+
+    std::int32_t Size(int pixelsPerInch = StandardPixelsPerInch) const;
+    void SetSize(std::int32_t points, int pixelsPerInch = StandardPixelsPerInch);
+
+    bool operator==(const TFont&) const = default;
+};
+
+namespace FontStyle {
+constexpr std::int32_t Bold = 1;
+constexpr std::int32_t Italic = 2;
+constexpr std::int32_t Underline = 4;
+constexpr std::int32_t StrikeOut = 8;
+constexpr std::int32_t All = 15;
+} // namespace FontStyle

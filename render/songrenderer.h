@@ -1,0 +1,24 @@
+#pragma once
+
+#include "library/artist.h"
+#include "render/document.h"
+
+#include <stdexcept>
+
+class TInvalidConversion : public std::runtime_error {
+public:
+    TInvalidConversion() : std::runtime_error("Invalid type conversion") {}
+};
+
+// Appends the song (a centred header, then each paragraph in its slots) to
+// the document with the current StyleFonts. Never clears the document.
+void RenderSong(const TSong& song, TRichDocument& document);
+// Every song of the artist in file order, one after another.
+void RenderArtist(const TArtist& artist, TRichDocument& document);
+
+void Render(const TNormal& paragraph, TRichDocument& document);
+void Render(const TVerse& paragraph, TRichDocument& document);
+void Render(const TDefVerse& paragraph, TRichDocument& document);
+void Render(const TChords& paragraph, TRichDocument& document);
+void Render(const TTab& paragraph, TRichDocument& document);
+void Render(const TDetails& paragraph, TRichDocument& document);

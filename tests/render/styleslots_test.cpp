@@ -1,0 +1,75 @@
+#include "render/document.h"
+#include "render/styleslots.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StyleSlots, HaveTheirNamesAndDefaultFonts) {
+    const char* names[] = {"Normal", "Verse", "Chords", "Tab", "Title", "Authors"};
+    const std::int32_t sizes[] = {9, 9, 9, 8, 24, 9};
+    const std::int32_t heights[] = {-12, -12, -12, -11, -32, -12};
+    const std::int32_t styles[] = {0, 1, 2, 1, 1, 2};
+    for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
+        std::string name;
+        EXPECT_TRUE(StyleSlotName(slot, name));
+        EXPECT_EQ(names[slot], name);
+        const TFont font = DefaultFont(slot);
+        EXPECT_EQ(238, font.Charset);
+        EXPECT_EQ(0x80000008u, font.Color);
+        EXPECT_EQ(heights[slot], font.Height);
+        EXPECT_EQ(sizes[slot], font.Size());
+        EXPECT_EQ(styles[slot], font.Style);
+        EXPECT_EQ(slot >= StyleSlot::Title ? "Times New Roman" : "Courier New", font.Name);
+        EXPECT_EQ(font, StyleFonts[slot]);
+    }
+    std::string kept = "kept";
+    EXPECT_FALSE(StyleSlotName(6, kept));
+    EXPECT_FALSE(StyleSlotName(-1, kept));
+    EXPECT_EQ("kept", kept);
+}
+
+TEST(StyleSlots, TieSizeAndHeightThroughPixelsPerInch) {
+    TFont font;
+    font.SetSize(8, 120);
+    EXPECT_EQ(-13, font.Height);
+    EXPECT_EQ(8, font.Size(120));
+    font.Height = -11;
+    EXPECT_EQ(8, font.Size(96));
+    EXPECT_EQ(7, font.Size(120)); // 6.6 rounds up
+    font.SetSize(9, 96);
+    EXPECT_EQ(-12, font.Height);
+}
+
+// A Tab font with Size 8 and Height -11 on a 120 pixels-per-inch screen: the
+// size decides, the height gives no usable size.
+TEST(StyleSlots, ApplyTheSlotFontToTheNextText) {
+    TStyleFonts fonts = StyleFonts;
+    fonts[StyleSlot::Tab].SetSize(8, 120);
+    TRichDocument document(120);
+    ApplyStyleSlot(StyleSlot::Tab, document, fonts, 120);
+    const TCharacterFormat& format = document.InsertionFormat();
+    EXPECT_EQ(160, format.SizeTwips);
+    EXPECT_EQ("Courier New", format.FaceName);
+    EXPECT_EQ(238, format.Charset);
+    EXPECT_TRUE(format.AutomaticColor);
+    EXPECT_EQ(FontStyle::Bold, format.Style);
+}
+
+TEST(StyleSlots, ResolveSystemColoursWhenApplied) {
+    TStyleFonts fonts = StyleFonts;
+    fonts[StyleSlot::Normal].Color = WindowColor;
+    fonts[StyleSlot::Verse].Color = RgbColor(200, 10, 20);
+    TRichDocument document;
+    SetSystemColorSource([](int index) { return index == 5 ? RgbColor(1, 2, 3) : RgbColor(0, 0, 0); });
+    ApplyStyleSlot(StyleSlot::Normal, document, fonts);
+    SetSystemColorSource(nullptr);
+    EXPECT_FALSE(document.InsertionFormat().AutomaticColor);
+    EXPECT_EQ(RgbColor(1, 2, 3), document.InsertionFormat().Rgb);
+    ApplyStyleSlot(StyleSlot::Normal, document, fonts);
+    EXPECT_EQ(RgbColor(255, 255, 255), document.InsertionFormat().Rgb); // the standard window colour
+    ApplyStyleSlot(StyleSlot::Verse, document, fonts);
+    EXPECT_EQ(RgbColor(200, 10, 20), document.InsertionFormat().Rgb);
+}
+
+} // namespace
