@@ -16,7 +16,6 @@ public:
     void Append(const char* bytes, std::size_t count);
     void Reserve(std::size_t capacity);
     void SetSize(std::size_t size) { m_size = size; }
-    std::size_t Capacity() const { return m_capacity; }
 
 private:
     std::unique_ptr<char[]> m_data;
