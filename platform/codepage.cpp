@@ -121,3 +121,51 @@ std::string AnsiToUtf8(std::string_view text) {
         AppendUtf8(result, AnsiToUnicode(c));
     return result;
 }
+
+namespace {
+
+// Decodes one UTF-8 sequence at text[i], moving i past it; nullopt if malformed.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (continuation < 0 || lead > 0xF4 || text.size() - i < static_cast<std::size_t>(continuation))
+        return std::nullopt;
+    char32_t point = lead & (0x3F >> continuation);
+    for (int k = 0; k < continuation; ++k) {
+        const auto next = static_cast<unsigned char>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        point = (point << 6) | (next & 0x3F);
+    }
+    constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+    if (point < Smallest[continuation] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return std::nullopt;
+    return point;
+}
+
+std::optional<char> UnicodeToAnsi(char32_t point) {
+    if (point < 0x80)
+        return static_cast<char>(point);
+    for (std::size_t k = 0; k < std::size(AnsiHighToUnicode); ++k) {
+        if (AnsiHighToUnicode[k] == point)
+            return static_cast<char>(0x80 + k);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> Utf8ToAnsi(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto point = DecodeUtf8(text, i);
+        const auto ansi = point ? UnicodeToAnsi(*point) : std::nullopt;
+        if (!ansi)
+            return std::nullopt;
+        result += *ansi;
+    }
+    return result;
+}

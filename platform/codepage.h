@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,6 @@ std::string OemToAnsiLine(std::string_view line);
 // Code page 1250 to Unicode, for the edges that show or print text.
 char32_t AnsiToUnicode(char ansi);
 std::string AnsiToUtf8(std::string_view text);
+// UTF-8 to code page 1250, for names typed by the user; nullopt when the
+// text is not UTF-8 or holds a character that code page 1250 lacks.
+std::optional<std::string> Utf8ToAnsi(std::string_view text);

@@ -1,5 +1,7 @@
 #include "render/document.h"
 
+#include "platform/atomicfile.h"
+#include "render/rtfwriter.h"
 #include "render/systemcolors.h"
 
 #include <algorithm>
@@ -22,6 +24,9 @@ std::int64_t Number(const TAttributeValue& value) {
 } // namespace
 
 std::size_t TRichDocument::ParagraphAt(std::size_t position) const {
+    // Rendering sets paragraph formats at the end, over and over: keep that cheap.
+    if (position == m_text.size())
+        return m_paragraphs.size() - 1;
     return static_cast<std::size_t>(
         std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(position), ParagraphMark));
 }
@@ -156,4 +161,12 @@ void TRichDocument::SetSelectionStart(std::size_t position) {
 
 void TRichDocument::SetSelectionLength(std::size_t count) {
     m_selectionLength = std::min(count, m_text.size() - m_selectionStart);
+}
+
+void TRichDocument::SaveRichTextFile(const std::string& path) const {
+    TAtomicFile file(path);
+    if (!file.Open())
+        throw TDocumentError("Cannot create file " + path);
+    if (!file.Write(RichText(*this)) || !file.Commit())
+        throw TDocumentError("Failed to Save Stream");
 }

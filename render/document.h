@@ -34,6 +34,17 @@ struct TParagraphFormat {
     bool operator==(const TParagraphFormat&) const = default;
 };
 
+// Left, top, right, bottom in printer pixels; all zero means the whole printable area.
+struct TRect {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Right = 0;
+    std::int32_t Bottom = 0;
+
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool operator==(const TRect&) const = default;
+};
+
 struct TFormatRun {
     std::size_t Start; // character position where the format begins
     TCharacterFormat Format;
@@ -61,6 +72,12 @@ public:
     std::size_t GetSelectionLength() const { return m_selectionLength; }
     void SetSelectionStart(std::size_t position);
     void SetSelectionLength(std::size_t count);
+
+    // Writes the whole document as Rich Text, whatever the extension. The
+    // file is replaced only once the new one is complete.
+    void SaveRichTextFile(const std::string& path) const;
+
+    TRect PrintRect;
 
     const std::string& Text() const { return m_text; }
     const std::vector<TFormatRun>& Runs() const { return m_runs; }

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev                       # unit tests
     libbenchmark-dev                   # bench/
     clang libclang-rt-14-dev           # fuzz/ (libFuzzer) and sanitizer runtimes
+    pandoc unrtf                       # independent RTF readers for the tests
 )
 
 missing=()

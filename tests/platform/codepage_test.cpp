@@ -69,4 +69,17 @@ TEST(CodePage, InPlaceConversionMatchesBytewiseAtEveryOffset) {
     }
 }
 
+// Names typed by the user reach the model through this: the round trip with
+// the display direction must hold for every byte, and anything else fails.
+TEST(CodePage, Utf8ToAnsiInvertsAnsiToUtf8AndRejectsTheRest) {
+    std::string everyByte;
+    for (int byte = 1; byte < 256; ++byte)
+        everyByte += Byte(byte);
+    EXPECT_EQ(everyByte, Utf8ToAnsi(AnsiToUtf8(everyByte)));
+    EXPECT_EQ(Iconv("Őszi ŰR", "UTF-8", "CP1250"), Utf8ToAnsi("Őszi ŰR"));
+    for (const std::string& bad : {std::string("Ω"), std::string("\xC5"), std::string("\xC0\xAF"),
+                                   std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80"), std::string("\x90")})
+        EXPECT_EQ(std::nullopt, Utf8ToAnsi(bad)) << bad;
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
+#include "platform/filename.h"
 #include "tests/support/tempdirectory.h"
 
 #include <filesystem>
@@ -33,6 +34,22 @@ TEST(DataDirectory, IsTheDataFolderBesideTheExecutable) {
     EXPECT_EQ("/Data", DataDirectoryBeside("/"));
     EXPECT_EQ(std::filesystem::path(ExecutableDirectory()) / "Data", DataDirectory());
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ExecutableDirectory()) / "platform_tests"));
+}
+
+TEST(SafeFileName, ReplacesWhatWouldLeaveTheFolder) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Őszi dal", "Őszi dal"},
+        {"AC/DC", "AC_DC"},
+        {"../../etc/passwd", ".._.._etc_passwd"},
+        {std::string("a\0b", 3), "a_b"},
+        {"", "_"},
+        {".", "_"},
+        {"..", "_"},
+        {"...", "..."},
+        {"Mi? Hol: \"itt\"", "Mi? Hol: \"itt\""},
+    };
+    for (const auto& [title, name] : cases)
+        EXPECT_EQ(name, SafeFileName(title)) << title;
 }
 
 } // namespace

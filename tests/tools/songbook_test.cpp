@@ -1,4 +1,5 @@
 #include "library/loader.h"
+#include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
 #include "tools/songbook/songbook.h"
@@ -87,6 +88,11 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"lint", "--verbose"},
         {"dump", "--data", folder / "missing"},
         {"lint", "--data", folder.Path(), "a.txt"},
+        {"export", "--artist", "A"},
+        {"export", "--artist", "A", "--song", "A - B", "-o", "x.rtf"},
+        {"export", "-o", "x.rtf"},
+        {"export", "--all", "-o"},
+        {"dump", "--all"},
     };
     for (const auto& arguments : bad) {
         const TRun run = Songbook(arguments);
@@ -94,8 +100,68 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         EXPECT_EQ(0u, run.Err.find("songbook: ")) << run.Err;
     }
     for (const std::vector<std::string>& help :
-         {std::vector<std::string>{"--help"}, {"dump", "--help"}, {"lint", "-h"}})
+         {std::vector<std::string>{"--help"}, {"dump", "--help"}, {"lint", "-h"}, {"export", "--help"}})
         EXPECT_EQ(0, Songbook(help).ExitCode);
+}
+
+std::string PandocText(const std::string& path) {
+    return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
+}
+
+class SongbookExport : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(m_data / "a.txt", SongFileBytes({".artist Őszi Zenekar", ".title Első", ".verse", "ősz van",
+                                                    ".title Második", ".verse", "űr"}));
+        WriteBytes(m_data / "b.txt", SongFileBytes({".artist AC/DC", ".title Egy", ".verse", "x"}));
+        WriteBytes(m_data / "c.txt", SongFileBytes({".artist AC/DC", ".title Kettő", ".verse", "y"}));
+    }
+
+    TRun Export(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"export", "--data", m_data.Path()});
+        return Songbook(arguments);
+    }
+
+    TTempDirectory m_data;
+    TTempDirectory m_out;
+};
+
+TEST_F(SongbookExport, WritesOneSongOrAWholeSongbookAsRichText) {
+    const TRun song = Export({"--song", "Őszi Zenekar - Második", "-o", m_out / "dal.rtf"});
+    EXPECT_EQ(0, song.ExitCode) << song.Err;
+    EXPECT_EQ("Őszi Zenekar\n\nMásodik\n\nűr\n", PandocText(m_out / "dal.rtf"));
+
+    const TRun book = Export({"--artist", "Őszi Zenekar", "-o", m_out / "könyv.rtf"});
+    EXPECT_EQ(0, book.ExitCode) << book.Err;
+    EXPECT_EQ(m_out / "könyv.rtf" + "\n", book.Out);
+    const std::string text = PandocText(m_out / "könyv.rtf");
+    EXPECT_LT(text.find("ősz van"), text.find("Második")) << text;
+}
+
+TEST_F(SongbookExport, WritesEverySongbookNamedByItsArtist) {
+    const TRun run = Export({"--all", "-o", m_out / "új"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_out / "új"))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ((std::set<std::string>{"AC_DC.rtf", "AC_DC (2).rtf", "Őszi Zenekar.rtf"}), names);
+    EXPECT_NE(std::string::npos, PandocText(m_out / "új/AC_DC (2).rtf").find("Kettő"));
+}
+
+TEST_F(SongbookExport, FailsClearlyForWhatItCannotFindOrWrite) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> failures = {
+        {{"--artist", "Öszi Zenekar", "-o", m_out / "x.rtf"}, "no artist named \"Öszi Zenekar\""},
+        {{"--artist", "Ω", "-o", m_out / "x.rtf"}, "no artist named \"Ω\""},
+        {{"--song", "Őszi Zenekar - Harmadik", "-o", m_out / "x.rtf"}, "no song \"Őszi Zenekar - Harmadik\""},
+        {{"--song", "AC/DC - Első", "-o", m_out / "x.rtf"}, "no song"},
+        {{"--artist", "AC/DC", "-o", m_out / "nincs/x.rtf"}, "Cannot create file " + m_out / "nincs/x.rtf"},
+    };
+    for (const auto& [arguments, message] : failures) {
+        const TRun run = Export(arguments);
+        EXPECT_EQ(1, run.ExitCode) << message;
+        EXPECT_EQ(0u, run.Err.find("songbook: " + message)) << run.Err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_out / "x.rtf"));
 }
 
 // The sample library is what a new user sees first: it must load cleanly and

@@ -6,10 +6,40 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 2> Commands = {"dump", "lint"};
+constexpr std::array<std::string_view, 3> Commands = {"dump", "export", "lint"};
 
 bool IsCommand(const std::string& word) {
     return std::find(Commands.begin(), Commands.end(), word) != Commands.end();
+}
+
+// The option's value slot, or nullptr for an option that takes no value.
+std::optional<std::string>* ValueSlot(TSongbookArguments& parsed, const std::string& option) {
+    if (option == "--data")
+        return &parsed.DataDirectory;
+    if (option == "--artist")
+        return &parsed.Artist;
+    if (option == "--song")
+        return &parsed.Song;
+    if (option == "-o" || option == "--output")
+        return &parsed.Output;
+    return nullptr;
+}
+
+void CheckExport(const TSongbookArguments& parsed) {
+    const int choices = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
+    if (parsed.Command != "export") {
+        if (choices > 0 || parsed.Output)
+            throw TUsageError("--artist, --song, --all and -o belong to export");
+        return;
+    }
+    if (parsed.Help)
+        return;
+    if (choices != 1)
+        throw TUsageError("export needs one of --artist, --song or --all");
+    if (!parsed.Output)
+        throw TUsageError("export needs -o");
+    if (!parsed.Files.empty())
+        throw TUsageError("export takes no file names; use --data");
 }
 
 } // namespace
@@ -20,10 +50,12 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         const std::string& word = arguments[i];
         if (word == "--help" || word == "-h") {
             parsed.Help = true;
-        } else if (word == "--data") {
+        } else if (word == "--all") {
+            parsed.All = true;
+        } else if (auto* slot = ValueSlot(parsed, word)) {
             if (i + 1 == arguments.size())
-                throw TUsageError("--data needs a folder");
-            parsed.DataDirectory = arguments[++i];
+                throw TUsageError(word + " needs a value");
+            *slot = arguments[++i];
         } else if (word.starts_with("-")) {
             throw TUsageError("unknown option " + word);
         } else if (parsed.Command.empty()) {
@@ -40,5 +72,6 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         throw TUsageError("dump takes no file names; use --data");
     if (parsed.DataDirectory && !parsed.Files.empty())
         throw TUsageError("give either --data or file names, not both");
+    CheckExport(parsed);
     return parsed;
 }

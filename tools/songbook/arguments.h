@@ -14,6 +14,11 @@ struct TSongbookArguments {
     std::string Command; // empty when only --help was given
     bool Help = false;
     std::optional<std::string> DataDirectory;
+    // export: what to write, and where
+    std::optional<std::string> Artist;
+    std::optional<std::string> Song;
+    bool All = false;
+    std::optional<std::string> Output;
     std::vector<std::string> Files;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/executable.h"
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
+#include "tools/songbook/exportcommand.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/lintcommand.h"
 
@@ -13,7 +14,8 @@
 namespace {
 
 constexpr int Success = 0;
-constexpr int Findings = 1;
+constexpr int Findings = 1; // or a command that failed
+
 constexpr int UsageFailure = 2;
 
 constexpr const char* GeneralHelp = R"(usage: songbook COMMAND [options]
@@ -21,8 +23,9 @@ constexpr const char* GeneralHelp = R"(usage: songbook COMMAND [options]
 The command-line companion of the Vivira redir songbook viewer.
 
 commands:
-  dump   print the loaded song library as JSON
-  lint   list the lines of song files that the program ignores
+  dump     print the loaded song library as JSON
+  export   write songs or whole songbooks as Rich Text (RTF)
+  lint     list the lines of song files that the program ignores
 
 Run "songbook COMMAND --help" for the options of a command.
 )";
@@ -45,6 +48,17 @@ lines are layout and are not listed. Without arguments it checks the Data
 folder beside this program. Exits with 1 if it found anything.
 )";
 
+constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf
+       songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf
+       songbook export [--data DIR] --all -o FOLDER
+
+Renders one artist's songbook, one song, or every artist's songbook (one file
+each, named by the artist) with the current style fonts, as the viewer's
+"Mentés..." does, and writes Rich Text. Names are matched exactly, accents
+and letter case included. Exits with 1 for an unknown artist or song or a
+file that cannot be written.
+)";
+
 std::vector<std::string> SongFilePaths(const std::string& directory) {
     std::vector<std::string> paths;
     for (const std::string& name : FindSongFiles(directory))
@@ -59,16 +73,33 @@ void RequireFolder(const std::string& directory) {
         throw TUsageError("no such folder: " + PathForDisplay(directory));
 }
 
-int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
-    const std::string directory = arguments.DataDirectory.value_or(DataDirectory());
-    RequireFolder(directory);
-    std::unique_ptr<TArtist> artists;
-    TLoadedPaths loaded;
-    const std::vector<TLoadFailure> failures = LoadSongLibrary(directory, artists, &loaded);
-    WriteLibraryJson(out, artists.get(), loaded.Paths, failures);
+void ReportFailures(const std::vector<TLoadFailure>& failures, std::ostream& err) {
     for (const TLoadFailure& failure : failures)
         err << "songbook: " << PathForDisplay(failure.Path) << ": " << failure.Message << '\n';
+}
+
+std::vector<TLoadFailure> LoadLibrary(const TSongbookArguments& arguments, std::unique_ptr<TArtist>& artists,
+                                      TLoadProgress* progress) {
+    const std::string directory = arguments.DataDirectory.value_or(DataDirectory());
+    RequireFolder(directory);
+    return LoadSongLibrary(directory, artists, progress);
+}
+
+int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<TArtist> artists;
+    TLoadedPaths loaded;
+    const std::vector<TLoadFailure> failures = LoadLibrary(arguments, artists, &loaded);
+    WriteLibraryJson(out, artists.get(), loaded.Paths, failures);
+    ReportFailures(failures, err);
     return failures.empty() ? Success : Findings;
+}
+
+// A file that could not be read is reported, and the rest is exported all the same.
+int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<TArtist> artists;
+    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
+    ExportSongs(artists.get(), arguments, out);
+    return Success;
 }
 
 int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
@@ -85,6 +116,8 @@ int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.Command == "dump")
         return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
+    if (arguments.Command == "export")
+        return arguments.Help ? (out << ExportHelp, Success) : Export(arguments, out, err);
     if (arguments.Command == "lint")
         return arguments.Help ? (out << LintHelp, Success) : Lint(arguments, out, err);
     out << GeneralHelp;
@@ -101,6 +134,6 @@ int RunSongbook(const std::vector<std::string>& arguments, std::ostream& out, st
         return UsageFailure;
     } catch (const std::exception& error) {
         err << "songbook: " << error.what() << '\n';
-        return UsageFailure;
+        return Findings;
     }
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A title made fit to be one file name in a folder: every character that a
+// file name cannot hold becomes '_', and a name that would mean a folder
+// ("", ".", "..") becomes "_". Works on UTF-8 and code page 1250 alike.
+std::string SafeFileName(std::string_view title);

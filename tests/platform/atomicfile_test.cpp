@@ -1,0 +1,99 @@
+#include "platform/atomicfile.h"
+#include "platform/filebytes.h"
+#include "tests/support/filesizelimit.h"
+#include "tests/support/tempdirectory.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::string Contents(const std::string& path) {
+    const TFileBytes bytes = ReadFileBytes(path);
+    return std::string(bytes.View());
+}
+
+std::size_t FileCount(const TTempDirectory& folder) {
+    const std::filesystem::directory_iterator entries(folder.Path());
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
+bool Replace(const std::string& path, std::string_view bytes) {
+    TAtomicFile file(path);
+    return file.Open() && file.Write(bytes) && file.Commit();
+}
+
+TEST(AtomicFile, CreatesAndReplacesFilesLeavingNothingElseBehind) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    ASSERT_TRUE(Replace(path, "első"));
+    ASSERT_TRUE(Replace(path, "második"));
+    EXPECT_EQ("második", Contents(path));
+    EXPECT_EQ(1u, FileCount(folder));
+}
+
+TEST(AtomicFile, AFileNeverCommittedLeavesTheOldOneAndNoTemporary) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    ASSERT_TRUE(Replace(path, "régi"));
+    {
+        TAtomicFile file(path);
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write("félig"));
+    }
+    EXPECT_EQ("régi", Contents(path));
+    EXPECT_EQ(1u, FileCount(folder));
+}
+
+// A full disk, as the file size limit makes it: the write fails, the old file stays whole.
+TEST(AtomicFile, AWriteThatFailsLeavesTheOldFile) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    ASSERT_TRUE(Replace(path, "régi"));
+    {
+        const TFileSizeLimit diskFull(100);
+        TAtomicFile file(path);
+        EXPECT_TRUE(file.Open());
+        EXPECT_FALSE(file.Write(std::string(1000, 'x')));
+    }
+    EXPECT_EQ("régi", Contents(path));
+}
+
+TEST(AtomicFile, RefusesWhatCreatingTheFileWouldRefuse) {
+    TTempDirectory folder;
+    std::filesystem::create_directory(folder / "mappa");
+    for (const std::string& path : {folder / "mappa", folder / "nincs/dal.rtf"}) {
+        TAtomicFile file(path);
+        EXPECT_FALSE(file.Open()) << path;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "mappa"));
+}
+
+TEST(AtomicFile, KeepsPermissionsAndWritesThroughSymbolicLinks) {
+    TTempDirectory folder;
+    const std::string target = folder / "valódi.rtf";
+    const std::string link = folder / "link.rtf";
+    ASSERT_TRUE(Replace(target, "régi"));
+    chmod(target.c_str(), 0640);
+    std::filesystem::create_symlink(target, link);
+    ASSERT_TRUE(Replace(link, "új"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ("új", Contents(target));
+    struct stat status {};
+    stat(target.c_str(), &status);
+    EXPECT_EQ(0640u, status.st_mode & 07777);
+}
+
+TEST(AtomicFile, AReadOnlyFileIsNotReplaced) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    ASSERT_TRUE(Replace(path, "régi"));
+    chmod(path.c_str(), 0444);
+    EXPECT_FALSE(Replace(path, "új"));
+    EXPECT_EQ("régi", Contents(path));
+}
+
+} // namespace

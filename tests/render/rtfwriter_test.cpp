@@ -1,0 +1,131 @@
+#include "render/rtfwriter.h"
+#include "tests/support/externaltool.h"
+#include "tests/support/filesizelimit.h"
+#include "tests/support/songfixture.h"
+#include "tests/support/tempdirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void SetNumber(TRichDocument& document, TFontAttribute attribute, std::int64_t value) {
+    document.SetSelectionAttribute(attribute, value);
+}
+
+// The exact bytes are the contract with every reader: check them once in full.
+TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
+    TRichDocument document;
+    document.SetSelectionAttribute(TFontAttribute::Name, std::string("Times New Roman"));
+    SetNumber(document, TFontAttribute::Size, 24);
+    SetNumber(document, TFontAttribute::Style, FontStyle::Bold | FontStyle::Underline);
+    SetNumber(document, TFontAttribute::Color, 0x0000FF); // red
+    document.SetParagraphAlignment(TAlignment::Center);
+    document.SetFirstLineIndent(1);
+    document.AppendLine(AnsiFromUtf8("Őszi {dal} \\"));
+    document.SetSelectionAttribute(TFontAttribute::Name, std::string("Courier New"));
+    SetNumber(document, TFontAttribute::Size, 9);
+    SetNumber(document, TFontAttribute::Style, FontStyle::Italic | FontStyle::StrikeOut);
+    SetNumber(document, TFontAttribute::Color, 0x80000008); // window text: automatic
+    document.SetParagraphAlignment(TAlignment::Left);
+    document.AppendLine("a\tb\nc");
+
+    EXPECT_EQ("{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n"
+              "{\\fonttbl{\\f0\\fnil\\fcharset238\\fprq0 Times New Roman;}"
+              "{\\f1\\fnil\\fcharset238\\fprq0 Courier New;}}\r\n"
+              "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+              "\\pard\\qc\\fi20\\plain\\f0\\fs48\\b\\ul\\cf1 \\u336\\'d5szi \\{dal\\} \\\\\\par\r\n"
+              "\\pard\\ql\\fi20\\plain\\f1\\fs18\\i\\strike a\\tab b\\line c\\par\r\n"
+              "\\pard\\ql\\fi20}\r\n",
+              RichText(document));
+}
+
+TEST(RichText, SplitsAParagraphWhereItsFormatChanges) {
+    TRichDocument document;
+    document.AppendLine("abcd");
+    document.SetSelectionStart(1);
+    document.SetSelectionLength(2);
+    SetNumber(document, TFontAttribute::Style, FontStyle::Bold);
+    SetNumber(document, TFontAttribute::Color, 0x00FF00);
+    const std::string rtf = RichText(document);
+    EXPECT_NE(std::string::npos, rtf.find("\\plain\\f0\\fs20 a\\plain\\f0\\fs20\\b\\cf1 bc\\plain\\f0\\fs20 d\\par"))
+        << rtf;
+    EXPECT_NE(std::string::npos, rtf.find("{\\colortbl ;\\red0\\green255\\blue0;}")) << rtf;
+}
+
+TEST(RichText, AnEmptyDocumentIsStillAValidFile) {
+    EXPECT_EQ("{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n"
+              "{\\fonttbl{\\f0\\fnil\\fcharset238\\fprq0 Times New Roman;}}\r\n"
+              "{\\colortbl ;}\r\n"
+              "\\pard\\ql\\fi0}\r\n",
+              RichText(TRichDocument()));
+}
+
+// Every letter of code page 1250, and the characters RTF treats specially.
+const std::string EveryLetter = "ÁÉÍÓÖŐÚÜŰ áéíóöőúüű ČčŠšŽžŁłŃńŘřŤťŮůĽľŔŕĚěĎďŇňĆćŹźŻżĄąĘę ß€„”–—§°";
+const std::string Specials = "{kapcsos} \\per\\ «idézet»";
+
+std::string SavedWith(const TTempDirectory& folder, const std::vector<std::string>& utf8Lines) {
+    TRichDocument document;
+    for (const std::string& line : utf8Lines)
+        document.AppendLine(AnsiFromUtf8(line));
+    const std::string path = folder / "dal.rtf";
+    document.SaveRichTextFile(path);
+    return path;
+}
+
+TEST(RichTextReaders, PandocReadsBackEveryHungarianLetter) {
+    TTempDirectory folder;
+    const std::string path = SavedWith(folder, {EveryLetter, Specials});
+    EXPECT_EQ(EveryLetter + "\n\n" + Specials + "\n",
+              RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path)));
+}
+
+TEST(RichTextReaders, UnrtfReadsBackEveryHungarianLetter) {
+    TTempDirectory folder;
+    const std::string path = SavedWith(folder, {EveryLetter, Specials});
+    // unrtf writes HTML with numeric entities; let pandoc turn them back into text.
+    const std::string text =
+        RunTool("unrtf --html " + ShellQuoted(path) + " 2>/dev/null | pandoc -f html -t plain --wrap=none");
+    EXPECT_NE(std::string::npos, text.find(EveryLetter)) << text;
+    EXPECT_NE(std::string::npos, text.find(Specials)) << text;
+}
+
+TEST(SaveRichTextFile, WritesTheDocumentsRichTextOverAnyOldFile) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.txt"; // Rich Text whatever the extension
+    WriteBytes(path, std::string(10000, 'x'));
+    TRichDocument document;
+    document.AppendLine(AnsiFromUtf8("Őszi dal"));
+    document.SaveRichTextFile(path);
+    EXPECT_EQ(RichText(document), RunTool("cat " + ShellQuoted(path)));
+}
+
+TEST(SaveRichTextFile, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    WriteBytes(path, "régi");
+    TRichDocument document;
+    document.AppendLine(std::string(1000, 'x'));
+    const TFileSizeLimit diskFull(100);
+    try {
+        document.SaveRichTextFile(path);
+        ADD_FAILURE() << "saved on a full disk";
+    } catch (const TDocumentError& error) {
+        EXPECT_STREQ("Failed to Save Stream", error.what());
+    }
+    EXPECT_EQ("régi", RunTool("cat " + ShellQuoted(path)));
+}
+
+TEST(SaveRichTextFile, NamesThePathItCannotCreate) {
+    TTempDirectory folder;
+    for (const std::string& path : {folder / "nincs/dal.rtf", folder.Path()}) {
+        try {
+            TRichDocument().SaveRichTextFile(path);
+            ADD_FAILURE() << "saved " << path;
+        } catch (const TDocumentError& error) {
+            EXPECT_EQ("Cannot create file " + path, error.what());
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "tools/songbook/exportcommand.h"
+
+#include "platform/codepage.h"
+#include "platform/filename.h"
+#include "render/songrenderer.h"
+#include "tools/songbook/jsonwriter.h"
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+// What the user typed, in the model's code page; a name that code page 1250
+// cannot spell matches nothing.
+std::string ModelText(const std::string& typed) {
+    return Utf8ToAnsi(typed).value_or(std::string(1, '\0'));
+}
+
+std::string SongCaption(const TSong& song) {
+    return SongArtistName(song) + " - " + song.Title;
+}
+
+const TArtist& FindArtist(const TArtist* artists, const std::string& name) {
+    const std::string wanted = ModelText(name);
+    for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
+        if (artist->ArtistName == wanted)
+            return *artist;
+    }
+    throw TCommandFailure("no artist named \"" + name + "\"");
+}
+
+const TSong& FindSong(const TArtist* artists, const std::string& caption) {
+    const std::string wanted = ModelText(caption);
+    for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
+        for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get()) {
+            if (SongCaption(*song) == wanted)
+                return *song;
+        }
+    }
+    throw TCommandFailure("no song \"" + caption + "\" (give it as \"ARTIST - TITLE\")");
+}
+
+template <class Item>
+void Save(const Item& item, void (*render)(const Item&, TRichDocument&), const std::string& path, std::ostream& out) {
+    TRichDocument document;
+    render(item, document);
+    document.SaveRichTextFile(path);
+    out << PathForDisplay(path) << '\n';
+}
+
+// One songbook per artist, named by the artist; a name taken twice gets a number.
+void ExportAll(const TArtist* artists, const std::string& folder, std::ostream& out) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!std::filesystem::is_directory(folder))
+        throw TCommandFailure("cannot create folder " + PathForDisplay(folder));
+    std::set<std::string> taken;
+    for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
+        const std::string name = SafeFileName(AnsiToUtf8(artist->ArtistName));
+        std::string fileName = name + ".rtf";
+        for (int number = 2; !taken.insert(fileName).second; ++number)
+            fileName = name + " (" + std::to_string(number) + ").rtf";
+        Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), out);
+    }
+}
+
+} // namespace
+
+void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, std::ostream& out) {
+    if (arguments.All)
+        ExportAll(artists, *arguments.Output, out);
+    else if (arguments.Artist)
+        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, out);
+    else
+        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, out);
+}
