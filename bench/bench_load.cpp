@@ -6,59 +6,15 @@
 // VIVIRA_BENCH_ARTISTS and VIVIRA_BENCH_SONGS set the corpus size
 // (default 2000 files x 50 songs, about 100 MB).
 
-#include "bench/corpusgenerator.h"
+#include "bench/benchcorpus.h"
 #include "library/loader.h"
-#include "platform/directorysearch.h"
 #include "platform/filebytes.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <malloc.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-using TClock = std::chrono::steady_clock;
-
-std::size_t FromEnvironment(const char* name, std::size_t fallback) {
-    const char* value = std::getenv(name);
-    return value ? std::stoul(value) : fallback;
-}
-
-struct TCorpus {
-    std::string Directory;
-    std::vector<std::string> Paths;
-    std::uint64_t Bytes = 0;
-
-    TCorpus() {
-        Directory = (std::filesystem::temp_directory_path() / ("vivira-corpus-" + std::to_string(::getpid()))).string();
-        Bytes = GenerateCorpus(
-            Directory, {FromEnvironment("VIVIRA_BENCH_ARTISTS", 2000), FromEnvironment("VIVIRA_BENCH_SONGS", 50)});
-        for (const std::string& name : FindSongFiles(Directory))
-            Paths.push_back(JoinPath(Directory, name));
-    }
-    ~TCorpus() { std::filesystem::remove_all(Directory); }
-};
-
-const TCorpus& Corpus() {
-    static const TCorpus corpus;
-    return corpus;
-}
-
-// The anchor: open, read and close every file into one reused buffer.
-void ReadAllBytes(const TCorpus& corpus) {
-    static std::vector<char> buffer(1 << 20);
-    for (const std::string& path : corpus.Paths) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        while (::read(fd, buffer.data(), buffer.size()) > 0)
-            benchmark::DoNotOptimize(buffer.data());
-        ::close(fd);
-    }
-}
 
 // The second anchor: every file read into a fresh buffer of its own, all kept
 // until the end, as a loader that keeps the text must at least do. On virtual
@@ -69,10 +25,6 @@ std::vector<TFileBytes> ReadAllBytesKept(const TCorpus& corpus) {
     for (const std::string& path : corpus.Paths)
         kept.push_back(ReadFileBytes(path));
     return kept;
-}
-
-double Seconds(TClock::duration duration) {
-    return std::chrono::duration<double>(duration).count();
 }
 
 void LoadLibrary(benchmark::State& state) {

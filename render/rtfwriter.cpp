@@ -38,15 +38,26 @@ const std::array<std::string, 256>& Escapes() {
     return escapes;
 }
 
+const std::array<bool, 256>& NeedsEscape() {
+    static const auto needs = [] {
+        std::array<bool, 256> needs{};
+        for (std::size_t byte = 0; byte < needs.size(); ++byte)
+            needs[byte] = !Escapes()[byte].empty();
+        return needs;
+    }();
+    return needs;
+}
+
 void AppendText(std::string& out, std::string_view text) {
     const auto& escapes = Escapes();
+    const auto& needsEscape = NeedsEscape();
     std::size_t plain = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::string& escape = escapes[static_cast<unsigned char>(text[i])];
-        if (escape.empty())
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (!needsEscape[byte])
             continue;
         out.append(text.substr(plain, i - plain));
-        out += escape;
+        out += escapes[byte];
         plain = i + 1;
     }
     out.append(text.substr(plain));
@@ -139,28 +150,47 @@ public:
         std::size_t run = 0;
         std::size_t paragraph = 0;
         std::size_t position = 0;
-        AppendParagraphFormat(m_out, paragraphs[0]);
+        SetRun(runs.empty() ? m_document.InsertionFormat() : runs[0].Format);
+        SetParagraph(paragraphs[0]);
         while (position < text.size()) {
-            while (run + 1 < runs.size() && runs[run + 1].Start <= position)
-                ++run;
+            if (run + 1 < runs.size() && runs[run + 1].Start <= position)
+                SetRun(runs[++run].Format);
             const std::size_t runEnd = run + 1 < runs.size() ? runs[run + 1].Start : text.size();
             const std::size_t mark = std::min(text.find('\r', position), text.size());
             const std::size_t end = std::min(runEnd, mark);
-            AppendCharacterFormat(m_out, runs[run].Format, m_tables);
+            m_out += m_runFormat;
             AppendText(m_out, std::string_view(text).substr(position, end - position));
             position = end;
             if (position == mark) {
                 m_out += "\\par\r\n";
                 ++position;
-                AppendParagraphFormat(m_out, paragraphs[++paragraph]);
+                SetParagraph(paragraphs[++paragraph]);
             }
         }
     }
 
 private:
+    // A songbook has a handful of formats in many lines: spell each out once.
+    void SetRun(const TCharacterFormat& format) {
+        m_runFormat.clear();
+        AppendCharacterFormat(m_runFormat, format, m_tables);
+    }
+
+    void SetParagraph(const TParagraphFormat& format) {
+        if (m_paragraphFormat.empty() || !(format == m_lastParagraph)) {
+            m_lastParagraph = format;
+            m_paragraphFormat.clear();
+            AppendParagraphFormat(m_paragraphFormat, format);
+        }
+        m_out += m_paragraphFormat;
+    }
+
     const TRichDocument& m_document;
     TTables& m_tables;
     std::string& m_out;
+    std::string m_runFormat;
+    std::string m_paragraphFormat;
+    TParagraphFormat m_lastParagraph;
 };
 
 } // namespace
@@ -168,7 +198,8 @@ private:
 std::string RichText(const TRichDocument& document) {
     TTables tables(document);
     std::string out;
-    out.reserve(document.Text().size() + document.Text().size() / 4 + 64 * document.Runs().size() + 256);
+    // Formats are restated for every line, which makes songbooks about three times their text.
+    out.reserve(3 * document.Text().size() + 64 * document.Runs().size() + 256);
     out += "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
     tables.AppendTo(out);
     TBodyWriter(document, tables, out).Write();
