@@ -22,7 +22,7 @@ std::filesystem::path ResolveLinks(const std::filesystem::path& target) {
 
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    auto name = "." + target.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
+    auto name = TAtomicFile::TemporaryNamePrefix(target) + std::to_string(getpid()) + "-" +
                 std::to_string(counter.fetch_add(1));
     return target.parent_path() / name;
 }
@@ -38,6 +38,10 @@ bool SyncFolderOf(const std::filesystem::path& file) {
 }
 
 } // namespace
+
+std::string TAtomicFile::TemporaryNamePrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".tmp";
+}
 
 TAtomicFile::TAtomicFile(std::filesystem::path target) : m_target(ResolveLinks(target)) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 // Replaces a file as a whole: the new contents go to a fresh file beside the
@@ -20,6 +21,10 @@ public:
     bool Open();
     bool Write(std::string_view bytes);
     bool Commit();
+
+    // The name every temporary file for the target starts with, so that a
+    // caller who knows no one else is writing can clear what a crash left.
+    static std::string TemporaryNamePrefix(const std::filesystem::path& target);
 
 private:
     void Discard();

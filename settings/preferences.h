@@ -1,0 +1,65 @@
+#pragma once
+
+#include "render/styleslots.h"
+#include "settings/settings.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+// Print margins in millimetres; no limits: zero and negative margins are kept.
+struct TPageMargins {
+    std::int32_t Left = 15;
+    std::int32_t Top = 15;
+    std::int32_t Right = 15;
+    std::int32_t Bottom = 15;
+
+    bool operator==(const TPageMargins&) const = default;
+};
+
+struct TWindowGeometry {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+};
+
+// What the main window keeps in the settings store, and how it loads and
+// saves it: the slot fonts (StyleFonts), the size step (SizeStep), the page
+// margins, the song windows' background colour and the window geometries.
+// Each change is written when it is made.
+class TPreferences {
+public:
+    // Shows or hides the check mark of the size menu item of a step (-2..2).
+    using TSizeMark = std::function<void(int step, bool checked)>;
+
+    explicit TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch = StandardPixelsPerInch);
+
+    void LoadFontSlot(TStyleSlot slot, TFont& font);
+    void LoadFonts();
+    void LoadSizeStep();
+    void LoadPageMargins();
+    void LoadBackgroundColor();
+
+    void SaveFontSlot(TStyleSlot slot, const TFont& font);
+    void SaveSizeStep();
+    void SavePageMargins();
+    void SaveWindowPosition(const std::string& name, const TWindowGeometry& geometry);
+    void SaveBackgroundColor();
+
+    void SetSizeStep(int value);
+    void SetBackgroundColor(TColor color);
+
+    // The menu commands: the in-memory value changes first, then it is written.
+    void FontCommand(TStyleSlot slot, const TFont& chosen);
+    void SizeCommand(int step);
+    void BackgroundCommand(TColor chosen);
+
+    std::unique_ptr<TSettings> Settings;
+    TColor BackgroundColor = WindowColor;
+    TPageMargins PageMargins;
+    TSizeMark SizeMark;
+
+private:
+    int m_pixelsPerInch;
+};

@@ -1,0 +1,149 @@
+#include "settings/filebackend.h"
+#include "settings/preferences.h"
+#include "tests/settings/settingsfixture.h"
+
+#include <map>
+
+namespace {
+
+class PreferencesTest : public SettingsTest {
+protected:
+    void SetUp() override {
+        StyleFonts = {};
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+            StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
+        SizeStep = 0;
+    }
+
+    // A window's start, on a screen of the given resolution: fonts, margins, background.
+    std::unique_ptr<TPreferences> Start(int pixelsPerInch = 96) {
+        auto preferences = std::make_unique<TPreferences>(OpenStore(), pixelsPerInch);
+        preferences->SizeMark = [this](int step, bool checked) { m_marks[step] = checked; };
+        preferences->LoadFonts();
+        preferences->LoadPageMargins();
+        preferences->LoadBackgroundColor();
+        return preferences;
+    }
+
+    void Store(const std::string& section, const std::string& name, const std::string& text) {
+        OpenStore()->WriteTextValue(section, name, text);
+    }
+
+    std::vector<int> CheckedSteps() const {
+        std::vector<int> checked;
+        for (const auto& [step, mark] : m_marks) {
+            if (mark)
+                checked.push_back(step);
+        }
+        return checked;
+    }
+
+    std::map<int, bool> m_marks;
+};
+
+TEST_F(PreferencesTest, AFirstRunUsesTheDefaultsAndWritesNothing) {
+    const auto preferences = Start();
+    for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+        EXPECT_EQ(DefaultFont(slot), StyleFonts[static_cast<std::size_t>(slot)]) << slot;
+    EXPECT_EQ(0, SizeStep);
+    EXPECT_EQ(std::vector<int>{0}, CheckedSteps());
+    EXPECT_EQ(5u, m_marks.size());
+    EXPECT_EQ(TPageMargins{}, preferences->PageMargins);
+    EXPECT_EQ(WindowColor, preferences->BackgroundColor);
+    EXPECT_EQ("Windows Registry Editor Version 5.00\r\n\r\n[" + CantorixKey + "]\r\n", FileText());
+}
+
+TEST_F(PreferencesTest, TakesStoredValuesAsTheyAre) {
+    Store("Fonts", "Size", "7");
+    Store("Fonts\\Verse", "Style", "5");
+    Store("Fonts\\Chords", "Style", "16");
+    Store("Fonts\\Tab", "Name", "");
+    Store("Fonts\\Normal", "Height", "-40"); // without "Size": no lasting effect
+    Store("Fonts\\Title", "Charset", "494"); // low eight bits: 238
+    Store("Fonts\\Title", "Color", "$80000005");
+    Store("Page", "MarginTop", " 12");
+    Store("Page", "MarginLeft", "12 ");
+    Store("Page", "MarginRight", "-5");
+    Store("", "Background", "-2147483643");
+    StyleFonts[StyleSlot::Tab].Name = "Előző";
+    const auto preferences = Start();
+    EXPECT_EQ(7, SizeStep);
+    EXPECT_EQ(std::vector<int>{}, CheckedSteps());
+    EXPECT_EQ(FontStyle::Bold | FontStyle::Underline, StyleFonts[StyleSlot::Verse].Style);
+    EXPECT_EQ(0, StyleFonts[StyleSlot::Chords].Style);
+    EXPECT_EQ("Előző", StyleFonts[StyleSlot::Tab].Name);          // empty name: typeface unchanged
+    EXPECT_EQ("Courier New", StyleFonts[StyleSlot::Normal].Name); // missing name: the default
+    EXPECT_EQ(DefaultFont(StyleSlot::Normal), StyleFonts[StyleSlot::Normal]);
+    EXPECT_EQ(238, StyleFonts[StyleSlot::Title].Charset);
+    EXPECT_EQ(WindowColor, StyleFonts[StyleSlot::Title].Color);
+    EXPECT_EQ((TPageMargins{15, 12, -5, 15}), preferences->PageMargins);
+    EXPECT_EQ(WindowColor, preferences->BackgroundColor);
+}
+
+TEST_F(PreferencesTest, SizeDecidesTheHeightThroughThePixelsPerInch) {
+    Store("Fonts\\Tab", "Size", "8");
+    Store("Fonts\\Tab", "Height", "-3");
+    Start(120);
+    EXPECT_EQ(-13, StyleFonts[StyleSlot::Tab].Height);
+    EXPECT_EQ(8, StyleFonts[StyleSlot::Tab].Size(120));
+}
+
+TEST_F(PreferencesTest, CommandsWriteEveryValueEvenWhenNothingChanged) {
+    const auto preferences = Start();
+    preferences->FontCommand(StyleSlot::Title, StyleFonts[StyleSlot::Title]); // a cancelled font dialog
+    preferences->BackgroundCommand(preferences->BackgroundColor);             // a cancelled colour dialog
+    preferences->SavePageMargins();                                           // a cancelled page setup
+    preferences->SizeCommand(-2);
+    preferences->SaveWindowPosition("Main", {10, 20, 800, 600});
+    EXPECT_EQ(std::vector<int>{-2}, CheckedSteps());
+    const std::string key = "\r\n[" + CantorixKey;
+    EXPECT_EQ(
+        "Windows Registry Editor Version 5.00\r\n" + key + "]\r\n\"Background\"=\"-2147483643\"\r\n" + key +
+            "\\Fonts]\r\n\"Size\"=\"-2\"\r\n" + key +
+            "\\Fonts\\Title]\r\n\"Charset\"=\"238\"\r\n\"Color\"=\"-2147483640\"\r\n\"Height\"=\"-32\"\r\n"
+            "\"Name\"=\"Times New Roman\"\r\n\"Pitch\"=\"0\"\r\n\"Size\"=\"24\"\r\n\"Style\"=\"1\"\r\n" +
+            key +
+            "\\Page]\r\n\"MarginTop\"=\"15\"\r\n\"MarginBottom\"=\"15\"\r\n\"MarginLeft\"=\"15\"\r\n"
+            "\"MarginRight\"=\"15\"\r\n" +
+            key + "\\Positions]\r\n" + key +
+            "\\Positions\\Main]\r\n\"Top\"=\"20\"\r\n\"Left\"=\"10\"\r\n\"Width\"=\"800\"\r\n\"Height\"=\"600\"\r\n",
+        FileText());
+}
+
+TEST_F(PreferencesTest, ChosenSettingsComeBackAtTheNextStart) {
+    {
+        const auto preferences = Start();
+        TFont chosen = StyleFonts[StyleSlot::Chords];
+        chosen.Name = "Liberation Mono";
+        chosen.SetSize(11);
+        chosen.Color = RgbColor(200, 0, 0);
+        chosen.Style = FontStyle::Bold | FontStyle::StrikeOut;
+        preferences->FontCommand(StyleSlot::Chords, chosen);
+        preferences->BackgroundCommand(RgbColor(255, 255, 224));
+        preferences->PageMargins = {20, 0, -3, 25};
+        preferences->SavePageMargins();
+        preferences->SizeCommand(2);
+    }
+    const TFont chosen = StyleFonts[StyleSlot::Chords];
+    SetUp();
+    const auto preferences = Start();
+    EXPECT_EQ(chosen, StyleFonts[StyleSlot::Chords]);
+    EXPECT_EQ(RgbColor(255, 255, 224), preferences->BackgroundColor);
+    EXPECT_EQ((TPageMargins{20, 0, -3, 25}), preferences->PageMargins);
+    EXPECT_EQ(2, SizeStep);
+}
+
+TEST_F(PreferencesTest, AValueOfAnotherTypeStopsTheLoadingWithTheRegistrysMessage) {
+    WriteFile("Windows Registry Editor Version 5.00\r\n\r\n[" + CantorixKey +
+              "\\Fonts\\Verse]\r\n\"Color\"=dword:1\r\n");
+    TPreferences preferences(OpenStore());
+    try {
+        preferences.LoadFonts();
+        ADD_FAILURE() << "loaded a dword colour";
+    } catch (const TSettingsError& error) {
+        EXPECT_STREQ("Invalid data type for 'Color'", error.what());
+    }
+    EXPECT_EQ(DefaultFont(StyleSlot::Normal), StyleFonts[StyleSlot::Normal]); // the slot before was loaded
+}
+
+} // namespace
