@@ -1,11 +1,14 @@
 #include "library/loader.h"
+#include "settings/settings.h"
 #include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
 #include "tools/songbook/songbook.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <set>
 #include <sstream>
 
@@ -93,6 +96,7 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"export", "-o", "x.rtf"},
         {"export", "--all", "-o"},
         {"dump", "--all"},
+        {"settings", "--data", folder.Path()},
     };
     for (const auto& arguments : bad) {
         const TRun run = Songbook(arguments);
@@ -108,9 +112,45 @@ std::string PandocText(const std::string& path) {
     return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
 }
 
-class SongbookExport : public testing::Test {
+// The user's own settings stay out of reach: each test has a settings file of its own.
+class SongbookWithSettings : public testing::Test {
+protected:
+    void SetUp() override { setenv("VIVIRA_SETTINGS_FILE", m_settingsFile.c_str(), 1); }
+    void TearDown() override { unsetenv("VIVIRA_SETTINGS_FILE"); }
+
+    void StoreSetting(const std::string& section, const std::string& name, const std::string& text) {
+        OpenSettings(SettingsRoot, std::cerr)->WriteTextValue(section, name, AnsiFromUtf8(text));
+    }
+
+    TTempDirectory m_settingsFolder;
+    std::string m_settingsFile = m_settingsFolder / "settings.reg";
+};
+
+TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
+    StoreSetting("Fonts\\Title", "Size", "30");
+    StoreSetting("Fonts\\Title", "Name", "Bő Betű");
+    StoreSetting("Fonts\\Normal", "Height", "-99");
+    StoreSetting("Page", "MarginLeft", "12 ");
+    StoreSetting("Positions\\Main", "Width", "800");
+    const TRun run = Songbook({"settings"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    EXPECT_EQ(0u, run.Out.find("settings file: " + m_settingsFile + "\n")) << run.Out;
+    for (const std::string line : {
+             "Background                 -2147483643          default\n",
+             "Fonts\\Title\\Size           30                   stored \"30\"\n",
+             "Fonts\\Title\\Height         -40                  default\n",
+             "Fonts\\Title\\Name           \"Bő Betű\"            stored \"Bő Betű\"\n",
+             "Fonts\\Normal\\Height        -12                  stored \"-99\", not in effect as such\n",
+             "Page\\MarginLeft            15                   stored \"12 \", not a number: the default is used\n",
+             "Positions\\Main\\Width       -                    stored \"800\", never read\n",
+         })
+        EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
+}
+
+class SongbookExport : public SongbookWithSettings {
 protected:
     void SetUp() override {
+        SongbookWithSettings::SetUp();
         WriteBytes(m_data / "a.txt", SongFileBytes({".artist Őszi Zenekar", ".title Első", ".verse", "ősz van",
                                                     ".title Második", ".verse", "űr"}));
         WriteBytes(m_data / "b.txt", SongFileBytes({".artist AC/DC", ".title Egy", ".verse", "x"}));
@@ -136,6 +176,15 @@ TEST_F(SongbookExport, WritesOneSongOrAWholeSongbookAsRichText) {
     EXPECT_EQ(m_out / "könyv.rtf" + "\n", book.Out);
     const std::string text = PandocText(m_out / "könyv.rtf");
     EXPECT_LT(text.find("ősz van"), text.find("Második")) << text;
+}
+
+TEST_F(SongbookExport, RendersWithTheUsersStoredFonts) {
+    StoreSetting("Fonts\\Title", "Name", "Bő Betű");
+    StoreSetting("Fonts\\Title", "Size", "30");
+    ASSERT_EQ(0, Export({"--song", "AC/DC - Egy", "-o", m_out / "dal.rtf"}).ExitCode);
+    const std::string rtf = RunTool("cat " + ShellQuoted(m_out / "dal.rtf"));
+    EXPECT_NE(std::string::npos, rtf.find("\\fcharset238\\fprq0 B\\u337\\'f5 Bet\\u369\\'fb;")) << rtf;
+    EXPECT_NE(std::string::npos, rtf.find("\\fs60\\b AC/DC\\par")) << rtf;
 }
 
 TEST_F(SongbookExport, WritesEverySongbookNamedByItsArtist) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 3> Commands = {"dump", "export", "lint"};
+constexpr std::array<std::string_view, 4> Commands = {"dump", "export", "lint", "settings"};
 
 bool IsCommand(const std::string& word) {
     return std::find(Commands.begin(), Commands.end(), word) != Commands.end();
@@ -70,6 +70,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         throw TUsageError("no command given");
     if (parsed.Command == "dump" && !parsed.Files.empty())
         throw TUsageError("dump takes no file names; use --data");
+    if (parsed.Command == "settings" && (parsed.DataDirectory || !parsed.Files.empty()))
+        throw TUsageError("settings takes no folder or file names");
     if (parsed.DataDirectory && !parsed.Files.empty())
         throw TUsageError("give either --data or file names, not both");
     CheckExport(parsed);

@@ -3,11 +3,13 @@
 #include "library/loader.h"
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
+#include "settings/preferences.h"
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
 #include "tools/songbook/exportcommand.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/lintcommand.h"
+#include "tools/songbook/settingscommand.h"
 
 #include <filesystem>
 
@@ -26,6 +28,7 @@ commands:
   dump     print the loaded song library as JSON
   export   write songs or whole songbooks as Rich Text (RTF)
   lint     list the lines of song files that the program ignores
+  settings show the viewer's settings: each value in effect and what is stored
 
 Run "songbook COMMAND --help" for the options of a command.
 )";
@@ -53,10 +56,17 @@ constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --arti
        songbook export [--data DIR] --all -o FOLDER
 
 Renders one artist's songbook, one song, or every artist's songbook (one file
-each, named by the artist) with the current style fonts, as the viewer's
+each, named by the artist) with the user's style fonts, as the viewer's
 "Mentés..." does, and writes Rich Text. Names are matched exactly, accents
 and letter case included. Exits with 1 for an unknown artist or song or a
 file that cannot be written.
+)";
+
+constexpr const char* SettingsHelp = R"(usage: songbook settings
+
+Prints every setting the viewer keeps: the value in effect and whether it is
+stored or the default. The settings file is $VIVIRA_SETTINGS_FILE if set,
+else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset).
 )";
 
 std::vector<std::string> SongFilePaths(const std::string& directory) {
@@ -98,6 +108,7 @@ int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
+    TPreferences(OpenSettings(SettingsRoot, err)).LoadFonts();
     ExportSongs(artists.get(), arguments, out);
     return Success;
 }
@@ -118,6 +129,13 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
         return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
     if (arguments.Command == "export")
         return arguments.Help ? (out << ExportHelp, Success) : Export(arguments, out, err);
+    if (arguments.Command == "settings") {
+        if (arguments.Help)
+            return out << SettingsHelp, Success;
+        TPreferences preferences(OpenSettings(SettingsRoot, err));
+        PrintSettings(preferences, SettingsFilePath(SettingsRoot), out);
+        return Success;
+    }
     if (arguments.Command == "lint")
         return arguments.Help ? (out << LintHelp, Success) : Lint(arguments, out, err);
     out << GeneralHelp;

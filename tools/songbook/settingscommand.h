@@ -1,0 +1,9 @@
+#pragma once
+
+#include "settings/preferences.h"
+
+#include <ostream>
+
+// Prints every setting the viewer reads or writes: the value in effect, and
+// what the store holds for it (nothing: the default is in effect).
+void PrintSettings(TPreferences& preferences, const std::string& settingsFile, std::ostream& out);
