@@ -31,7 +31,9 @@ TColor ResolveColor(TColor color) {
     if (!IsSystemColor(color))
         return color & 0xFFFFFF;
     const int index = static_cast<int>(color & 0xFF);
-    if (Source())
-        return Source()(index) & 0xFFFFFF;
+    if (Source()) {
+        if (const auto rgb = Source()(index))
+            return *rgb & 0xFFFFFF;
+    }
     return index < static_cast<int>(StandardColors.size()) ? StandardColors[index] : RgbColor(0, 0, 0);
 }

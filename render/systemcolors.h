@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // Colours as the song library's settings hold them: 0x00BBGGRR, or, with the
 // top bit set, the index of a system colour of the user's colour scheme.
@@ -28,8 +29,8 @@ constexpr std::uint8_t BlueOf(TColor color) {
 }
 
 // Where system colours come from: the window supplies the desktop palette;
-// without one, the standard scheme's values are used.
-using TSystemColorSource = std::function<TColor(int index)>;
+// without one, and for the colours it does not know, the standard scheme's values are used.
+using TSystemColorSource = std::function<std::optional<TColor>(int index)>;
 void SetSystemColorSource(TSystemColorSource source);
 
 // The red-green-blue value of any colour at this moment.

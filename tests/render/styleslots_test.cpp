@@ -61,7 +61,9 @@ TEST(StyleSlots, ResolveSystemColoursWhenApplied) {
     fonts[StyleSlot::Normal].Color = WindowColor;
     fonts[StyleSlot::Verse].Color = RgbColor(200, 10, 20);
     TRichDocument document;
-    SetSystemColorSource([](int index) { return index == 5 ? RgbColor(1, 2, 3) : RgbColor(0, 0, 0); });
+    SetSystemColorSource([](int index) -> std::optional<TColor> {
+        return index == 5 ? std::optional(RgbColor(1, 2, 3)) : std::nullopt;
+    });
     ApplyStyleSlot(StyleSlot::Normal, document, fonts);
     SetSystemColorSource(nullptr);
     EXPECT_FALSE(document.InsertionFormat().AutomaticColor);

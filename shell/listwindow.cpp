@@ -1,0 +1,141 @@
+#include "shell/listwindow.h"
+
+#include "library/loader.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
+#include "shell/icons.h"
+#include "shell/mainwindow.h"
+#include "shell/modeltext.h"
+#include "shell/songwindow.h"
+
+#include <QCloseEvent>
+#include <QCollator>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QTreeWidget>
+
+namespace {
+
+enum TNodeImage { ClosedFolder, OpenFolder, Page };
+
+// Node texts compare as the user's language sorts them, letter case
+// included (in Hungarian Cs comes after C); equal texts keep a fixed order.
+class TNode : public QTreeWidgetItem {
+public:
+    TNode(const QString& text, const void* data) : QTreeWidgetItem(QStringList{text}), m_data(data) {}
+
+    const void* Data() const { return m_data; }
+
+    bool operator<(const QTreeWidgetItem& other) const override {
+        static const QCollator collator = [] {
+            QCollator made;
+            made.setCaseSensitivity(Qt::CaseSensitive);
+            return made;
+        }();
+        const int order = collator.compare(text(0), other.text(0));
+        if (order != 0)
+            return order < 0;
+        return text(0) != other.text(0) ? text(0) < other.text(0) : m_data < static_cast<const TNode&>(other).m_data;
+    }
+
+private:
+    const void* m_data;
+};
+
+const QIcon& NodeImage(TNodeImage image) {
+    static const QIcon images[] = {RoleIcon("folder", "folder"), RoleIcon("folder-open", "folderopen"),
+                                   RoleIcon("text-x-generic", "page")};
+    return images[image];
+}
+
+bool IsSongNode(const QTreeWidgetItem* node) {
+    return node && node->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator;
+}
+
+} // namespace
+
+TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QTreeWidget(this)) {
+    setObjectName("ListWindow");
+    setWindowTitle("Előadók");
+    setWindowIcon(WindowIcon());
+    SongList->setObjectName("SongList");
+    SongList->setHeaderHidden(true);
+    SongList->setIndentation(19);
+    SongList->setRootIsDecorated(true);
+    SongList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SongList->setMouseTracking(true); // hot tracking
+    SongList->setUniformRowHeights(true);
+    SongList->installEventFilter(this);
+    connect(SongList, &QTreeWidget::itemExpanded, this, Reporting([this](QTreeWidgetItem* node) {
+                ExpendingNode(node);
+                ExpandNode(node);
+            }));
+    connect(SongList, &QTreeWidget::itemCollapsed, this,
+            Reporting([this](QTreeWidgetItem* node) { CollapseNode(node); }));
+    connect(SongList, &QTreeWidget::itemDoubleClicked, this, Reporting([this] { OpenSelectedSong(); }));
+    setWidget(SongList);
+    MainWindow->AddListWindow(this);
+    RunReportingErrors([this] { FormCreate(); });
+}
+
+void TListWindow::FormCreate() {
+    const QSize client = MainWindow->WorkspaceSize();
+    setGeometry(0, 0, (client.width() - 4) / 4, client.height() - 4);
+    QList<QTreeWidgetItem*> nodes;
+    for (const TArtist* artist = Artists.get(); artist; artist = artist->Next.get()) {
+        auto* node = new TNode(FromAnsi(artist->ArtistName), artist);
+        node->setIcon(0, NodeImage(ClosedFolder));
+        node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        nodes.append(node);
+    }
+    SongList->addTopLevelItems(nodes);
+    SongList->setSortingEnabled(true);
+    SongList->sortItems(0, Qt::AscendingOrder);
+}
+
+// Songs become nodes the first time their artist opens.
+void TListWindow::ExpendingNode(QTreeWidgetItem* node) {
+    if (node->childCount() == 0) {
+        const auto* artist = static_cast<const TArtist*>(static_cast<TNode*>(node)->Data());
+        QList<QTreeWidgetItem*> songs;
+        for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get()) {
+            auto* songNode = new TNode(FromAnsi(song->Title), song);
+            songNode->setIcon(0, NodeImage(Page));
+            songNode->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+            songs.append(songNode);
+        }
+        node->addChildren(songs);
+    }
+    node->sortChildren(0, Qt::AscendingOrder);
+}
+
+void TListWindow::ExpandNode(QTreeWidgetItem* node) {
+    node->setIcon(0, NodeImage(OpenFolder));
+}
+
+void TListWindow::CollapseNode(QTreeWidgetItem* node) {
+    node->setIcon(0, NodeImage(ClosedFolder));
+}
+
+void TListWindow::OpenSelectedSong() {
+    QTreeWidgetItem* selected = SongList->currentItem();
+    if (!IsSongNode(selected) || !selected->isSelected())
+        return;
+    new TSongWindow(MainWindow, *static_cast<const TSong*>(static_cast<TNode*>(selected)->Data()));
+}
+
+bool TListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SongList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            RunReportingErrors([this] { OpenSelectedSong(); }); // and the tree handles the key as ever
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void TListWindow::closeEvent(QCloseEvent* event) {
+    if (Quitting)
+        QMdiSubWindow::closeEvent(event);
+    else
+        event->ignore();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "library/loader.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+class QLabel;
+
+// Shows the path of the file being loaded while the library loads. It
+// repaints at once, without the event loop, but at a bounded rate: a large
+// library must not spend its load time painting.
+class TLoadStatus : public QDialog, public TLoadProgress {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TLoadStatus)
+
+public:
+    explicit TLoadStatus(QWidget* owner);
+
+    void FileStarted(const std::string& path) override;
+    void FileFailed(const TLoadFailure& failure) override;
+
+    QLabel* Label1;
+    QLabel* FileName;
+
+private:
+    void Repaint();
+
+    QElapsedTimer m_sinceRepaint;
+};

@@ -1,0 +1,141 @@
+#include "shell/mainwindow.h"
+
+#include "library/loader.h"
+#include "platform/executable.h"
+#include "shell/aboutbox.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
+#include "shell/icons.h"
+#include "shell/listwindow.h"
+#include "shell/loadstatus.h"
+#include "shell/modeltext.h"
+#include "shell/songwindow.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <iostream>
+
+namespace {
+
+constexpr int CascadeStep = 24;
+constexpr int CascadeCount = 8;
+
+QString FailureReport(const std::vector<TLoadFailure>& failures) {
+    QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
+    for (const TLoadFailure& failure : failures)
+        lines << QString::fromStdString(failure.Path) + ": " + QString::fromStdString(failure.Message);
+    return lines.join('\n');
+}
+
+} // namespace
+
+TMainWindow::TMainWindow(const std::string& dataDirectory) : m_workspace(new QMdiArea(this)) {
+    MainWindow = this;
+    setObjectName("MainWindow");
+    setWindowTitle(ApplicationTitle);
+    setWindowIcon(WindowIcon());
+    m_workspace->setObjectName("Workspace");
+    m_workspace->setBackground(QApplication::palette().color(QPalette::Dark));
+    setCentralWidget(m_workspace);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        resize(screen->availableSize() * 4 / 5);
+    CreateMenu();
+    connect(m_workspace, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+        if (window) // none: the frame itself lost the focus, which changes nothing here
+            ActiveSongWindow = qobject_cast<TSongWindow*>(window);
+    });
+    connect(qApp, &QApplication::focusChanged, this, Reporting([this](QWidget*, QWidget* now) { TrackFocus(now); }));
+    FormCreate(dataDirectory);
+    show();
+}
+
+TMainWindow::~TMainWindow() {
+    // Destroying the children moves the focus; this half-destroyed window must not hear of it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    if (MainWindow == this)
+        MainWindow = nullptr;
+}
+
+// The song window that gets the focus becomes the active one; the list
+// window and the program's own dialogs leave none. Common dialogs change nothing.
+void TMainWindow::TrackFocus(QWidget* now) {
+    for (QWidget* widget = now; widget; widget = widget->parentWidget()) {
+        if (auto* songWindow = qobject_cast<TSongWindow*>(widget)) {
+            ActiveSongWindow = songWindow;
+            return;
+        }
+        if (qobject_cast<TListWindow*>(widget) || qobject_cast<TAboutBox*>(widget) ||
+            widget->property("ProgramForm").toBool()) {
+            ActiveSongWindow = nullptr;
+            return;
+        }
+    }
+}
+
+// Settings trouble is reported and skips the rest of the settings, but
+// never keeps the song library from loading.
+void TMainWindow::FormCreate(const std::string& dataDirectory) {
+    RunReportingErrors([this] { LoadSettings(); });
+    RunReportingErrors([this, &dataDirectory] { LoadLibrary(dataDirectory); });
+}
+
+void TMainWindow::LoadSettings() {
+    m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
+    m_preferences->SizeMark = [this](int step, bool checked) { SizeAction(step)->setChecked(checked); };
+    for (TFont& font : StyleFonts)
+        font = TFont{};
+    m_preferences->LoadFonts();
+    m_preferences->LoadPageMargins();
+    m_preferences->LoadBackgroundColor();
+}
+
+void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
+    std::vector<TLoadFailure> failures;
+    {
+        TLoadStatus status(this);
+        status.show();
+        status.repaint();
+        failures = LoadSongLibrary(dataDirectory.empty() ? DataDirectory() : dataDirectory, Artists, &status);
+    }
+    if (!failures.empty())
+        ReportError(FailureReport(failures));
+}
+
+QSize TMainWindow::WorkspaceSize() const {
+    return m_workspace->size();
+}
+
+void TMainWindow::AddListWindow(TListWindow* window) {
+    m_listWindow = window;
+    m_workspace->addSubWindow(window);
+    window->show();
+}
+
+void TMainWindow::ShowChild(TSongWindow* window) {
+    const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
+    m_workspace->addSubWindow(window);
+    const int offset = (songWindows % CascadeCount) * CascadeStep;
+    window->setGeometry(WorkspaceSize().width() / 4 + offset, offset, WorkspaceSize().width() * 3 / 5,
+                        WorkspaceSize().height() * 3 / 4);
+    window->show();
+    m_workspace->setActiveSubWindow(window);
+    window->widget()->setFocus();
+}
+
+// The close is never refused; a position that cannot be written is reported.
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    if (m_listWindow)
+        m_listWindow->Quitting = true;
+    m_workspace->closeAllSubWindows();
+    RunReportingErrors([this] {
+        const QRect main = frameGeometry();
+        m_preferences->SaveWindowPosition("Main", {main.left(), main.top(), main.width(), main.height()});
+        if (m_listWindow) {
+            const QRect list = m_listWindow->geometry();
+            m_preferences->SaveWindowPosition("List", {list.left(), list.top(), list.width(), list.height()});
+        }
+    });
+    event->accept();
+}

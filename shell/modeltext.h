@@ -1,0 +1,22 @@
+#pragma once
+
+#include "render/systemcolors.h"
+
+#include <QColor>
+#include <QString>
+#include <string>
+#include <string_view>
+
+// The model keeps text in code page 1250; Qt shows Unicode. These are the only crossings.
+QString FromAnsi(std::string_view text);
+// Characters that code page 1250 lacks become '?'.
+std::string ToAnsi(const QString& text);
+
+// Error messages carry file paths in UTF-8 and model text in code page 1250.
+QString MessageText(const char* message);
+
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
+
+// System colours resolve through the application's palette from now on.
+void UsePaletteForSystemColors();

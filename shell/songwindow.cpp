@@ -1,0 +1,65 @@
+#include "shell/songwindow.h"
+
+#include "render/songrenderer.h"
+#include "render/styleslots.h"
+#include "shell/application.h"
+#include "shell/documentview.h"
+#include "shell/errorreport.h"
+#include "shell/icons.h"
+#include "shell/mainwindow.h"
+#include "shell/modeltext.h"
+
+#include <QKeyEvent>
+#include <QTextEdit>
+
+TSongWindow::TSongWindow(QWidget* owner, const TSong& song)
+    : QMdiSubWindow(owner), Song(song), RichEdit(new QTextEdit(this)), m_document(ScreenPixelsPerInch) {
+    setObjectName("SongWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(WindowIcon());
+    RenderSong(Song, m_document);
+    RichEdit->setObjectName("RichEdit");
+    RichEdit->setReadOnly(true);
+    RichEdit->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit->viewport()->setCursor(Qt::ArrowCursor);
+    RichEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit->installEventFilter(this);
+    ShowSizeStep(SizeStep);
+    setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title));
+    setWidget(RichEdit);
+    RunReportingErrors([this] { FormCreate(); });
+    MainWindow->ShowChild(this);
+}
+
+TSongWindow::~TSongWindow() {
+    if (ActiveSongWindow == this)
+        ActiveSongWindow = nullptr;
+}
+
+void TSongWindow::FormCreate() {
+    QPalette palette = RichEdit->palette();
+    palette.setColor(QPalette::Base, ToQColor(MainWindow->BackgroundColor()));
+    RichEdit->setPalette(palette);
+}
+
+// Keeps the caret and the selection where they were.
+void TSongWindow::ShowSizeStep(int sizeStep) {
+    const int anchor = RichEdit->textCursor().anchor();
+    const int position = RichEdit->textCursor().position();
+    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(sizeStep));
+    QTextCursor cursor(RichEdit->document());
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    RichEdit->setTextCursor(cursor);
+}
+
+bool TSongWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == RichEdit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "tests/support/tempdirectory.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QWidget;
+class TMainWindow;
+class TListWindow;
+class TSongWindow;
+
+// Song files by name, each as UTF-8 lines (written in code page 852).
+using TLibraryFiles = std::map<std::string, std::vector<std::string>>;
+
+// The program as it starts, on a library and a settings file of the test's
+// own; everything is taken down again at the end.
+class TProgram {
+public:
+    explicit TProgram(const TLibraryFiles& files, const std::string& settingsText = {});
+    ~TProgram();
+    TProgram(const TProgram&) = delete;
+    TProgram& operator=(const TProgram&) = delete;
+
+    // Starts the windows; before that, the test may change files and settings.
+    // With a workspace size, the main window takes it before the list window is made.
+    void Start(std::optional<QSize> workspace = std::nullopt);
+    std::string SettingsFileText() const;
+    std::string DataFolder() const { return m_folder / "Data"; }
+    std::string SettingsFile() const { return m_folder / "settings.reg"; }
+
+    // Opens the song of the tree by artist and title, as a user would: select, Enter.
+    TSongWindow* OpenSong(const QString& artist, const QString& title);
+
+    TMainWindow* Main = nullptr;
+    TListWindow* List = nullptr;
+
+private:
+    TTempDirectory m_folder;
+};
+
+// Triggers the action from the event loop, as a menu click does, so that an
+// error reaches the program's error report.
+void Click(QAction* action);
+
+// Answers the next modal dialog (or message box) from the event loop.
+void AnswerNextModal(std::function<void(QWidget*)> answer);
+// Runs the action and answers each modal dialog it opens in turn; returns their texts (message boxes).
+QStringList TriggerAnsweringErrors(const std::function<void()>& trigger);
+
+// The tests' main: the program's own application object, which reports errors.
+#define VIVIRA_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char** argv) {                                                                                  \
+        TApplication application(argc, argv);                                                                          \
+        UsePaletteForSystemColors();                                                                                   \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

@@ -1,0 +1,152 @@
+#include "shell/application.h"
+#include "shell/listwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/modeltext.h"
+#include "shell/songwindow.h"
+#include "tests/shell/programfixture.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList Texts(const QTreeWidget* tree) {
+    QStringList texts;
+    for (int index = 0; index < tree->topLevelItemCount(); ++index)
+        texts << tree->topLevelItem(index)->text(0);
+    return texts;
+}
+
+QStringList ChildTexts(const QTreeWidgetItem* node) {
+    QStringList texts;
+    for (int index = 0; index < node->childCount(); ++index)
+        texts << node->child(index)->text(0);
+    return texts;
+}
+
+QTreeWidgetItem* Artist(const TProgram& program, const QString& name) {
+    const auto found = program.List->SongList->findItems(name, Qt::MatchExactly);
+    return found.size() == 1 ? found[0] : nullptr;
+}
+
+int SongWindowCount(const TProgram& program) {
+    int count = 0;
+    for (QMdiSubWindow* window : program.Main->Workspace()->subWindowList())
+        count += qobject_cast<TSongWindow*>(window) != nullptr;
+    return count;
+}
+
+// As the system delivers a double-click: a click, then the double-click.
+void DoubleClick(QTreeWidget* tree, QPoint point) {
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, point);
+}
+
+} // namespace
+
+class TestListWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary)); }
+
+    void sortsArtistsAndSongsAsHungarianSortsThem() {
+        TProgram program({
+            {"1.txt", {".artist Zsuzsa", ".title b", ".title Cukor", ".title Csárda", ".title Dal", ".title a"}},
+            {"2.txt", {".artist Zoltán"}},
+            {"3.txt", {".artist csak"}},
+            {"4.txt", {".artist Cukor"}},
+            {"5.txt", {".title névtelen dal"}},
+            {"6.txt", {".artist Ödön"}},
+            {"7.txt", {".artist Oszkár"}},
+        });
+        program.Start();
+        QCOMPARE(Texts(program.List->SongList),
+                 (QStringList{"", "Cukor", "csak", "Oszkár", "Ödön", "Zoltán", "Zsuzsa"}));
+        QTreeWidgetItem* zsuzsa = Artist(program, "Zsuzsa");
+        QCOMPARE(zsuzsa->childCount(), 0); // songs become nodes on first expansion
+        zsuzsa->setExpanded(true);
+        QCOMPARE(ChildTexts(zsuzsa), (QStringList{"a", "b", "Cukor", "Csárda", "Dal"}));
+        zsuzsa->setExpanded(false);
+        zsuzsa->setExpanded(true);
+        QCOMPARE(zsuzsa->childCount(), 5);
+        QTreeWidgetItem* nameless = Artist(program, "");
+        nameless->setExpanded(true);
+        QCOMPARE(ChildTexts(nameless), QStringList{"névtelen dal"});
+    }
+
+    void artistNodesShowTheirStateAndAlwaysAnExpandButton() {
+        TProgram program(TLibraryFiles{{"1.txt", {".artist Üres"}}});
+        program.Start();
+        QTreeWidgetItem* empty = Artist(program, "Üres");
+        QCOMPARE(empty->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+        const qint64 closed = empty->icon(0).cacheKey();
+        empty->setExpanded(true);
+        QCOMPARE(empty->childCount(), 0);
+        const qint64 open = empty->icon(0).cacheKey();
+        QVERIFY(open != closed);
+        empty->setExpanded(false);
+        QCOMPARE(empty->icon(0).cacheKey(), closed);
+    }
+
+    void opensANewWindowForEverySongCommandAndNoneForArtists() {
+        TProgram program(TLibraryFiles{{"1.txt", {".artist Bé", ".title Dal", ".title Dal", ".verse", "második"}}});
+        program.Start();
+        QTreeWidget* tree = program.List->SongList;
+        QTreeWidgetItem* artist = Artist(program, "Bé");
+        tree->setFocus();
+        tree->setCurrentItem(artist);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(SongWindowCount(program), 0);
+        artist->setExpanded(true);
+        QCOMPARE(ChildTexts(artist), (QStringList{"Dal", "Dal"}));
+        // Each node carries its own song, whatever its title.
+        QStringList texts;
+        for (int index = 0; index < 2; ++index) {
+            tree->setFocus();
+            tree->setCurrentItem(artist->child(index));
+            QTest::keyClick(tree, Qt::Key_Return);
+            texts << ActiveSongWindow->RichEdit->toPlainText();
+        }
+        QCOMPARE(SongWindowCount(program), 2);
+        QVERIFY(texts[0].contains("második") != texts[1].contains("második"));
+
+        tree->setFocus();
+        tree->setCurrentItem(artist->child(0));
+        tree->scrollToItem(artist->child(0));
+        const QRect row = tree->visualItemRect(artist->child(0));
+        DoubleClick(tree, row.center());
+        QCOMPARE(SongWindowCount(program), 3);
+        tree->setCurrentItem(artist);
+        DoubleClick(tree, tree->visualItemRect(artist).center());
+        QCOMPARE(SongWindowCount(program), 3);
+        QVERIFY(!artist->isExpanded()); // the tree's own answer to a double-click on an artist
+    }
+
+    void anEmptyLibraryGivesAnEmptyTreeThatOpensNothing() {
+        TProgram program(TLibraryFiles{});
+        program.Start();
+        QCOMPARE(program.List->SongList->topLevelItemCount(), 0);
+        program.List->SongList->setFocus();
+        QTest::keyClick(program.List->SongList, Qt::Key_Return);
+        QCOMPARE(SongWindowCount(program), 0);
+    }
+
+    void sitsAtTheTopLeftSizedByTheWorkspaceAndRefusesToClose() {
+        TProgram program(TLibraryFiles{});
+        program.Start(QSize(804, 500));
+        QCOMPARE(program.Main->WorkspaceSize(), QSize(804, 500));
+        QCOMPARE(program.List->geometry(), QRect(0, 0, 200, 496));
+        QVERIFY(!program.List->close());
+        QVERIFY(program.List->isVisible());
+        program.List->resize(333, 222);
+        QCOMPARE(program.List->SongList->geometry(), program.List->contentsRect());
+    }
+};
+
+VIVIRA_TEST_MAIN(TestListWindow)
+#include "tst_listwindow.moc"

@@ -1,0 +1,247 @@
+#include "library/loader.h"
+#include "render/styleslots.h"
+#include "shell/aboutbox.h"
+#include "shell/application.h"
+#include "shell/fontcolordialog.h"
+#include "shell/listwindow.h"
+#include "shell/loadstatus.h"
+#include "shell/mainwindow.h"
+#include "shell/modeltext.h"
+#include "shell/songwindow.h"
+#include "tests/shell/programfixture.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <filesystem>
+
+namespace {
+
+const TLibraryFiles Library = {
+    {"a.txt", {".artist Őszi Zenekar", ".title Első", ".verse", "ősz van", ".title Második", ".chords", "Am G"}},
+};
+
+const std::string Header = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Cantorix]\r\n";
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+            StyleFonts[static_cast<std::size_t>(slot)] = TFont{};
+        SizeStep = 0;
+    }
+
+    void firstRunUsesTheDefaultsAndShowsTheWholeMenu() {
+        TProgram program(Library);
+        program.Start();
+        TMainWindow* main = program.Main;
+        QCOMPARE(main->windowTitle(), QString("Vivira redir"));
+        const std::vector<std::pair<QAction*, QString>> captions = {
+            {main->m_File->menuAction(), "&Fájl"},
+            {main->SaveRTF, "Mentés..."},
+            {main->CopyRTF, "Másolás"},
+            {main->m_PageSetup, "Oldalbeállítás..."},
+            {main->m_PrinterSetup, "Nyomtató beállítása..."},
+            {main->m_Print, "Nyomtatás..."},
+            {main->m_Exit, "&Bezárás"},
+            {main->m_Setting->menuAction(), "&Beállítások"},
+            {main->m_Fonts->menuAction(), "&Betűk"},
+            {main->m_Size->menuAction(), "Betű&méret"},
+            {main->m_Size1, "Legkisebb"},
+            {main->m_Size2, "Kisebb"},
+            {main->m_Size3, "Közepes"},
+            {main->m_Size4, "Nagyobb"},
+            {main->m_Size5, "Legnagyobb"},
+            {main->m_Background, "Háttérszín..."},
+            {main->DefaultBackground, "Alapértelmezett háttérszín"},
+            {main->m_About, "Névjegy"},
+        };
+        for (const auto& [action, caption] : captions) {
+            QCOMPARE(action->text(), caption);
+            QVERIFY(action->isEnabled());
+        }
+        QStringList fontCaptions;
+        for (QAction* action : main->m_Fonts->actions())
+            fontCaptions << action->text();
+        QCOMPARE(fontCaptions, (QStringList{"&Normál szöveg...", "&Dalszöveg...", "&Kíséret...", "&Tabulatúra...",
+                                            "&Cím...", "&Szerzők..."}));
+        for (QAction* action :
+             {main->SaveRTF, main->CopyRTF, main->m_PageSetup, main->m_PrinterSetup, main->m_Print, main->m_Exit,
+              main->m_Fonts->menuAction(), main->m_Size->menuAction(), main->m_Background, main->DefaultBackground})
+            QVERIFY2(!action->icon().pixmap(16, 16).isNull(), qPrintable(action->objectName()));
+        QVERIFY(main->m_Size3->isChecked());
+        QVERIFY(!main->m_Size1->isChecked() && !main->m_Size5->isChecked());
+        QCOMPARE(main->BackgroundColor(), WindowColor);
+        QCOMPARE(main->PageMargins(), TPageMargins{});
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+            QCOMPARE(StyleFonts[static_cast<std::size_t>(slot)], DefaultFont(slot));
+        QVERIFY(!main->findChild<TLoadStatus*>()); // shown while loading, gone now
+        QCOMPARE(program.SettingsFileText(), Header);
+    }
+
+    void aStoredStepOutsideTheMenuMarksNoneUntilOneIsChosen() {
+        TProgram program(Library, Header + "\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts]\r\n\"Size\"=\"3\"\r\n");
+        program.Start();
+        QCOMPARE(SizeStep, 3);
+        for (QAction* item : {program.Main->m_Size1, program.Main->m_Size2, program.Main->m_Size3,
+                              program.Main->m_Size4, program.Main->m_Size5})
+            QVERIFY(!item->isChecked());
+        TSongWindow* open = program.OpenSong("Őszi Zenekar", "Első");
+        QVERIFY(open);
+        const qreal before = open->RichEdit->document()->firstBlock().next().charFormat().fontPointSize();
+        Click(program.Main->m_Size1);
+        QVERIFY(program.Main->m_Size1->isChecked());
+        QCOMPARE(SizeStep, -2);
+        QVERIFY(Contains(program.SettingsFileText(), "\"Size\"=\"-2\""));
+        // The step zooms open windows at once: 1.2^2 (the stored 3 zoomed as far as 2) down to 1.2^-2.
+        const qreal after = open->RichEdit->document()->firstBlock().next().charFormat().fontPointSize();
+        QCOMPARE(qRound(before / after * 1000), qRound(1.2 * 1.2 * 1.2 * 1.2 * 1000));
+    }
+
+    void aCancelledFontDialogKeepsTheFontAndWritesIt() {
+        TProgram program(Library);
+        program.Start();
+        AnswerNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<TFontColorDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->FontPart->setCurrentFont(QFont("Liberation Mono", 30)); // changed, then cancelled
+            dialog->reject();
+        });
+        Click(program.Main->m_Title);
+        QCOMPARE(StyleFonts[StyleSlot::Title], DefaultFont(StyleSlot::Title));
+        QVERIFY(Contains(program.SettingsFileText(),
+                         "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Title]\r\n\"Charset\"=\"238\"\r\n\"Color\"="
+                         "\"-2147483640\"\r\n\"Height\"=\"-32\"\r\n\"Name\"=\"Times New Roman\"\r\n\"Pitch\"=\"0\"\r\n"
+                         "\"Size\"=\"24\"\r\n\"Style\"=\"1\"\r\n"));
+    }
+
+    void aChosenFontAndBackgroundReachOnlyWindowsOpenedAfterwards() {
+        TProgram program(Library);
+        program.Start();
+        TSongWindow* before = program.OpenSong("Őszi Zenekar", "Második");
+        AnswerNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<TFontColorDialog*>(modal);
+            QFont font("Liberation Serif", 14);
+            font.setStrikeOut(true);
+            dialog->FontPart->setCurrentFont(font);
+            dialog->accept();
+        });
+        Click(program.Main->m_Chords);
+        AnswerNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->setCurrentColor(QColor(255, 255, 200));
+            dialog->accept();
+        });
+        Click(program.Main->m_Background);
+        QCOMPARE(program.Main->BackgroundColor(), RgbColor(255, 255, 200));
+        QVERIFY(Contains(program.SettingsFileText(), "\"Background\"=\"13172735\""));
+        TSongWindow* after = program.OpenSong("Őszi Zenekar", "Második");
+        QVERIFY(after && after != before);
+
+        const auto chordFormat = [](TSongWindow* window) {
+            QTextCursor cursor(window->RichEdit->document());
+            cursor.setPosition(window->RichEdit->document()->toPlainText().indexOf("Am G") + 1);
+            return cursor.charFormat();
+        };
+        QCOMPARE(chordFormat(before).fontFamilies().toStringList(), QStringList{"Courier New"});
+        QVERIFY(!chordFormat(before).fontStrikeOut());
+        QCOMPARE(chordFormat(after).fontFamilies().toStringList(), QStringList{"Liberation Serif"});
+        QCOMPARE(chordFormat(after).fontPointSize(), 14.0);
+        QVERIFY(chordFormat(after).fontStrikeOut());
+        QCOMPARE(before->RichEdit->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(after->RichEdit->palette().color(QPalette::Base), QColor(255, 255, 200));
+
+        Click(program.Main->DefaultBackground);
+        QCOMPARE(program.Main->BackgroundColor(), WindowColor); // the system colour itself, not its value
+        QVERIFY(Contains(program.SettingsFileText(), "\"Background\"=\"-2147483643\""));
+    }
+
+    void theAboutBoxClosesWithOkEnterAndItsCloseButtonButNotEscape() {
+        TProgram program(Library);
+        program.Start();
+        for (const char* how : {"enter", "close button", "ok"}) {
+            bool escapeKeptItOpen = false;
+            AnswerNextModal([&escapeKeptItOpen, how](QWidget* modal) {
+                auto* box = qobject_cast<TAboutBox*>(modal);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QString("Névjegy"));
+                QCOMPARE(box->size(), QSize(169, 173));
+                QTest::keyClick(box, Qt::Key_Escape);
+                escapeKeptItOpen = box->isVisible();
+                if (QString(how) == "enter")
+                    QTest::keyClick(box, Qt::Key_Return);
+                else if (QString(how) == "ok")
+                    QTest::mouseClick(box->Button1, Qt::LeftButton);
+                else
+                    box->close();
+            });
+            Click(program.Main->m_About);
+            QVERIFY2(escapeKeptItOpen, how);
+        }
+    }
+
+    void closingWritesBothGeometriesAndClosesTheListWindow() {
+        TProgram program(Library);
+        program.Start();
+        program.OpenSong("Őszi Zenekar", "Első");
+        program.List->setGeometry(5, 6, 300, 200);
+        Click(program.Main->m_Exit);
+        QVERIFY(!program.Main->isVisible());
+        QVERIFY(!program.List->isVisible());
+        const std::string text = program.SettingsFileText();
+        QVERIFY(Contains(text, "[HKEY_CURRENT_USER\\Software\\Cantorix\\Positions\\Main]\r\n\"Top\"="));
+        QVERIFY(Contains(text, "[HKEY_CURRENT_USER\\Software\\Cantorix\\Positions\\List]\r\n\"Top\"=\"6\"\r\n"
+                               "\"Left\"=\"5\"\r\n\"Width\"=\"300\"\r\n\"Height\"=\"200\"\r\n"));
+    }
+
+    void anErrorInAHandlerIsShownAndTheProgramGoesOn() {
+        TProgram program(Library);
+        program.Start();
+        // The settings folder turns into a file: every write fails from now on.
+        std::filesystem::remove_all(program.SettingsFile());
+        std::filesystem::create_directories(program.SettingsFile() + "/x");
+        const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Main->m_Size4); });
+        QCOMPARE(errors, QStringList{"Vivira redir|Failed to create key Fonts."});
+        QCOMPARE(SizeStep, 1); // changed in memory before the write failed
+        QVERIFY(program.OpenSong("Őszi Zenekar", "Első"));
+    }
+
+    void unreadableSongFilesAreReportedOnceAndTheRestLoads() {
+        TProgram program(TLibraryFiles{{"b.txt", {".artist Bé", ".title Dal"}}});
+        std::filesystem::create_directory(program.DataFolder() + "/a.txt");
+        std::filesystem::create_directory(program.DataFolder() + "/c.txt");
+        QStringList errors;
+        errors = TriggerAnsweringErrors([&] { program.Start(); });
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].contains("/a.txt: File access denied\n"));
+        QVERIFY(errors[0].endsWith("/c.txt: File access denied."));
+        QCOMPARE(program.List->SongList->topLevelItemCount(), 1);
+        QVERIFY(!program.Main->findChild<TLoadStatus*>());
+    }
+
+    void aBadSettingsValueIsReportedAndTheLibraryStillLoads() {
+        TProgram program(Library,
+                         Header + "\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Verse]\r\n\"Color\"=dword:1\r\n");
+        const QStringList errors = TriggerAnsweringErrors([&] { program.Start(); });
+        QCOMPARE(errors, QStringList{"Vivira redir|Invalid data type for 'Color'"});
+        QCOMPARE(program.List->SongList->topLevelItemCount(), 1);
+    }
+};
+
+VIVIRA_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
