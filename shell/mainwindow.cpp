@@ -49,6 +49,7 @@ TMainWindow::TMainWindow(const std::string& dataDirectory) : m_workspace(new QMd
     connect(qApp, &QApplication::focusChanged, this, Reporting([this](QWidget*, QWidget* now) { TrackFocus(now); }));
     FormCreate(dataDirectory);
     show();
+    activateWindow(); // without a window manager nothing else would give it the keyboard
 }
 
 TMainWindow::~TMainWindow() {

@@ -195,6 +195,23 @@ private slots:
         }
     }
 
+    void theFileMenuEndsWithTheOpenWindowsByCaption() {
+        TProgram program(Library);
+        program.Start();
+        program.OpenSong("Őszi Zenekar", "Első");
+        program.OpenSong("Őszi Zenekar", "Második");
+        emit program.Main->m_File->aboutToShow();
+        emit program.Main->m_File->aboutToShow(); // rebuilt, not added twice
+        QStringList captions;
+        for (QAction* action : program.Main->m_File->actions()) {
+            if (action->isCheckable())
+                captions << action->text() + (action->isChecked() ? " *" : "");
+        }
+        QCOMPARE(captions, (QStringList{"&1 Előadók", "&2 Őszi Zenekar - Első", "&3 Őszi Zenekar - Második *"}));
+        program.Main->m_File->actions().at(program.Main->m_File->actions().size() - 2)->trigger();
+        QCOMPARE(ActiveSongWindow->windowTitle(), QString("Őszi Zenekar - Első"));
+    }
+
     void closingWritesBothGeometriesAndClosesTheListWindow() {
         TProgram program(Library);
         program.Start();
