@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev                   # bench/
     clang libclang-rt-14-dev           # fuzz/ (libFuzzer) and sanitizer runtimes
     pandoc unrtf                       # independent RTF readers for the tests
+    poppler-utils                      # pdftotext reads back where printed words landed
     qt6-base-dev                       # the program's windows (Qt 6 Widgets, Print Support, Test)
     fonts-liberation2                  # metric twins of "Courier New" and "Times New Roman"
 )

@@ -19,6 +19,7 @@ QLabel* StaticText(QWidget* parent, const char* name, const QString& text, int l
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("AboutBox");
+    setProperty("ProgramForm", true); // taking the focus leaves no song window active
     setWindowTitle("Névjegy");
     setFont(QFont("MS Sans Serif", 8));
     setFixedSize(169, 173);

@@ -1,9 +1,14 @@
 #include "shell/application.h"
 
+#include "shell/listwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/pagesetupdialog.h"
+
 #include <QScreen>
 
 TMainWindow* MainWindow = nullptr;
 TListWindow* ListWindow = nullptr;
+TPageSetupDialog* PageSetupDialog = nullptr;
 TSongWindow* ActiveSongWindow = nullptr;
 int ScreenPixelsPerInch = 96;
 
@@ -12,4 +17,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(ApplicationTitle);
     if (const QScreen* screen = primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInchY());
+}
+
+TMainWindow* StartProgram(const std::string& dataDirectory) {
+    auto* main = new TMainWindow(dataDirectory);
+    ListWindow = new TListWindow(main);
+    PageSetupDialog = new TPageSetupDialog(main);
+    return main;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <string>
 
 class TListWindow;
 class TMainWindow;
+class TPageSetupDialog;
 class TSongWindow;
 
 inline constexpr const char* ApplicationTitle = "Vivira redir";
@@ -11,10 +13,15 @@ inline constexpr const char* ApplicationTitle = "Vivira redir";
 // The program's long-lived windows, set as soon as each exists.
 extern TMainWindow* MainWindow;
 extern TListWindow* ListWindow;
+extern TPageSetupDialog* PageSetupDialog;
 // The song window that has the program's focus, or none.
 extern TSongWindow* ActiveSongWindow;
 // The screen's pixels per inch, read once at start (96 without a screen).
 extern int ScreenPixelsPerInch;
+
+// Makes the three long-lived windows in their order: the main window (which
+// loads the settings and the library), the list window, the hidden page setup dialog.
+TMainWindow* StartProgram(const std::string& dataDirectory = {});
 
 // The application, titled "Vivira redir", which reads the screen's resolution once.
 class TApplication : public QApplication {

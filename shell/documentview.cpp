@@ -25,10 +25,10 @@ QTextCharFormat CharacterFormat(const TCharacterFormat& format, double zoom) {
     return result;
 }
 
-QTextBlockFormat BlockFormat(const TParagraphFormat& format, double zoom) {
+QTextBlockFormat BlockFormat(const TParagraphFormat& format, double pixelsPerTwip) {
     QTextBlockFormat result;
     result.setAlignment(format.Alignment == TAlignment::Center ? Qt::AlignHCenter : Qt::AlignLeft);
-    result.setTextIndent(format.FirstLineIndentTwips / TwipsPerPoint * zoom);
+    result.setTextIndent(format.FirstLineIndentTwips * pixelsPerTwip);
     return result;
 }
 
@@ -38,14 +38,15 @@ double SizeStepZoom(int sizeStep) {
     return std::pow(SizeStepFactor, std::clamp(sizeStep, -2, 2));
 }
 
-void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom) {
+void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom, int pixelsPerInch) {
+    const double pixelsPerTwip = zoom * pixelsPerInch / (72.0 * TwipsPerPoint);
     view.clear();
     QTextCursor cursor(&view);
     const std::string& text = document.Text();
     const auto& runs = document.Runs();
     const auto& paragraphs = document.Paragraphs();
     cursor.beginEditBlock();
-    cursor.setBlockFormat(BlockFormat(paragraphs[0], zoom));
+    cursor.setBlockFormat(BlockFormat(paragraphs[0], pixelsPerTwip));
     std::size_t paragraph = 0;
     for (std::size_t run = 0; run < runs.size(); ++run) {
         const std::size_t end = run + 1 < runs.size() ? runs[run + 1].Start : text.size();
@@ -55,7 +56,7 @@ void FillTextDocument(const TRichDocument& document, QTextDocument& view, double
             cursor.insertText(FromAnsi(std::string_view(text).substr(position, mark - position)), format);
             if (mark == end)
                 break;
-            cursor.insertBlock(BlockFormat(paragraphs[++paragraph], zoom), format);
+            cursor.insertBlock(BlockFormat(paragraphs[++paragraph], pixelsPerTwip), format);
             position = mark + 1;
         }
     }

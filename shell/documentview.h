@@ -12,4 +12,5 @@ double SizeStepZoom(int sizeStep);
 // Builds the view's text from the document: every paragraph with its
 // alignment and indent, every run with its font, size (times zoom), effects
 // and colour (none for the automatic colour: the view's text colour shows).
-void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom);
+// Lengths are in pixels of a device of the given resolution.
+void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom, int pixelsPerInch);

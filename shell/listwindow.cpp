@@ -96,7 +96,7 @@ void TListWindow::FormCreate() {
 // Songs become nodes the first time their artist opens.
 void TListWindow::ExpendingNode(QTreeWidgetItem* node) {
     if (node->childCount() == 0) {
-        const auto* artist = static_cast<const TArtist*>(static_cast<TNode*>(node)->Data());
+        const TArtist* artist = ArtistOf(node);
         QList<QTreeWidgetItem*> songs;
         for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get()) {
             auto* songNode = new TNode(FromAnsi(song->Title), song);
@@ -117,11 +117,19 @@ void TListWindow::CollapseNode(QTreeWidgetItem* node) {
     node->setIcon(0, NodeImage(ClosedFolder));
 }
 
+const TArtist* TListWindow::ArtistOf(const QTreeWidgetItem* node) {
+    return node && !IsSongNode(node) ? static_cast<const TArtist*>(static_cast<const TNode*>(node)->Data()) : nullptr;
+}
+
+const TSong* TListWindow::SongOf(const QTreeWidgetItem* node) {
+    return IsSongNode(node) ? static_cast<const TSong*>(static_cast<const TNode*>(node)->Data()) : nullptr;
+}
+
 void TListWindow::OpenSelectedSong() {
     QTreeWidgetItem* selected = SongList->currentItem();
     if (!IsSongNode(selected) || !selected->isSelected())
         return;
-    new TSongWindow(MainWindow, *static_cast<const TSong*>(static_cast<TNode*>(selected)->Data()));
+    new TSongWindow(MainWindow, *SongOf(selected));
 }
 
 bool TListWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,8 @@
 #include <QMdiSubWindow>
 
 class QTreeWidget;
+class TArtist;
+class TSong;
 class QTreeWidgetItem;
 
 // "Előadók": the artists, sorted, each with its songs once expanded. A song
@@ -16,6 +18,10 @@ public:
     explicit TListWindow(QWidget* owner);
 
     QTreeWidget* SongList;
+
+    // What a node carries: its artist, or its song; null for the other kind.
+    static const TArtist* ArtistOf(const QTreeWidgetItem* node);
+    static const TSong* SongOf(const QTreeWidgetItem* node);
     // Set when the program is quitting: then the window closes like any other.
     bool Quitting = false;
 

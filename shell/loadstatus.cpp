@@ -18,6 +18,7 @@ QLabel* FixedLabel(QWidget* parent, const QString& text, int top) {
 
 TLoadStatus::TLoadStatus(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("LoadStatus");
+    setProperty("ProgramForm", true); // taking the focus leaves no song window active
     setWindowTitle("Fájlok betöltése...");
     setFixedSize(473, 62);
     move(319, 381);

@@ -2,14 +2,14 @@
 // then the list window fills its tree; the event loop runs until the main
 // window closes.
 #include "shell/application.h"
-#include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/modeltext.h"
+
+#include <memory>
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
     UsePaletteForSystemColors();
-    TMainWindow mainWindow;
-    ListWindow = new TListWindow(&mainWindow);
+    const std::unique_ptr<TMainWindow> mainWindow(StartProgram());
     return application.exec();
 }

@@ -64,6 +64,11 @@ void TMainWindow::CreateFileMenu() {
     m_Print = NamedAction(m_File, "m_Print", "Nyomtatás...", RoleIcon("document-print", "print"));
     m_File->addSeparator();
     m_Exit = NamedAction(m_File, "m_Exit", "&Bezárás", RoleIcon("application-exit", "exit"));
+    connect(SaveRTF, &QAction::triggered, this, Reporting([this] { SaveRTFClick(); }));
+    connect(CopyRTF, &QAction::triggered, this, Reporting([this] { CopyRTFClick(); }));
+    connect(m_PageSetup, &QAction::triggered, this, Reporting([this] { m_PageSetupClick(); }));
+    connect(m_PrinterSetup, &QAction::triggered, this, Reporting([this] { m_PrinterSetupClick(); }));
+    connect(m_Print, &QAction::triggered, this, Reporting([this] { m_PrintClick(); }));
     connect(m_Exit, &QAction::triggered, this, &QWidget::close);
     connect(m_File, &QMenu::aboutToShow, this, Reporting([this] { UpdateWindowList(); }));
 }

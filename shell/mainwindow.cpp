@@ -2,7 +2,6 @@
 
 #include "library/loader.h"
 #include "platform/executable.h"
-#include "shell/aboutbox.h"
 #include "shell/application.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
@@ -14,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QScreen>
 #include <iostream>
 
@@ -31,7 +31,8 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 
 } // namespace
 
-TMainWindow::TMainWindow(const std::string& dataDirectory) : m_workspace(new QMdiArea(this)) {
+TMainWindow::TMainWindow(const std::string& dataDirectory)
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -67,8 +68,7 @@ void TMainWindow::TrackFocus(QWidget* now) {
             ActiveSongWindow = songWindow;
             return;
         }
-        if (qobject_cast<TListWindow*>(widget) || qobject_cast<TAboutBox*>(widget) ||
-            widget->property("ProgramForm").toBool()) {
+        if (qobject_cast<TListWindow*>(widget) || widget->property("ProgramForm").toBool()) {
             ActiveSongWindow = nullptr;
             return;
         }

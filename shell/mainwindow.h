@@ -7,6 +7,7 @@
 #include <memory>
 
 class QActionGroup;
+class QPrinter;
 class QMdiArea;
 class QMdiSubWindow;
 class TListWindow;
@@ -32,6 +33,17 @@ public:
     void AddListWindow(TListWindow* window);
     // Places a new song window in the workspace (new windows cascade), shows and activates it.
     void ShowChild(TSongWindow* window);
+
+    // What save, copy and print act on: the active song window's document,
+    // or, when the tree has the keyboard focus, the selected artist or song
+    // rendered anew into TempRichEdit. False when there is none.
+    bool GetCurrentDocument(QString& title, TRichDocument*& document);
+    // The document's PrintRect from the page margins and the current printer.
+    void ApplyPrintMargins(TRichDocument& document);
+    // The printer of this run: the system's default until another is chosen.
+    QPrinter& CurrentPrinter();
+    // What the printer setup does after OK: this printer is used from now on.
+    void ChoosePrinter(std::unique_ptr<QPrinter> printer);
 
     // The hidden document that songbooks and selected songs are rendered into for saving, copying and printing.
     TRichDocument TempRichEdit;
@@ -80,10 +92,17 @@ private:
     void m_BackgroundClick();
     void DefaultBackgroundClick();
     void m_AboutClick();
+    void SaveRTFClick();
+    void CopyRTFClick();
+    void m_PrintClick();
+    void m_PrinterSetupClick();
+    void m_PageSetupClick();
 
     QMdiArea* m_workspace;
     QActionGroup* m_sizeGroup;
     QList<QAction*> m_windowListActions;
     TListWindow* m_listWindow = nullptr;
     std::unique_ptr<TPreferences> m_preferences;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printerChosen = false;
 };

@@ -48,7 +48,7 @@ void TSongWindow::FormCreate() {
 void TSongWindow::ShowSizeStep(int sizeStep) {
     const int anchor = RichEdit->textCursor().anchor();
     const int position = RichEdit->textCursor().position();
-    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(sizeStep));
+    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(sizeStep), ScreenPixelsPerInch);
     QTextCursor cursor(RichEdit->document());
     cursor.setPosition(anchor);
     cursor.setPosition(position, QTextCursor::KeepAnchor);

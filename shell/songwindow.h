@@ -21,8 +21,8 @@ public:
     const TSong& Song;
     QTextEdit* RichEdit;
 
-    // The rendered song, which save, copy and print use.
-    const TRichDocument& Document() const { return m_document; }
+    // The rendered song, which save, copy and print use (printing sets its PrintRect).
+    TRichDocument& Document() { return m_document; }
     // Shows the text zoomed by the font-size step.
     void ShowSizeStep(int sizeStep);
 

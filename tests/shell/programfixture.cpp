@@ -5,6 +5,7 @@
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/pagesetupdialog.h"
 #include "shell/songwindow.h"
 #include "tests/support/songfixture.h"
 
@@ -26,12 +27,16 @@ TProgram::TProgram(const TLibraryFiles& files, const std::string& settingsText) 
 }
 
 void TProgram::Start(std::optional<QSize> workspace) {
-    Main = new TMainWindow(DataFolder());
-    if (workspace) {
+    if (workspace) { // the start-up order, with a pause to size the frame before the list window comes
+        Main = new TMainWindow(DataFolder());
         Main->resize(Main->size() + *workspace - Main->WorkspaceSize());
         QCoreApplication::processEvents();
+        ListWindow = new TListWindow(Main);
+        PageSetupDialog = new TPageSetupDialog(Main);
+    } else {
+        Main = StartProgram(DataFolder());
     }
-    List = ListWindow = new TListWindow(Main);
+    List = ListWindow;
     Main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Main));
 }
@@ -39,6 +44,7 @@ void TProgram::Start(std::optional<QSize> workspace) {
 TProgram::~TProgram() {
     delete Main;
     ListWindow = nullptr;
+    PageSetupDialog = nullptr;
     ActiveSongWindow = nullptr;
     Artists.reset();
     unsetenv("VIVIRA_SETTINGS_FILE");
@@ -70,14 +76,17 @@ void Click(QAction* action) {
     QCoreApplication::processEvents();
 }
 
-void AnswerNextModal(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return AnswerNextModal(answer); // not up yet: try again on the next turn
-        answer(modal);
+TAnswerModal::TAnswerModal(std::function<void(QWidget*)> answer) : m_poller(std::make_unique<QTimer>()) {
+    QObject::connect(m_poller.get(), &QTimer::timeout, [this, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            m_poller->stop();
+            answer(modal);
+        }
     });
+    m_poller->start(5);
 }
+
+TAnswerModal::~TAnswerModal() = default;
 
 QStringList TriggerAnsweringErrors(const std::function<void()>& trigger) {
     QStringList texts;

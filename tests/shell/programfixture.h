@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QTimer;
 class QWidget;
 class TMainWindow;
 class TListWindow;
@@ -51,8 +52,18 @@ private:
 // error reaches the program's error report.
 void Click(QAction* action);
 
-// Answers the next modal dialog (or message box) from the event loop.
-void AnswerNextModal(std::function<void(QWidget*)> answer);
+// While it lives, answers the first modal dialog (or message box) that
+// comes up, from the event loop; it never outlives the test step it serves.
+class TAnswerModal {
+public:
+    explicit TAnswerModal(std::function<void(QWidget*)> answer);
+    ~TAnswerModal();
+    TAnswerModal(const TAnswerModal&) = delete;
+    TAnswerModal& operator=(const TAnswerModal&) = delete;
+
+private:
+    std::unique_ptr<QTimer> m_poller;
+};
 // Runs the action and answers each modal dialog it opens in turn; returns their texts (message boxes).
 QStringList TriggerAnsweringErrors(const std::function<void()>& trigger);
 

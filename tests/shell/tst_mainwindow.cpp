@@ -115,7 +115,7 @@ private slots:
     void aCancelledFontDialogKeepsTheFontAndWritesIt() {
         TProgram program(Library);
         program.Start();
-        AnswerNextModal([](QWidget* modal) {
+        const TAnswerModal answer1([](QWidget* modal) {
             auto* dialog = qobject_cast<TFontColorDialog*>(modal);
             QVERIFY(dialog);
             dialog->FontPart->setCurrentFont(QFont("Liberation Mono", 30)); // changed, then cancelled
@@ -133,7 +133,7 @@ private slots:
         TProgram program(Library);
         program.Start();
         TSongWindow* before = program.OpenSong("Őszi Zenekar", "Második");
-        AnswerNextModal([](QWidget* modal) {
+        const TAnswerModal answer2([](QWidget* modal) {
             auto* dialog = qobject_cast<TFontColorDialog*>(modal);
             QFont font("Liberation Serif", 14);
             font.setStrikeOut(true);
@@ -141,7 +141,7 @@ private slots:
             dialog->accept();
         });
         Click(program.Main->m_Chords);
-        AnswerNextModal([](QWidget* modal) {
+        const TAnswerModal answer3([](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
             QVERIFY(dialog);
             dialog->setCurrentColor(QColor(255, 255, 200));
@@ -176,7 +176,7 @@ private slots:
         program.Start();
         for (const char* how : {"enter", "close button", "ok"}) {
             bool escapeKeptItOpen = false;
-            AnswerNextModal([&escapeKeptItOpen, how](QWidget* modal) {
+            const TAnswerModal answer4([&escapeKeptItOpen, how](QWidget* modal) {
                 auto* box = qobject_cast<TAboutBox*>(modal);
                 QVERIFY(box);
                 QCOMPARE(box->windowTitle(), QString("Névjegy"));

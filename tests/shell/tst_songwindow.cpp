@@ -82,7 +82,7 @@ private slots:
 
         program.Main->Workspace()->setActiveSubWindow(second);
         QCOMPARE(ActiveSongWindow, second);
-        AnswerNextModal([](QWidget* modal) {
+        const TAnswerModal answer1([](QWidget* modal) {
             QVERIFY(qobject_cast<TAboutBox*>(modal));
             QTRY_VERIFY(modal->hasFocus() || modal->focusWidget());
             QCOMPARE(ActiveSongWindow, nullptr); // a dialog of the program's own

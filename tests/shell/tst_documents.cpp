@@ -1,0 +1,181 @@
+#include "render/rtfwriter.h"
+#include "render/styleslots.h"
+#include "shell/application.h"
+#include "shell/listwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/modeltext.h"
+#include "shell/songwindow.h"
+#include "tests/shell/programfixture.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const TLibraryFiles Library = {
+    {"a.txt", {".artist AC/DC", ".title Egy: két?", ".verse", "első dal", ".title Kettő", ".verse", "második dal"}},
+    {"b.txt", {".artist Üres"}},
+};
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void SelectInTree(TProgram& program, const QString& artist, const QString& song = {}) {
+    QTreeWidget* tree = program.List->SongList;
+    QTreeWidgetItem* node = tree->findItems(artist, Qt::MatchExactly).value(0);
+    QVERIFY(node);
+    if (!song.isEmpty()) {
+        node->setExpanded(true);
+        for (int index = 0; index < node->childCount(); ++index) {
+            if (node->child(index)->text(0) == song)
+                node = node->child(index);
+        }
+    }
+    program.Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.Main));
+    program.Main->Workspace()->setActiveSubWindow(program.List);
+    tree->setFocus();
+    tree->setCurrentItem(node);
+    QTRY_VERIFY(tree->hasFocus());
+}
+
+// Runs "Mentés..." and answers the save dialog with the name, in the folder; returns the name it offered.
+QString SaveAs(TProgram& program, const QString& folder, const QString& name, bool confirmOverwrite = true) {
+    QString offered;
+    const TAnswerModal answer1([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        if (name.isEmpty())
+            return dialog->reject();
+        const TAnswerModal answer2([confirmOverwrite](QWidget* question) { // only when the file exists
+            if (auto* box = qobject_cast<QMessageBox*>(question))
+                box->button(confirmOverwrite ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        if (dialog->isVisible())
+            dialog->reject(); // the overwrite question was answered no
+    });
+    Click(program.Main->SaveRTF);
+    return offered;
+}
+
+} // namespace
+
+class TestDocuments : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+            StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
+        SizeStep = 0;
+    }
+
+    void savesTheSongWindowsOwnDocumentAndTheTreesFreshOne() {
+        TProgram program(Library);
+        program.Start();
+        TTempDirectory out;
+        TSongWindow* window = program.OpenSong("AC/DC", "Egy: két?");
+        QVERIFY(window);
+        StyleFonts[StyleSlot::Verse].Name = "Liberation Mono"; // a font change after the window opened
+        QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), "ablak"), QString("AC_DC - Egy: két?"));
+        const std::string fromWindow = FileText(out / "ablak.rtf");
+        QCOMPARE(fromWindow, RichText(window->Document()));
+        QVERIFY(fromWindow.find("Liberation Mono") == std::string::npos);
+
+        SelectInTree(program, "AC/DC", "Egy: két?");
+        QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), "fa.doc"), QString("AC_DC - Egy: két?"));
+        const std::string fromTree = FileText(out / "fa.doc"); // another extension stays, the content is RTF
+        QVERIFY(fromTree.starts_with("{\\rtf1"));
+        QVERIFY(fromTree.find("Liberation Mono") != std::string::npos);
+
+        SelectInTree(program, "AC/DC");
+        QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), "könyv"), QString("AC_DC"));
+        const std::string book = FileText(out / "könyv.rtf");
+        QVERIFY(book.find("els\\u337\\'f5 dal") < book.find("m\\u225\\'e1sodik dal"));
+        QVERIFY(!std::filesystem::exists(out / "AC"));
+    }
+
+    void replacesAFileOnlyAfterTheOverwriteQuestion() {
+        TProgram program(Library);
+        program.Start();
+        TTempDirectory out;
+        WriteBytes(out / "dal.rtf", "régi");
+        program.OpenSong("AC/DC", "Kettő");
+        SaveAs(program, QString::fromStdString(out.Path()), "dal", false);
+        QCOMPARE(FileText(out / "dal.rtf"), std::string("régi"));
+        SaveAs(program, QString::fromStdString(out.Path()), "dal", true);
+        QVERIFY(FileText(out / "dal.rtf").starts_with("{\\rtf1"));
+        QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), ""), QString("AC_DC - Kettő")); // cancelled
+    }
+
+    void anArtistWithoutSongsSavesAnEmptyDocument() {
+        TProgram program(Library);
+        program.Start();
+        TTempDirectory out;
+        SelectInTree(program, "Üres");
+        SaveAs(program, QString::fromStdString(out.Path()), "üres");
+        QCOMPARE(FileText(out / "üres.rtf"), RichText(TRichDocument()));
+    }
+
+    void copiesTheWholeDocumentAndLeavesTheSelectionAlone() {
+        TProgram program(Library);
+        program.Start();
+        TSongWindow* window = program.OpenSong("AC/DC", "Kettő");
+        QTextCursor selection(window->RichEdit->document());
+        selection.setPosition(2);
+        selection.setPosition(5, QTextCursor::KeepAnchor);
+        window->RichEdit->setTextCursor(selection);
+        Click(program.Main->CopyRTF);
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        for (const char* format : {"text/rtf", "text/richtext", "application/rtf"})
+            QCOMPARE(copied->data(format).toStdString(), RichText(window->Document()));
+        QVERIFY(copied->html().contains("második dal"));
+        QVERIFY(copied->html().contains("font-family:'Times New Roman'"));
+        QCOMPARE(copied->text(), QString("\nAC/DC\nKettő\n\nmásodik dal\n"));
+        QCOMPARE(window->RichEdit->textCursor().anchor(), 2);
+        QCOMPARE(window->RichEdit->textCursor().position(), 5);
+    }
+
+    void theFocusedTreeDecidesAndWithNothingSelectedNothingHappens() {
+        TProgram program(Library);
+        program.Start();
+        program.OpenSong("AC/DC", "Kettő");
+        QVERIFY(ActiveSongWindow);
+        QApplication::clipboard()->setText("előtte");
+        program.List->SongList->setFocus();
+        program.List->SongList->setCurrentItem(nullptr);
+        program.List->SongList->clearSelection();
+        QString title;
+        TRichDocument* document = nullptr;
+        QVERIFY(!program.Main->GetCurrentDocument(title, document));
+        Click(program.Main->CopyRTF);
+        QCOMPARE(QApplication::clipboard()->text(), QString("előtte"));
+        const QStringList dialogs = TriggerAnsweringErrors([&] { Click(program.Main->SaveRTF); });
+        QVERIFY(dialogs.isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        SelectInTree(program, "AC/DC", "Egy: két?");
+        QVERIFY(program.Main->GetCurrentDocument(title, document));
+        QCOMPARE(title, QString("AC/DC - Egy: két?")); // not the song window's
+        QCOMPARE(document, &program.Main->TempRichEdit);
+    }
+};
+
+VIVIRA_TEST_MAIN(TestDocuments)
+#include "tst_documents.moc"
