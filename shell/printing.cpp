@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,23 +19,38 @@ std::int32_t Pixels(std::int32_t millimetres, int resolution) {
     return static_cast<std::int32_t>(std::lround(millimetres / MillimetresPerInch * resolution));
 }
 
-std::vector<TLineSpan> LineSpans(const QTextDocument& text) {
-    std::vector<TLineSpan> lines;
+// A laid-out line and where its paragraph starts.
+struct TPlacedLine {
+    QTextLine Line;
+    QPointF BlockOrigin;
+    TLineSpan Span;
+};
+
+std::vector<TPlacedLine> PlacedLines(const QTextDocument& text) {
+    std::vector<TPlacedLine> lines;
     for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
-        const double blockTop = text.documentLayout()->blockBoundingRect(block).top();
+        const QPointF origin = text.documentLayout()->blockBoundingRect(block).topLeft();
         const QTextLayout* layout = block.layout();
         for (int index = 0; index < layout->lineCount(); ++index) {
             const QTextLine line = layout->lineAt(index);
-            lines.push_back({blockTop + line.y(), blockTop + line.y() + line.height()});
+            lines.push_back({line, origin, {origin.y() + line.y(), origin.y() + line.y() + line.height()}});
         }
     }
     return lines;
 }
 
-double TallestLine(const std::vector<TLineSpan>& lines) {
+std::vector<TLineSpan> Spans(const std::vector<TPlacedLine>& lines) {
+    std::vector<TLineSpan> spans;
+    spans.reserve(lines.size());
+    for (const TPlacedLine& line : lines)
+        spans.push_back(line.Span);
+    return spans;
+}
+
+double TallestLine(const std::vector<TPlacedLine>& lines) {
     double tallest = 0;
-    for (const TLineSpan& line : lines)
-        tallest = std::max(tallest, line.Bottom - line.Top);
+    for (const TPlacedLine& line : lines)
+        tallest = std::max(tallest, line.Span.Bottom - line.Span.Top);
     return tallest;
 }
 
@@ -48,22 +64,14 @@ void LayOut(const TRichDocument& document, QTextDocument& text, QPrinter& printe
 
 // Draws the lines that start on this page, one by one: drawing whole
 // paragraphs with a clip would put a paragraph's other lines on the page too,
-// hidden but still there for anyone who reads the text.
-void DrawPage(QPainter& painter, const QTextDocument& text, const QRectF& area, double top, double bottom) {
+// hidden but still there for anyone who reads the text. Returns the first line of the next page.
+std::size_t DrawPage(QPainter& painter, const std::vector<TPlacedLine>& lines, std::size_t first, const QRectF& area,
+                     double top, double bottom) {
     painter.setPen(Qt::black); // the automatic colour on paper
-    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
-        const QRectF blockRect = text.documentLayout()->blockBoundingRect(block);
-        if (blockRect.bottom() <= top || blockRect.top() >= bottom)
-            continue;
-        const QTextLayout* layout = block.layout();
-        const QPointF origin(area.left() + blockRect.left(), area.top() - top + blockRect.top());
-        for (int index = 0; index < layout->lineCount(); ++index) {
-            const QTextLine line = layout->lineAt(index);
-            const double lineTop = blockRect.top() + line.y();
-            if (lineTop >= top && lineTop < bottom)
-                line.draw(&painter, origin);
-        }
-    }
+    std::size_t next = first;
+    for (; next < lines.size() && lines[next].Span.Top < bottom; ++next)
+        lines[next].Line.draw(&painter, lines[next].BlockOrigin + QPointF(area.left(), area.top() - top));
+    return next;
 }
 
 } // namespace
@@ -88,22 +96,23 @@ void PrintDocument(const TRichDocument& document, const QString& title, QPrinter
     QRectF area = rect.IsEmpty() ? whole : QRectF(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
     QTextDocument text;
     LayOut(document, text, printer, area.width());
-    std::vector<TLineSpan> lines = LineSpans(text);
+    std::vector<TPlacedLine> lines = PlacedLines(text);
     if (area != whole && (TallestLine(lines) > area.height() || area.width() < 1)) {
         area = whole; // too small to hold a line: the whole printable area, without margins
         LayOut(document, text, printer, area.width());
-        lines = LineSpans(text);
+        lines = PlacedLines(text);
     }
-    const std::vector<double> starts = PageStarts(lines, area.height());
+    const std::vector<double> starts = PageStarts(Spans(lines), area.height());
     printer.setDocName(title);
     QPainter painter;
     if (!painter.begin(&printer))
         throw TPrintError("Printing failed");
-    const double end = lines.empty() ? 0.0 : lines.back().Bottom;
+    std::size_t line = 0;
     for (std::size_t page = 0; page < starts.size(); ++page) {
         if (page > 0)
             printer.newPage();
-        DrawPage(painter, text, area, starts[page], page + 1 < starts.size() ? starts[page + 1] : end);
+        const double bottom = page + 1 < starts.size() ? starts[page + 1] : std::numeric_limits<double>::max();
+        line = DrawPage(painter, lines, line, area, starts[page], bottom);
     }
     painter.end();
 }
