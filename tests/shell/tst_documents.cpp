@@ -80,12 +80,6 @@ class TestDocuments : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-            StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
-        SizeStep = 0;
-    }
-
     void savesTheSongWindowsOwnDocumentAndTheTreesFreshOne() {
         TProgram program(Library);
         program.Start();

@@ -39,12 +39,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-            StyleFonts[static_cast<std::size_t>(slot)] = TFont{};
-        SizeStep = 0;
-    }
-
     void firstRunUsesTheDefaultsAndShowsTheWholeMenu() {
         TProgram program(Library);
         program.Start();

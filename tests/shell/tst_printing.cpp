@@ -114,11 +114,6 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-            StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
-    }
-
     void measuresMarginsFromThePrintableArea() {
         const TRect rect = PrintRectFor({15, 20, -5, 0}, 600, 300, 4800, 3300);
         QCOMPARE(rect, (TRect{354, 236, 4800 + 118, 3300}));

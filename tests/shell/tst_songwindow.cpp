@@ -30,12 +30,6 @@ class TestSongWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-            StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
-        SizeStep = 0;
-    }
-
     void showsTheRenderedSongReadOnlyWithTheCaretAtTheStart() {
         TProgram program(Library);
         program.Start();
