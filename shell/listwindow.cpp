@@ -65,6 +65,10 @@ TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QT
     SongList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SongList->setMouseTracking(true); // hot tracking
     SongList->setUniformRowHeights(true);
+    QPalette palette = SongList->palette(); // the selection shows only while the tree has the focus
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
+    SongList->setPalette(palette);
     SongList->installEventFilter(this);
     connect(SongList, &QTreeWidget::itemExpanded, this, Reporting([this](QTreeWidgetItem* node) {
                 ExpendingNode(node);

@@ -22,6 +22,15 @@ namespace {
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
 
+// What a new font object holds before the settings fill it: a stored empty
+// typeface name leaves this one.
+TFont PlatformDefaultFont() {
+    TFont font;
+    font.Name = "MS Sans Serif";
+    font.SetSize(8, ScreenPixelsPerInch);
+    return font;
+}
+
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
     for (const TLoadFailure& failure : failures)
@@ -86,7 +95,7 @@ void TMainWindow::LoadSettings() {
     m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
     m_preferences->SizeMark = [this](int step, bool checked) { SizeAction(step)->setChecked(checked); };
     for (TFont& font : StyleFonts)
-        font = TFont{};
+        font = PlatformDefaultFont();
     m_preferences->LoadFonts();
     m_preferences->LoadPageMargins();
     m_preferences->LoadBackgroundColor();

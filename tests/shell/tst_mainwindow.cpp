@@ -106,6 +106,15 @@ private slots:
         QCOMPARE(qRound(before / after * 1000), qRound(1.2 * 1.2 * 1.2 * 1.2 * 1000));
     }
 
+    void aStoredEmptyTypefaceKeepsTheNewFontsOwn() {
+        TProgram program(Library,
+                         Header + "\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Tab]\r\n\"Name\"=\"\"\r\n");
+        program.Start();
+        QCOMPARE(StyleFonts[StyleSlot::Tab].Name, std::string("MS Sans Serif"));
+        QCOMPARE(StyleFonts[StyleSlot::Tab].Size(), DefaultSize(StyleSlot::Tab));
+        QCOMPARE(StyleFonts[StyleSlot::Normal].Name, DefaultName(StyleSlot::Normal));
+    }
+
     void aCancelledFontDialogKeepsTheFontAndWritesIt() {
         TProgram program(Library);
         program.Start();
