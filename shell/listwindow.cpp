@@ -12,6 +12,7 @@
 #include <QCollator>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace {
@@ -70,6 +71,7 @@ TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QT
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
     SongList->setPalette(palette);
     SongList->installEventFilter(this);
+    SongList->viewport()->installEventFilter(this);
     connect(SongList, &QTreeWidget::itemExpanded, this, Reporting([this](QTreeWidgetItem* node) {
                 ExpendingNode(node);
                 ExpandNode(node);
@@ -136,7 +138,22 @@ void TListWindow::OpenSelectedSong() {
     new TSongWindow(MainWindow, *SongOf(selected));
 }
 
+// A node whose text the window's edge cuts off shows it whole in a tool tip.
+bool TListWindow::ShowCutOffText(QHelpEvent* event) {
+    const QTreeWidgetItem* node = SongList->itemAt(event->pos());
+    const QRect row = node ? SongList->visualItemRect(node) : QRect();
+    const int textRight = row.left() + SongList->iconSize().width() + 8 +
+                          SongList->fontMetrics().horizontalAdvance(node ? node->text(0) : QString());
+    if (node && textRight > SongList->viewport()->width())
+        QToolTip::showText(event->globalPos(), node->text(0), SongList->viewport(), row);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 bool TListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SongList->viewport() && event->type() == QEvent::ToolTip)
+        return ShowCutOffText(static_cast<QHelpEvent*>(event));
     if (watched == SongList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)

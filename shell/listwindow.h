@@ -2,6 +2,7 @@
 
 #include <QMdiSubWindow>
 
+class QHelpEvent;
 class QTreeWidget;
 class TArtist;
 class TSong;
@@ -35,4 +36,5 @@ private:
     void ExpandNode(QTreeWidgetItem* node);
     void CollapseNode(QTreeWidgetItem* node);
     void OpenSelectedSong();
+    bool ShowCutOffText(QHelpEvent* event);
 };

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace {
@@ -125,6 +126,20 @@ private slots:
         DoubleClick(tree, tree->visualItemRect(artist).center());
         QCOMPARE(SongWindowCount(program), 3);
         QVERIFY(!artist->isExpanded()); // the tree's own answer to a double-click on an artist
+    }
+
+    void showsTextsCutOffByTheEdgeInAToolTip() {
+        TProgram program(TLibraryFiles{{"1.txt", {".artist Rövid"}}, {"2.txt", {".artist " + std::string(80, 'W')}}});
+        program.Start();
+        QTreeWidget* tree = program.List->SongList;
+        const auto toolTipAt = [tree](const QString& artist) {
+            const QPoint point = tree->visualItemRect(tree->findItems(artist, Qt::MatchExactly).value(0)).center();
+            QHelpEvent help(QEvent::ToolTip, point, tree->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(tree->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(toolTipAt("Rövid"), QString());
+        QCOMPARE(toolTipAt(QString(80, 'W')), QString(80, 'W'));
     }
 
     void anEmptyLibraryGivesAnEmptyTreeThatOpensNothing() {
