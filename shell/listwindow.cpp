@@ -29,7 +29,9 @@ public:
 
     bool operator<(const QTreeWidgetItem& other) const override {
         static const QCollator collator = [] {
-            QCollator made;
+            // The C locale would sort by code, Ő after Z: a Hungarian library then sorts as Hungarian.
+            const QLocale user;
+            QCollator made(user.language() == QLocale::C ? QLocale(QLocale::Hungarian, QLocale::Hungary) : user);
             made.setCaseSensitivity(Qt::CaseSensitive);
             return made;
         }();
