@@ -11,6 +11,7 @@ packages=(
     pandoc unrtf                       # independent RTF readers for the tests
     poppler-utils                      # pdftotext reads back where printed words landed
     qt6-base-dev                       # the program's windows (Qt 6 Widgets, Print Support, Test)
+    qt6-translations-l10n              # Qt's own dialogs in Hungarian
     fonts-liberation2                  # metric twins of "Courier New" and "Times New Roman"
 )
 

@@ -4,6 +4,7 @@
 #include "shell/mainwindow.h"
 #include "shell/pagesetupdialog.h"
 
+#include <QLibraryInfo>
 #include <QScreen>
 
 TMainWindow* MainWindow = nullptr;
@@ -17,6 +18,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(ApplicationTitle);
     if (const QScreen* screen = primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInchY());
+    if (m_qtTexts.load("qtbase_hu", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTexts);
 }
 
 TMainWindow* StartProgram(const std::string& dataDirectory) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 #include <string>
 
 class TListWindow;
@@ -23,8 +24,12 @@ extern int ScreenPixelsPerInch;
 // loads the settings and the library), the list window, the hidden page setup dialog.
 TMainWindow* StartProgram(const std::string& dataDirectory = {});
 
-// The application, titled "Vivira redir", which reads the screen's resolution once.
+// The application, titled "Vivira redir", which reads the screen's resolution
+// once and speaks Hungarian in Qt's own dialogs too.
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
+
+private:
+    QTranslator m_qtTexts;
 };

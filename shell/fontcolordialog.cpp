@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,14 +40,32 @@ TFontColorDialog::TFontColorDialog(QWidget* parent, int pixelsPerInch)
     layout->addWidget(buttons);
 }
 
+namespace {
+
+// The family's own name for a face ("Regular", not "Normal"): the dialog's
+// style list knows only those, and would show its first face for another.
+QString FaceStyle(const QString& family, bool bold, bool italic) {
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style) == bold && QFontDatabase::italic(family, style) == italic)
+            return style;
+    }
+    return {};
+}
+
+} // namespace
+
+// A name the font list does not hold ("Courier New" where fontconfig stands in
+// for it) is shown as the font that really draws it.
 void TFontColorDialog::SetFont(const TFont& font) {
     m_font = font;
-    QFont shown(FromAnsi(font.Name));
+    m_shownFamily = QFontInfo(QFont(FromAnsi(font.Name))).family();
+    QFont shown(m_shownFamily);
     shown.setPointSize(std::max(1, font.Size(m_pixelsPerInch)));
     shown.setBold(font.Style & FontStyle::Bold);
     shown.setItalic(font.Style & FontStyle::Italic);
     shown.setUnderline(font.Style & FontStyle::Underline);
     shown.setStrikeOut(font.Style & FontStyle::StrikeOut);
+    shown.setStyleName(FaceStyle(m_shownFamily, shown.bold(), shown.italic()));
     FontPart->setCurrentFont(shown);
     ShowColor();
 }
@@ -54,7 +73,8 @@ void TFontColorDialog::SetFont(const TFont& font) {
 TFont TFontColorDialog::Font() const {
     TFont font = m_font;
     const QFont chosen = FontPart->currentFont();
-    font.Name = ToAnsi(chosen.family());
+    if (chosen.family() != m_shownFamily) // an unchanged family keeps the name it was given
+        font.Name = ToAnsi(chosen.family());
     font.SetSize(chosen.pointSize() > 0 ? chosen.pointSize() : qRound(chosen.pointSizeF()), m_pixelsPerInch);
     font.Style = (chosen.bold() ? FontStyle::Bold : 0) | (chosen.italic() ? FontStyle::Italic : 0) |
                  (chosen.underline() ? FontStyle::Underline : 0) | (chosen.strikeOut() ? FontStyle::StrikeOut : 0);

@@ -29,4 +29,5 @@ private:
 
     int m_pixelsPerInch;
     TFont m_font;
+    QString m_shownFamily;
 };

@@ -115,6 +115,26 @@ private slots:
         QCOMPARE(StyleFonts[StyleSlot::Normal].Name, DefaultName(StyleSlot::Normal));
     }
 
+    void aFontConfirmedUnchangedStaysTheSameFont() {
+        TProgram program(Library);
+        program.Start();
+        TMainWindow* main = program.Main;
+        for (QAction* item :
+             {main->m_Normal, main->m_Verse, main->m_Chords, main->m_Tab, main->m_Title, main->m_Authors}) {
+            QString shown;
+            const TAnswerModal answer([&shown](QWidget* modal) {
+                auto* dialog = qobject_cast<TFontColorDialog*>(modal);
+                shown = dialog->FontPart->currentFont().family();
+                dialog->accept();
+            });
+            Click(item);
+            QVERIFY2(!shown.isEmpty(), qPrintable(item->objectName()));
+        }
+        // Shown as the fonts that draw them (e.g. Liberation Mono), kept under their own names.
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+            QCOMPARE(StyleFonts[static_cast<std::size_t>(slot)], DefaultFont(slot));
+    }
+
     void aCancelledFontDialogKeepsTheFontAndWritesIt() {
         TProgram program(Library);
         program.Start();
