@@ -33,8 +33,8 @@ void SaveSongbookAsRichText(benchmark::State& state) {
     const TArtist& artist = Songbook(state.range(0));
     const std::string path = ScratchFile("-songbook.rtf");
     for (auto _ : state) {
-        TRichDocument document;
-        RenderArtist(artist, document);
+        TRichDocument document(StandardPixelsPerInch);
+        RenderArtist(artist, document, {StyleFonts, StandardPixelsPerInch});
         document.SaveRichTextFile(path);
     }
     std::filesystem::remove(path);
@@ -48,8 +48,8 @@ void PrintSongbookToPdf(benchmark::State& state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(path));
-        TRichDocument document;
-        RenderArtist(artist, document);
+        TRichDocument document(StandardPixelsPerInch);
+        RenderArtist(artist, document, {StyleFonts, StandardPixelsPerInch});
         document.PrintRect = {236, 236, printer.width() - 236, printer.height() - 236}; // 5 mm margins at 1200 dpi
         PrintDocument(document, "songbook", printer);
     }

@@ -37,8 +37,8 @@ void RenderAndWriteLibrary(benchmark::State& state) {
         const double before = renderSeconds + writeSeconds;
         for (const TArtist* artist = artists.get(); artist; artist = artist->Next.get()) {
             const auto renderStart = TClock::now();
-            TRichDocument document;
-            RenderArtist(*artist, document);
+            TRichDocument document(StandardPixelsPerInch);
+            RenderArtist(*artist, document, {StyleFonts, StandardPixelsPerInch});
             const auto writeStart = TClock::now();
             const std::string richText = RichText(document);
             const auto end = TClock::now();
@@ -68,8 +68,8 @@ void RenderAndWriteOneSongbook(benchmark::State& state) {
         corpus = std::make_unique<TCorpus>(TCorpusSize{1, static_cast<std::size_t>(state.range(0))});
     const std::unique_ptr<TArtist> artist = Load(*corpus);
     for (auto _ : state) {
-        TRichDocument document;
-        RenderArtist(*artist, document);
+        TRichDocument document(StandardPixelsPerInch);
+        RenderArtist(*artist, document, {StyleFonts, StandardPixelsPerInch});
         benchmark::DoNotOptimize(RichText(document).data());
     }
     state.SetComplexityN(state.range(0));

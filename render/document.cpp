@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -19,6 +20,11 @@ std::int64_t Number(const TAttributeValue& value) {
     if (!number)
         throw TDocumentError("Invalid attribute value");
     return *number;
+}
+
+// Sizes beyond what readers take are brought into range, never overflowed.
+std::int32_t TwipsOf(double points) {
+    return static_cast<std::int32_t>(std::lround(std::min(points, double{LargestPointSize}) * TwipsPerPoint));
 }
 
 } // namespace
@@ -96,8 +102,7 @@ void TRichDocument::SetSelectionAttribute(TFontAttribute attribute, const TAttri
         const double points = static_cast<double>(Number(value)) * 72.0 / m_pixelsPerInch;
         if (points <= 0)
             return;
-        const auto twips = static_cast<std::int32_t>(std::lround(points * TwipsPerPoint));
-        return ChangeFormat([&](TCharacterFormat& f) { f.SizeTwips = twips; });
+        return ChangeFormat([twips = TwipsOf(points)](TCharacterFormat& f) { f.SizeTwips = twips; });
     }
     case TFontAttribute::Name:
         if (const auto* name = std::get_if<std::string>(&value))
@@ -106,9 +111,9 @@ void TRichDocument::SetSelectionAttribute(TFontAttribute attribute, const TAttri
     case TFontAttribute::Pitch:
         return;
     case TFontAttribute::Size: {
-        const auto points = static_cast<std::int32_t>(Number(value));
+        const std::int64_t points = Number(value);
         if (points > 0)
-            ChangeFormat([&](TCharacterFormat& f) { f.SizeTwips = points * TwipsPerPoint; });
+            ChangeFormat([twips = TwipsOf(static_cast<double>(points))](TCharacterFormat& f) { f.SizeTwips = twips; });
         return;
     }
     case TFontAttribute::Style:
@@ -122,7 +127,8 @@ void TRichDocument::SetParagraphAlignment(TAlignment alignment) {
 }
 
 void TRichDocument::SetFirstLineIndent(std::int32_t points) {
-    m_paragraphs[ParagraphAt(m_selectionStart)].FirstLineIndentTwips = points * TwipsPerPoint;
+    m_paragraphs[ParagraphAt(m_selectionStart)].FirstLineIndentTwips =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{points} * TwipsPerPoint, INT32_MIN, INT32_MAX));
 }
 
 void TRichDocument::SelectWholeDocument() {
@@ -152,6 +158,10 @@ void TRichDocument::DeleteSelection() {
     m_text.erase(start, end - start);
     MergeEqualRuns();
     m_selectionLength = 0;
+    // An emptied document is a new one: what is rendered into it next must
+    // not take the font or indent of what was there before.
+    if (m_text.empty())
+        *this = TRichDocument(m_pixelsPerInch);
 }
 
 void TRichDocument::SetSelectionStart(std::size_t position) {

@@ -56,7 +56,8 @@ struct TFormatRun {
 // empty document is one empty paragraph. Positions count characters.
 class TRichDocument {
 public:
-    explicit TRichDocument(int pixelsPerInch = StandardPixelsPerInch) : m_pixelsPerInch(pixelsPerInch) {}
+    // Heights are turned into sizes at the given resolution (that of the screen the fonts were loaded for).
+    explicit TRichDocument(int pixelsPerInch) : m_pixelsPerInch(pixelsPerInch) {}
 
     // Appends the text and a paragraph mark; the caret ends up after them.
     void AppendLine(std::string_view text);
@@ -67,6 +68,7 @@ public:
     void SetFirstLineIndent(std::int32_t points);
 
     void SelectWholeDocument();
+    // Deleting everything leaves the document as a new one, formats included.
     void DeleteSelection();
     std::size_t GetSelectionStart() const { return m_selectionStart; }
     std::size_t GetSelectionLength() const { return m_selectionLength; }

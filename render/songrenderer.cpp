@@ -11,30 +11,30 @@ template <class TKind> const TKind& ConvertParagraph(const TParagraph& paragraph
     return *converted;
 }
 
-void AppendInSlot(TStyleSlot slot, std::string_view text, TRichDocument& document) {
-    ApplyStyleSlot(slot, document);
+void AppendInSlot(TStyleSlot slot, std::string_view text, TRichDocument& document, const TRenderStyle& style) {
+    ApplyStyleSlot(slot, document, style);
     document.AppendLine(text);
 }
 
-void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument& document) {
+void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument& document, const TRenderStyle& style) {
     for (std::string_view line : paragraph.Lines)
-        AppendInSlot(slot, line, document);
+        AppendInSlot(slot, line, document, style);
 }
 
-void RenderParagraph(const TParagraph& paragraph, TRichDocument& document) {
+void RenderParagraph(const TParagraph& paragraph, TRichDocument& document, const TRenderStyle& style) {
     switch (paragraph.Kind) {
     case TNormal::KindNumber:
-        return Render(ConvertParagraph<TNormal>(paragraph), document);
+        return Render(ConvertParagraph<TNormal>(paragraph), document, style);
     case TVerse::KindNumber:
-        return Render(ConvertParagraph<TVerse>(paragraph), document);
+        return Render(ConvertParagraph<TVerse>(paragraph), document, style);
     case TDefVerse::KindNumber:
-        return Render(ConvertParagraph<TDefVerse>(paragraph), document);
+        return Render(ConvertParagraph<TDefVerse>(paragraph), document, style);
     case TChords::KindNumber:
-        return Render(ConvertParagraph<TChords>(paragraph), document);
+        return Render(ConvertParagraph<TChords>(paragraph), document, style);
     case TTab::KindNumber:
-        return Render(ConvertParagraph<TTab>(paragraph), document);
+        return Render(ConvertParagraph<TTab>(paragraph), document, style);
     case TDetails::KindNumber:
-        return Render(ConvertParagraph<TDetails>(paragraph), document);
+        return Render(ConvertParagraph<TDetails>(paragraph), document, style);
     default:
         return;
     }
@@ -42,53 +42,53 @@ void RenderParagraph(const TParagraph& paragraph, TRichDocument& document) {
 
 } // namespace
 
-void Render(const TNormal& paragraph, TRichDocument& document) {
-    RenderEveryLine(paragraph, StyleSlot::Normal, document);
+void Render(const TNormal& paragraph, TRichDocument& document, const TRenderStyle& style) {
+    RenderEveryLine(paragraph, StyleSlot::Normal, document, style);
 }
-void Render(const TVerse& paragraph, TRichDocument& document) {
-    RenderEveryLine(paragraph, StyleSlot::Verse, document);
+void Render(const TVerse& paragraph, TRichDocument& document, const TRenderStyle& style) {
+    RenderEveryLine(paragraph, StyleSlot::Verse, document, style);
 }
-void Render(const TChords& paragraph, TRichDocument& document) {
-    RenderEveryLine(paragraph, StyleSlot::Chords, document);
+void Render(const TChords& paragraph, TRichDocument& document, const TRenderStyle& style) {
+    RenderEveryLine(paragraph, StyleSlot::Chords, document, style);
 }
-void Render(const TTab& paragraph, TRichDocument& document) {
-    RenderEveryLine(paragraph, StyleSlot::Tab, document);
+void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& style) {
+    RenderEveryLine(paragraph, StyleSlot::Tab, document, style);
 }
 
 // Chord lines and text lines alternate; an empty line is skipped but still
 // counts, so it swaps the slots of the pair after it.
-void Render(const TDefVerse& paragraph, TRichDocument& document) {
+void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderStyle& style) {
     std::size_t position = 0;
     for (std::string_view line : paragraph.Lines) {
         if (!line.empty())
-            AppendInSlot(position % 2 == 0 ? StyleSlot::Chords : StyleSlot::Verse, line, document);
+            AppendInSlot(position % 2 == 0 ? StyleSlot::Chords : StyleSlot::Verse, line, document, style);
         ++position;
     }
 }
 
-void Render(const TDetails& paragraph, TRichDocument& document) {
+void Render(const TDetails& paragraph, TRichDocument& document, const TRenderStyle& style) {
     std::size_t position = 0;
     for (std::string_view line : paragraph.Lines)
-        AppendInSlot(position++ == 0 ? StyleSlot::Normal : StyleSlot::Chords, line, document);
+        AppendInSlot(position++ == 0 ? StyleSlot::Normal : StyleSlot::Chords, line, document, style);
 }
 
-void RenderSong(const TSong& song, TRichDocument& document) {
+void RenderSong(const TSong& song, TRichDocument& document, const TRenderStyle& style) {
     document.SetFirstLineIndent(1);
     document.SetParagraphAlignment(TAlignment::Left);
-    AppendInSlot(StyleSlot::Normal, {}, document);
+    AppendInSlot(StyleSlot::Normal, {}, document, style);
     document.SetParagraphAlignment(TAlignment::Center);
-    AppendInSlot(StyleSlot::Title, SongArtistName(song), document);
-    AppendInSlot(StyleSlot::Title, song.Title, document);
+    AppendInSlot(StyleSlot::Title, SongArtistName(song), document, style);
+    AppendInSlot(StyleSlot::Title, song.Title, document, style);
     if (!song.Authors.empty())
-        AppendInSlot(StyleSlot::Authors, song.Authors, document);
+        AppendInSlot(StyleSlot::Authors, song.Authors, document, style);
     for (const TParagraph* paragraph = song.FirstParagraph.get(); paragraph; paragraph = paragraph->Next.get()) {
         document.SetParagraphAlignment(TAlignment::Left);
-        AppendInSlot(StyleSlot::Normal, {}, document);
-        RenderParagraph(*paragraph, document);
+        AppendInSlot(StyleSlot::Normal, {}, document, style);
+        RenderParagraph(*paragraph, document, style);
     }
 }
 
-void RenderArtist(const TArtist& artist, TRichDocument& document) {
+void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style) {
     for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get())
-        RenderSong(*song, document);
+        RenderSong(*song, document, style);
 }

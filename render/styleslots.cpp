@@ -77,14 +77,15 @@ TFont DefaultFont(TStyleSlot slot) {
             DefaultName(slot),    DefaultPitch(slot), DefaultStyle(slot)};
 }
 
-void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TStyleFonts& fonts, int pixelsPerInch) {
-    DefaultsOf(slot); // checks the slot
-    const TFont& font = fonts[static_cast<std::size_t>(slot)];
+void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TRenderStyle& style) {
+    const std::int32_t defaultSize = DefaultsOf(slot).Size;
+    const TFont& font = style.Fonts[static_cast<std::size_t>(slot)];
+    const std::int32_t size = font.Size(style.PixelsPerInch);
     document.SetSelectionAttribute(TFontAttribute::Charset, std::int64_t{font.Charset});
     document.SetSelectionAttribute(TFontAttribute::Color, std::int64_t{font.Color});
     document.SetSelectionAttribute(TFontAttribute::Height, std::int64_t{font.Height});
     document.SetSelectionAttribute(TFontAttribute::Name, font.Name);
     document.SetSelectionAttribute(TFontAttribute::Pitch, std::int64_t{font.Pitch});
-    document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{font.Size(pixelsPerInch)});
+    document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{size > 0 ? size : defaultSize});
     document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{font.Style});
 }

@@ -39,6 +39,13 @@ extern TStyleFonts StyleFonts;
 // documents that are saved, copied or printed keep the slot fonts.
 extern int SizeStep;
 
-// Makes the slot's font the format of the text appended next.
-void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TStyleFonts& fonts = StyleFonts,
-                    int pixelsPerInch = StandardPixelsPerInch);
+// What a document is rendered with: the six fonts, and the screen resolution
+// they were loaded at, which ties each font's size to its height.
+struct TRenderStyle {
+    const TStyleFonts& Fonts;
+    int PixelsPerInch;
+};
+
+// Makes the slot's font the format of the text appended next. A font without
+// a usable size takes its slot's default size, never the previous line's.
+void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TRenderStyle& style);

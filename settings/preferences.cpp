@@ -19,7 +19,7 @@ TPreferences::TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInc
     : Settings(std::move(settings)), m_pixelsPerInch(pixelsPerInch) {}
 
 // Each value takes effect as it is read, so "Size", read after "Height",
-// always decides the height.
+// always decides the height (sizes beyond what readers take are clamped).
 void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
     const std::string section = FontSection(slot);
     font.Charset = static_cast<std::uint8_t>(Settings->ReadIntValue(section, "Charset", DefaultCharset(slot)));
@@ -29,7 +29,9 @@ void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
     if (std::string name = Settings->ReadTextValue(section, "Name", DefaultName(slot)); !name.empty())
         font.Name = std::move(name);
     font.Pitch = static_cast<std::uint8_t>(Settings->ReadIntValue(section, "Pitch", DefaultPitch(slot)));
-    font.SetSize(Settings->ReadIntValue(section, "Size", DefaultSize(slot)), m_pixelsPerInch);
+    // A size of 0 or less would leave no size at all: the slot's own is meant.
+    const std::int32_t size = Settings->ReadIntValue(section, "Size", DefaultSize(slot));
+    font.SetSize(size > 0 ? size : DefaultSize(slot), m_pixelsPerInch);
     font.Style = Settings->ReadIntValue(section, "Style", DefaultStyle(slot)) & FontStyle::All;
 }
 

@@ -33,7 +33,8 @@ public:
     // Shows or hides the check mark of the size menu item of a step (-2..2).
     using TSizeMark = std::function<void(int step, bool checked)>;
 
-    explicit TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch = StandardPixelsPerInch);
+    // Font sizes and heights are tied at the given resolution, the screen's.
+    TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch);
 
     void LoadFontSlot(TStyleSlot slot, TFont& font);
     void LoadFonts();

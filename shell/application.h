@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/styleslots.h"
+
 #include <QApplication>
 #include <QTranslator>
 #include <string>
@@ -19,6 +21,11 @@ extern TPageSetupDialog* PageSetupDialog;
 extern TSongWindow* ActiveSongWindow;
 // The screen's pixels per inch, read once at start (96 without a screen).
 extern int ScreenPixelsPerInch;
+
+// What documents are rendered with now: the user's fonts, as loaded for this screen.
+inline TRenderStyle CurrentRenderStyle() {
+    return {StyleFonts, ScreenPixelsPerInch};
+}
 
 // Makes the three long-lived windows in their order: the main window (which
 // loads the settings and the library), the list window, the hidden page setup dialog.

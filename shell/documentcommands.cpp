@@ -51,10 +51,10 @@ bool TMainWindow::GetCurrentDocument(QString& title, TRichDocument*& document) {
         TempRichEdit.DeleteSelection();
         if (const TArtist* artist = ListWindow->ArtistOf(node)) {
             title = FromAnsi(artist->ArtistName);
-            RenderArtist(*artist, TempRichEdit);
+            RenderArtist(*artist, TempRichEdit, CurrentRenderStyle());
         } else if (const TSong* song = ListWindow->SongOf(node)) {
             title = FromAnsi(SongArtistName(*song) + " - " + song->Title);
-            RenderSong(*song, TempRichEdit);
+            RenderSong(*song, TempRichEdit, CurrentRenderStyle());
         }
         document = &TempRichEdit;
     }

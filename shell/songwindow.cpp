@@ -17,7 +17,7 @@ TSongWindow::TSongWindow(QWidget* owner, const TSong& song)
     setObjectName("SongWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(WindowIcon());
-    RenderSong(Song, m_document);
+    RenderSong(Song, m_document, CurrentRenderStyle());
     RichEdit->setObjectName("RichEdit");
     RichEdit->setReadOnly(true);
     RichEdit->setLineWrapMode(QTextEdit::NoWrap);

@@ -5,7 +5,7 @@
 namespace {
 
 TEST(RichDocument, AppendsLinesWithTheFormatSetBefore) {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{12});
     document.AppendLine("ab");
     document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{0});
@@ -25,7 +25,7 @@ TEST(RichDocument, AppendsLinesWithTheFormatSetBefore) {
 }
 
 TEST(RichDocument, FormatsAndDeletesTheSelection) {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.AppendLine("abcd");
     document.SetParagraphAlignment(TAlignment::Center);
     document.AppendLine("ef");
@@ -49,6 +49,21 @@ TEST(RichDocument, FormatsAndDeletesTheSelection) {
     EXPECT_EQ("", document.Text());
     EXPECT_TRUE(document.Runs().empty());
     EXPECT_EQ(1u, document.Paragraphs().size());
+}
+
+// The hidden document is emptied and filled again for every command: an
+// empty songbook must not carry the font or indent of the one before.
+TEST(RichDocument, EmptiedIsLikeNew) {
+    TRichDocument document(StandardPixelsPerInch);
+    document.SetFirstLineIndent(1);
+    document.SetSelectionAttribute(TFontAttribute::Name, std::string("Courier New"));
+    document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{24});
+    document.AppendLine("dal");
+    document.SelectWholeDocument();
+    document.DeleteSelection();
+    const TRichDocument fresh(StandardPixelsPerInch);
+    EXPECT_EQ(fresh.InsertionFormat(), document.InsertionFormat());
+    EXPECT_EQ(fresh.Paragraphs(), document.Paragraphs());
 }
 
 TEST(RichDocument, TakesHeightAsASizeOnlyWhenItGivesOne) {

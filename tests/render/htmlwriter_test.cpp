@@ -8,7 +8,7 @@
 namespace {
 
 TRichDocument Sample() {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.SetParagraphAlignment(TAlignment::Center);
     document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{FontStyle::Bold | FontStyle::StrikeOut});
     document.SetSelectionAttribute(TFontAttribute::Color, std::int64_t{0x0000FF});

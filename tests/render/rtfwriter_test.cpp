@@ -14,7 +14,7 @@ void SetNumber(TRichDocument& document, TFontAttribute attribute, std::int64_t v
 
 // The exact bytes are the contract with every reader: check them once in full.
 TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.SetSelectionAttribute(TFontAttribute::Name, std::string("Times New Roman"));
     SetNumber(document, TFontAttribute::Size, 24);
     SetNumber(document, TFontAttribute::Style, FontStyle::Bold | FontStyle::Underline);
@@ -40,7 +40,7 @@ TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
 }
 
 TEST(RichText, SplitsAParagraphWhereItsFormatChanges) {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.AppendLine("abcd");
     document.SetSelectionStart(1);
     document.SetSelectionLength(2);
@@ -57,7 +57,7 @@ TEST(RichText, AnEmptyDocumentIsStillAValidFile) {
               "{\\fonttbl{\\f0\\fnil\\fcharset238\\fprq0 Times New Roman;}}\r\n"
               "{\\colortbl ;}\r\n"
               "\\pard\\ql\\fi0}\r\n",
-              RichText(TRichDocument()));
+              RichText(TRichDocument(StandardPixelsPerInch)));
 }
 
 // Every letter of code page 1250, and the characters RTF treats specially.
@@ -65,7 +65,7 @@ const std::string EveryLetter = "ÁÉÍÓÖŐÚÜŰ áéíóöőúüű ČčŠš�
 const std::string Specials = "{kapcsos} \\per\\ «idézet»";
 
 std::string SavedWith(const TTempDirectory& folder, const std::vector<std::string>& utf8Lines) {
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     for (const std::string& line : utf8Lines)
         document.AppendLine(AnsiFromUtf8(line));
     const std::string path = folder / "dal.rtf";
@@ -94,7 +94,7 @@ TEST(SaveRichTextFile, WritesTheDocumentsRichTextOverAnyOldFile) {
     TTempDirectory folder;
     const std::string path = folder / "dal.txt"; // Rich Text whatever the extension
     WriteBytes(path, std::string(10000, 'x'));
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.AppendLine(AnsiFromUtf8("Őszi dal"));
     document.SaveRichTextFile(path);
     EXPECT_EQ(RichText(document), RunTool("cat " + ShellQuoted(path)));
@@ -104,7 +104,7 @@ TEST(SaveRichTextFile, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
     TTempDirectory folder;
     const std::string path = folder / "dal.rtf";
     WriteBytes(path, "régi");
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     document.AppendLine(std::string(1000, 'x'));
     const TFileSizeLimit diskFull(100);
     try {
@@ -120,7 +120,7 @@ TEST(SaveRichTextFile, NamesThePathItCannotCreate) {
     TTempDirectory folder;
     for (const std::string& path : {folder / "nincs/dal.rtf", folder.Path()}) {
         try {
-            TRichDocument().SaveRichTextFile(path);
+            TRichDocument(StandardPixelsPerInch).SaveRichTextFile(path);
             ADD_FAILURE() << "saved " << path;
         } catch (const TDocumentError& error) {
             EXPECT_EQ("Cannot create file " + path, error.what());

@@ -15,9 +15,11 @@ struct TRenderedLine {
     bool operator==(const TRenderedLine&) const = default;
 };
 
+const TRenderStyle Standard{StyleFonts, StandardPixelsPerInch};
+
 TCharacterFormat SlotFormat(TStyleSlot slot) {
-    TRichDocument document;
-    ApplyStyleSlot(slot, document);
+    TRichDocument document(StandardPixelsPerInch);
+    ApplyStyleSlot(slot, document, Standard);
     return document.InsertionFormat();
 }
 
@@ -65,8 +67,8 @@ TEST_F(RenderSongTest, RendersTheWorkedExampleLineForLine) {
     const TArtist& artist = Parse({".artist Example Band", ".title Evening Song", ".authors J. Doe", ".verse",
                                    "Night is falling", "over the hill", ".defverse", "Am C", "Stars are rising", "",
                                    "G Am", "one by one", ".details", "Capo 2", "Am x02210"});
-    TRichDocument document;
-    RenderSong(*artist.FirstSong, document);
+    TRichDocument document(StandardPixelsPerInch);
+    RenderSong(*artist.FirstSong, document, Standard);
     const std::vector<TRenderedLine> expected = {
         {"", L, 0},     {"Example Band", C, 4},     {"Evening Song", C, 4},  {"J. Doe", C, 5},
         {"", L, 0},     {"Night is falling", L, 1}, {"over the hill", L, 1}, {"", L, 0},
@@ -75,7 +77,7 @@ TEST_F(RenderSongTest, RendersTheWorkedExampleLineForLine) {
     };
     EXPECT_EQ(expected, Lines(document));
 
-    RenderSong(*artist.FirstSong, document);
+    RenderSong(*artist.FirstSong, document, Standard);
     std::vector<TRenderedLine> twice = expected;
     twice.insert(twice.end(), expected.begin(), expected.end());
     EXPECT_EQ(twice, Lines(document));
@@ -84,8 +86,8 @@ TEST_F(RenderSongTest, RendersTheWorkedExampleLineForLine) {
 TEST_F(RenderSongTest, RendersHeadersAndEmptyParagraphs) {
     const TArtist& artist = Parse({".title", ".normal", ".verse", ".chords", ".tab", ".defverse", "", "", ".details",
                                    "first", "", "  ", ".title Ő", ".defverse", "  ", "x"});
-    TRichDocument document;
-    RenderArtist(artist, document);
+    TRichDocument document(StandardPixelsPerInch);
+    RenderArtist(artist, document, Standard);
     const std::vector<TRenderedLine> expected = {
         {"", L, 0},   {"", C, 4},      {"", C, 4}, // empty name and title, no authors
         {"", L, 0},   {"", L, 0},      {"", L, 0},  {"", L, 0},
@@ -100,11 +102,11 @@ TEST_F(RenderSongTest, RendersHeadersAndEmptyParagraphs) {
 TEST_F(RenderSongTest, FailsOnAParagraphWhoseKindNamesAnotherClass) {
     const TArtist& artist = Parse({".title T", ".verse", "x"});
     artist.FirstSong->FirstParagraph->Kind = TChords::KindNumber;
-    TRichDocument document;
-    EXPECT_THROW(RenderSong(*artist.FirstSong, document), TInvalidConversion);
+    TRichDocument document(StandardPixelsPerInch);
+    EXPECT_THROW(RenderSong(*artist.FirstSong, document, Standard), TInvalidConversion);
     artist.FirstSong->FirstParagraph->Kind = 9; // an unknown kind renders its separator only
-    TRichDocument other;
-    RenderSong(*artist.FirstSong, other);
+    TRichDocument other(StandardPixelsPerInch);
+    RenderSong(*artist.FirstSong, other, Standard);
     EXPECT_EQ(4u, Lines(other).size());
 }
 

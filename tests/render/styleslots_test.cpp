@@ -1,6 +1,9 @@
 #include "render/document.h"
 #include "render/styleslots.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,7 +21,7 @@ TEST(StyleSlots, HaveTheirNamesAndDefaultFonts) {
         EXPECT_EQ(238, font.Charset);
         EXPECT_EQ(0x80000008u, font.Color);
         EXPECT_EQ(heights[slot], font.Height);
-        EXPECT_EQ(sizes[slot], font.Size());
+        EXPECT_EQ(sizes[slot], font.Size(StandardPixelsPerInch));
         EXPECT_EQ(styles[slot], font.Style);
         EXPECT_EQ(slot >= StyleSlot::Title ? "Times New Roman" : "Courier New", font.Name);
         EXPECT_EQ(font, StyleFonts[slot]);
@@ -47,7 +50,7 @@ TEST(StyleSlots, ApplyTheSlotFontToTheNextText) {
     TStyleFonts fonts = StyleFonts;
     fonts[StyleSlot::Tab].SetSize(8, 120);
     TRichDocument document(120);
-    ApplyStyleSlot(StyleSlot::Tab, document, fonts, 120);
+    ApplyStyleSlot(StyleSlot::Tab, document, {fonts, 120});
     const TCharacterFormat& format = document.InsertionFormat();
     EXPECT_EQ(160, format.SizeTwips);
     EXPECT_EQ("Courier New", format.FaceName);
@@ -56,21 +59,53 @@ TEST(StyleSlots, ApplyTheSlotFontToTheNextText) {
     EXPECT_EQ(FontStyle::Bold, format.Style);
 }
 
+// A font without a usable size (a zero height) must not leave the text in
+// whatever size the line before had.
+TEST(StyleSlots, AFontWithoutASizeTakesItsSlotsDefaultSize) {
+    TStyleFonts fonts = StyleFonts;
+    fonts[StyleSlot::Verse].Height = 0;
+    fonts[StyleSlot::Tab].Height = 11; // a positive height gives a negative size
+    TRichDocument document(StandardPixelsPerInch);
+    ApplyStyleSlot(StyleSlot::Title, document, {fonts, StandardPixelsPerInch});
+    ApplyStyleSlot(StyleSlot::Verse, document, {fonts, StandardPixelsPerInch});
+    EXPECT_EQ(DefaultSize(StyleSlot::Verse) * 20, document.InsertionFormat().SizeTwips);
+    ApplyStyleSlot(StyleSlot::Title, document, {fonts, StandardPixelsPerInch});
+    ApplyStyleSlot(StyleSlot::Tab, document, {fonts, StandardPixelsPerInch});
+    EXPECT_EQ(DefaultSize(StyleSlot::Tab) * 20, document.InsertionFormat().SizeTwips);
+}
+
+// Sizes and heights of any 32-bit value convert without overflow.
+TEST(StyleSlots, ExtremeSizesAndHeightsStayInRange) {
+    TFont font;
+    for (const std::int32_t points : {INT32_MIN, -1, 0, 1638, 1639, 200000000, INT32_MAX}) {
+        font.SetSize(points, 144);
+        EXPECT_EQ(std::clamp(points, 1, 1638), font.Size(144)) << points;
+    }
+    for (const std::int32_t height : {INT32_MIN, INT32_MAX}) {
+        font.Height = height;
+        EXPECT_EQ(height < 0 ? 1638 : -1638, font.Size(96)) << height;
+        TRichDocument document(96);
+        document.SetSelectionAttribute(TFontAttribute::Height, std::int64_t{-std::int64_t{height}});
+        document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{INT64_MAX});
+        EXPECT_EQ(1638 * 20, document.InsertionFormat().SizeTwips);
+    }
+}
+
 TEST(StyleSlots, ResolveSystemColoursWhenApplied) {
     TStyleFonts fonts = StyleFonts;
     fonts[StyleSlot::Normal].Color = WindowColor;
     fonts[StyleSlot::Verse].Color = RgbColor(200, 10, 20);
-    TRichDocument document;
+    TRichDocument document(StandardPixelsPerInch);
     SetSystemColorSource([](int index) -> std::optional<TColor> {
         return index == 5 ? std::optional(RgbColor(1, 2, 3)) : std::nullopt;
     });
-    ApplyStyleSlot(StyleSlot::Normal, document, fonts);
+    ApplyStyleSlot(StyleSlot::Normal, document, {fonts, StandardPixelsPerInch});
     SetSystemColorSource(nullptr);
     EXPECT_FALSE(document.InsertionFormat().AutomaticColor);
     EXPECT_EQ(RgbColor(1, 2, 3), document.InsertionFormat().Rgb);
-    ApplyStyleSlot(StyleSlot::Normal, document, fonts);
+    ApplyStyleSlot(StyleSlot::Normal, document, {fonts, StandardPixelsPerInch});
     EXPECT_EQ(RgbColor(255, 255, 255), document.InsertionFormat().Rgb); // the standard window colour
-    ApplyStyleSlot(StyleSlot::Verse, document, fonts);
+    ApplyStyleSlot(StyleSlot::Verse, document, {fonts, StandardPixelsPerInch});
     EXPECT_EQ(RgbColor(200, 10, 20), document.InsertionFormat().Rgb);
 }
 

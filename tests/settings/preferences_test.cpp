@@ -1,10 +1,25 @@
+#include "library/artist.h"
+#include "render/rtfwriter.h"
+#include "render/songrenderer.h"
 #include "settings/filebackend.h"
 #include "settings/preferences.h"
 #include "tests/settings/settingsfixture.h"
+#include "tests/support/songfixture.h"
 
 #include <map>
 
 namespace {
+
+// The size, in twips, of the rendered line that holds the text.
+std::int32_t TwipsOfLine(const TRichDocument& document, const std::string& ansiText) {
+    const std::size_t start = document.Text().find(ansiText + '\r');
+    std::int32_t twips = -1;
+    for (const TFormatRun& run : document.Runs()) {
+        if (start != std::string::npos && run.Start <= start)
+            twips = run.Format.SizeTwips;
+    }
+    return twips;
+}
 
 class PreferencesTest : public SettingsTest {
 protected:
@@ -88,6 +103,45 @@ TEST_F(PreferencesTest, SizeDecidesTheHeightThroughThePixelsPerInch) {
     EXPECT_EQ(8, StyleFonts[StyleSlot::Tab].Size(120));
 }
 
+// Fonts are loaded for the screen and rendered for the same screen, so each
+// line shows its stored size whatever the resolution.
+TEST_F(PreferencesTest, RenderedLinesShowTheStoredSizesOnEveryScreen) {
+    Store("Fonts\\Tab", "Size", "8");
+    Store("Fonts\\Tab", "Height", "-11");
+    WriteBytes(m_folder / "song.txt", SongFileBytes({".artist Előadó", ".title Cím", ".tab", "e|--0--|"}));
+    const TArtist artist(m_folder / "song.txt");
+    for (const int pixelsPerInch : {96, 120, 144}) {
+        SetUp();
+        Start(pixelsPerInch);
+        TRichDocument document(pixelsPerInch);
+        RenderSong(*artist.FirstSong, document, {StyleFonts, pixelsPerInch});
+        EXPECT_EQ(160, TwipsOfLine(document, "e|--0--|")) << pixelsPerInch;
+        EXPECT_EQ(480, TwipsOfLine(document, AnsiFromUtf8("Cím"))) << pixelsPerInch;
+    }
+}
+
+// Readers take 1 to 1638 points; a size of 0 or less means the slot's own.
+TEST_F(PreferencesTest, StoredSizesOutOfRangeBecomeSizesEveryReaderTakes) {
+    WriteBytes(m_folder / "song.txt", SongFileBytes({".title Cím", ".verse", "sor"}));
+    const TArtist artist(m_folder / "song.txt");
+    const std::vector<std::pair<std::string, std::int32_t>> cases = {
+        {"0", 24}, {"-5", 24}, {"-2147483648", 24}, {"200000000", 1638}, {"2147483647", 1638}, {"1638", 1638},
+    };
+    for (const auto& [stored, points] : cases) {
+        SetUp();
+        Store("Fonts\\Title", "Size", stored);
+        const auto preferences = Start(144);
+        EXPECT_EQ(points, StyleFonts[StyleSlot::Title].Size(144)) << stored;
+        TRichDocument document(144);
+        RenderSong(*artist.FirstSong, document, {StyleFonts, 144});
+        EXPECT_EQ(points * 20, TwipsOfLine(document, AnsiFromUtf8("Cím"))) << stored;
+        EXPECT_NE(std::string::npos, RichText(document).find("\\fs" + std::to_string(points * 2) + "\\b ")) << stored;
+        EXPECT_EQ(180, TwipsOfLine(document, "sor")) << stored; // the next line is not touched
+        preferences->FontCommand(StyleSlot::Title, StyleFonts[StyleSlot::Title]);
+        EXPECT_EQ(std::to_string(points), *OpenStore()->StoredText("Fonts\\Title", "Size")) << stored;
+    }
+}
+
 TEST_F(PreferencesTest, CommandsWriteEveryValueEvenWhenNothingChanged) {
     const auto preferences = Start();
     preferences->FontCommand(StyleSlot::Title, StyleFonts[StyleSlot::Title]); // a cancelled font dialog
@@ -115,7 +169,7 @@ TEST_F(PreferencesTest, ChosenSettingsComeBackAtTheNextStart) {
         const auto preferences = Start();
         TFont chosen = StyleFonts[StyleSlot::Chords];
         chosen.Name = "Liberation Mono";
-        chosen.SetSize(11);
+        chosen.SetSize(11, StandardPixelsPerInch);
         chosen.Color = RgbColor(200, 0, 0);
         chosen.Style = FontStyle::Bold | FontStyle::StrikeOut;
         preferences->FontCommand(StyleSlot::Chords, chosen);
@@ -136,7 +190,7 @@ TEST_F(PreferencesTest, ChosenSettingsComeBackAtTheNextStart) {
 TEST_F(PreferencesTest, AValueOfAnotherTypeStopsTheLoadingWithTheRegistrysMessage) {
     WriteFile("Windows Registry Editor Version 5.00\r\n\r\n[" + CantorixKey +
               "\\Fonts\\Verse]\r\n\"Color\"=dword:1\r\n");
-    TPreferences preferences(OpenStore());
+    TPreferences preferences(OpenStore(), StandardPixelsPerInch);
     try {
         preferences.LoadFonts();
         ADD_FAILURE() << "loaded a dword colour";

@@ -124,7 +124,7 @@ private slots:
         TTempDirectory out;
         SelectInTree(program, "Üres");
         SaveAs(program, QString::fromStdString(out.Path()), "üres");
-        QCOMPARE(FileText(out / "üres.rtf"), RichText(TRichDocument()));
+        QCOMPARE(FileText(out / "üres.rtf"), RichText(TRichDocument(ScreenPixelsPerInch)));
     }
 
     void copiesTheWholeDocumentAndLeavesTheSelectionAlone() {

@@ -111,7 +111,7 @@ private slots:
                          Header + "\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Tab]\r\n\"Name\"=\"\"\r\n");
         program.Start();
         QCOMPARE(StyleFonts[StyleSlot::Tab].Name, std::string("MS Sans Serif"));
-        QCOMPARE(StyleFonts[StyleSlot::Tab].Size(), DefaultSize(StyleSlot::Tab));
+        QCOMPARE(StyleFonts[StyleSlot::Tab].Size(ScreenPixelsPerInch), DefaultSize(StyleSlot::Tab));
         QCOMPARE(StyleFonts[StyleSlot::Normal].Name, DefaultName(StyleSlot::Normal));
     }
 

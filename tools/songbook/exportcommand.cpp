@@ -41,15 +41,16 @@ const TSong& FindSong(const TArtist* artists, const std::string& caption) {
 }
 
 template <class Item>
-void Save(const Item& item, void (*render)(const Item&, TRichDocument&), const std::string& path, std::ostream& out) {
-    TRichDocument document;
-    render(item, document);
+void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TRenderStyle&), const std::string& path,
+          const TRenderStyle& style, std::ostream& out) {
+    TRichDocument document(style.PixelsPerInch);
+    render(item, document, style);
     document.SaveRichTextFile(path);
     out << PathForDisplay(path) << '\n';
 }
 
 // One songbook per artist, named by the artist; a name taken twice gets a number.
-void ExportAll(const TArtist* artists, const std::string& folder, std::ostream& out) {
+void ExportAll(const TArtist* artists, const std::string& folder, const TRenderStyle& style, std::ostream& out) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder))
@@ -60,17 +61,18 @@ void ExportAll(const TArtist* artists, const std::string& folder, std::ostream& 
         std::string fileName = name + ".rtf";
         for (int number = 2; !taken.insert(fileName).second; ++number)
             fileName = name + " (" + std::to_string(number) + ").rtf";
-        Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), out);
+        Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), style, out);
     }
 }
 
 } // namespace
 
-void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, std::ostream& out) {
+void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, const TRenderStyle& style,
+                 std::ostream& out) {
     if (arguments.All)
-        ExportAll(artists, *arguments.Output, out);
+        ExportAll(artists, *arguments.Output, style, out);
     else if (arguments.Artist)
-        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, out);
+        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, style, out);
     else
-        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, out);
+        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, style, out);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/artist.h"
+#include "render/styleslots.h"
 #include "tools/songbook/arguments.h"
 
 #include <ostream>
@@ -13,6 +14,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Renders what the arguments name from the loaded library with the current
-// style fonts and writes it as Rich Text; lists each file written on out.
-void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, std::ostream& out);
+// Renders what the arguments name from the loaded library in the style and
+// writes it as Rich Text; lists each file written on out.
+void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, const TRenderStyle& style,
+                 std::ostream& out);

@@ -108,8 +108,8 @@ int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
-    TPreferences(OpenSettings(SettingsRoot, err)).LoadFonts();
-    ExportSongs(artists.get(), arguments, out);
+    TPreferences(OpenSettings(SettingsRoot, err), StandardPixelsPerInch).LoadFonts();
+    ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, out);
     return Success;
 }
 
@@ -132,7 +132,7 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
     if (arguments.Command == "settings") {
         if (arguments.Help)
             return out << SettingsHelp, Success;
-        TPreferences preferences(OpenSettings(SettingsRoot, err));
+        TPreferences preferences(OpenSettings(SettingsRoot, err), StandardPixelsPerInch);
         PrintSettings(preferences, SettingsFilePath(SettingsRoot), out);
         return Success;
     }
