@@ -8,6 +8,7 @@
 
 #include "bench/benchcorpus.h"
 #include "library/loader.h"
+#include "library/songfile.h"
 #include "platform/filebytes.h"
 
 #include <benchmark/benchmark.h>
@@ -23,7 +24,7 @@ std::vector<TFileBytes> ReadAllBytesKept(const TCorpus& corpus) {
     std::vector<TFileBytes> kept;
     kept.reserve(corpus.Paths.size());
     for (const std::string& path : corpus.Paths)
-        kept.push_back(ReadFileBytes(path));
+        kept.push_back(ReadFileBytes(path, LargestSongFile));
     return kept;
 }
 

@@ -18,14 +18,17 @@ std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std:
         const std::string path = JoinPath(dataDirectory, name);
         if (progress)
             progress->FileStarted(path);
+        // One file that cannot be read or held must not hide the rest of the library.
         try {
             AppendToChain(artists, last, std::make_unique<TArtist>(path));
+            continue;
         } catch (const TInOutError& error) {
-            // One unreadable file must not hide the rest of the library.
             failures.push_back({path, error.what()});
-            if (progress)
-                progress->FileFailed(failures.back());
+        } catch (const std::bad_alloc&) {
+            failures.push_back({path, "Not enough memory to load the file"});
         }
+        if (progress)
+            progress->FileFailed(failures.back());
     }
     return failures;
 }

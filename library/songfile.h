@@ -6,6 +6,10 @@
 #include <cstddef>
 #include <string>
 
+// Far beyond any artist's songs (the largest real ones are a few megabytes),
+// and within the 32-bit positions of the documents a song is shown in.
+constexpr std::size_t LargestSongFile = std::size_t{1} << 30;
+
 // An open song file, read whole and converted to code page 1250, handing out
 // one split line at a time. Lines end at CR (a following LF belongs to it);
 // a lone LF is an ordinary character; Ctrl-Z ends the file.

@@ -1,5 +1,7 @@
 #include "platform/codepage.h"
 
+#include "platform/unicode.h"
+
 #include <array>
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -45,19 +47,6 @@ constexpr std::array<char, 256> MakeOemToAnsi() {
 }
 
 constexpr std::array<char, 256> OemToAnsi = MakeOemToAnsi();
-
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 } // namespace
 
@@ -123,27 +112,6 @@ std::string AnsiToUtf8(std::string_view text) {
 }
 
 namespace {
-
-// Decodes one UTF-8 sequence at text[i], moving i past it; nullopt if malformed.
-std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    const int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (continuation < 0 || lead > 0xF4 || text.size() - i < static_cast<std::size_t>(continuation))
-        return std::nullopt;
-    char32_t point = lead & (0x3F >> continuation);
-    for (int k = 0; k < continuation; ++k) {
-        const auto next = static_cast<unsigned char>(text[i++]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        point = (point << 6) | (next & 0x3F);
-    }
-    constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
-    if (point < Smallest[continuation] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
-        return std::nullopt;
-    return point;
-}
 
 std::optional<char> UnicodeToAnsi(char32_t point) {
     if (point < 0x80)

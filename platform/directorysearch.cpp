@@ -1,6 +1,7 @@
 #include "platform/directorysearch.h"
 
 #include "platform/ascii.h"
+#include "platform/inouterror.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -25,6 +26,11 @@ std::vector<std::string> FindSongFiles(const std::string& directory) {
         if (IsSongFileName(name))
             names.push_back(std::move(name));
     }
+    // A folder that is not there holds no songs; one that is there but
+    // cannot be read must not pass for an empty library.
+    if (error && error != std::errc::no_such_file_or_directory)
+        throw TInOutError::Because(ErrorCodeFromErrno(error.value()),
+                                   "Cannot read the folder " + directory + ": " + error.message());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -12,6 +12,6 @@ bool IsSongFileName(std::string_view name);
 
 // The names of every entry of the folder that IsSongFileName accepts, hidden
 // entries and folders included, in byte order of their names so that every
-// run loads the same way. A folder that is missing or cannot be listed has
-// no entries.
+// run loads the same way. A folder that is missing has no entries; one that
+// cannot be listed (no permission, not a folder) throws TInOutError.
 std::vector<std::string> FindSongFiles(const std::string& directory);

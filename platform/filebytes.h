@@ -23,5 +23,8 @@ private:
     std::size_t m_capacity = 0;
 };
 
-// Reads in large blocks. Throws TInOutError; a directory gives "File access denied".
-TFileBytes ReadFileBytes(const std::string& path);
+// Reads a regular file in large blocks. Throws TInOutError: a directory gives
+// "File access denied"; a device, pipe or socket is refused without being
+// opened in a way that could wait ("Not a regular file"); a file beyond
+// largest bytes, or one there is no memory for, fails with its reason.
+TFileBytes ReadFileBytes(const std::string& path, std::size_t largest);

@@ -1,18 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 
 // An exclusive lock between processes, held on a small file of its own while
-// the object lives; it waits for another holder to let go. The system drops
-// it when a holder dies, so a crash never leaves it stuck.
+// the object lives. The system drops it when a holder dies, so a crash never
+// leaves it stuck; a holder that hangs is waited for only so long.
 class TFileLock {
 public:
-    explicit TFileLock(const std::filesystem::path& lockFile);
+    TFileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience);
     ~TFileLock();
     TFileLock(const TFileLock&) = delete;
     TFileLock& operator=(const TFileLock&) = delete;
 
-    // False when the lock file could not be created or locked (errno set).
+    // False when the lock file could not be created, or another holder kept
+    // the lock for longer than the patience (errno EWOULDBLOCK).
     bool Acquired() const { return m_descriptor >= 0; }
 
 private:

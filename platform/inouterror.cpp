@@ -1,6 +1,7 @@
 #include "platform/inouterror.h"
 
 #include <cerrno>
+#include <system_error>
 
 namespace {
 
@@ -19,7 +20,16 @@ constexpr int DeviceIoError = 1117;
 
 } // namespace
 
-TInOutError::TInOutError(int errorCode) : std::runtime_error(InOutErrorMessage(errorCode)), m_errorCode(errorCode) {}
+TInOutError::TInOutError(int errorCode, std::string systemReason)
+    : TInOutError(errorCode, InOutErrorMessage(errorCode), std::move(systemReason)) {}
+
+TInOutError::TInOutError(int errorCode, const std::string& message, std::string systemReason)
+    : std::runtime_error(message), m_errorCode(errorCode),
+      m_systemReason(systemReason.empty() ? message : std::move(systemReason)) {}
+
+TInOutError TInOutError::Because(int errorCode, const std::string& reason) {
+    return TInOutError(errorCode, reason, reason);
+}
 
 std::string InOutErrorMessage(int errorCode) {
     switch (errorCode) {
@@ -71,5 +81,5 @@ int ErrorCodeFromErrno(int errnoValue) {
 }
 
 void ThrowInOutErrorFromErrno(int errnoValue) {
-    throw TInOutError(ErrorCodeFromErrno(errnoValue));
+    throw TInOutError(ErrorCodeFromErrno(errnoValue), std::generic_category().message(errnoValue));
 }

@@ -15,3 +15,10 @@ void TFont::SetSize(std::int32_t points, int pixelsPerInch) {
     const std::int32_t kept = std::clamp(points, SmallestPointSize, LargestPointSize);
     Height = static_cast<std::int32_t>(-std::lround(static_cast<double>(kept) * pixelsPerInch / 72.0));
 }
+
+TFont PlatformDefaultFont(int pixelsPerInch) {
+    TFont font;
+    font.Name = "MS Sans Serif";
+    font.SetSize(8, pixelsPerInch);
+    return font;
+}

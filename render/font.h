@@ -31,6 +31,10 @@ struct TFont {
     bool operator==(const TFont&) const = default;
 };
 
+// What a new font object holds before anything is set on it: the
+// platform's default font, 8 points.
+TFont PlatformDefaultFont(int pixelsPerInch);
+
 namespace FontStyle {
 constexpr std::int32_t Bold = 1;
 constexpr std::int32_t Italic = 2;

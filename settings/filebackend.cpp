@@ -5,14 +5,20 @@
 #include "platform/filebytes.h"
 #include "platform/filelock.h"
 #include "platform/inouterror.h"
+#include "platform/unicode.h"
+#include "settings/registryexport.h"
 
+#include <cerrno>
 #include <ctime>
 #include <ostream>
 #include <sys/stat.h>
+#include <system_error>
 
 namespace {
 
 constexpr int FileNotFound = 2;
+// Far beyond any settings a person keeps; a bigger file is not ours to load.
+constexpr std::size_t LargestSettingsFile = 16 << 20;
 
 std::filesystem::path LockFileOf(const std::filesystem::path& file) {
     return file.parent_path() / ("." + file.filename().string() + ".lock");
@@ -39,23 +45,57 @@ std::vector<std::string> KeyChain(const std::string& rootKey, const std::string&
     return chain;
 }
 
+std::string ErrnoText(int error) {
+    return std::generic_category().message(error);
+}
+
 } // namespace
 
-TRegistryFileBackend::TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings)
-    : m_file(std::move(file)), m_rootKey(std::move(rootKey)), m_warnings(warnings) {
-    std::error_code ignored;
-    std::filesystem::create_directories(m_file.parent_path(), ignored);
-    const TFileLock lock(LockFileOf(m_file));
-    try {
-        m_tree = LoadLocked();
-        m_stamp = CurrentStamp();
-        if (lock.Acquired() && !m_tree.HasKey(m_rootKey)) {
-            m_tree.CreateKey(m_rootKey);
-            Store(m_tree, "");
-        }
-    } catch (const std::exception&) {
-        // Unreadable or unwritable: the defaults now, and the error at the first write.
+TRegistryFileBackend::TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings,
+                                           TAccess access)
+    : m_file(std::move(file)), m_rootKey(std::move(rootKey)), m_warnings(warnings), m_access(access) {
+    if (m_file.empty()) {
+        m_unreadable = "there is no home folder to keep the settings in";
+        m_openProblem = "The settings cannot be kept: " + m_unreadable + ". The default settings are used.";
+        return;
     }
+    LoadAtStart();
+}
+
+void TRegistryFileBackend::LoadAtStart() {
+    if (m_access == TAccess::ReadWrite) {
+        std::error_code ignored;
+        std::filesystem::create_directories(m_file.parent_path(), ignored);
+    }
+    const bool mayWrite = m_access == TAccess::ReadWrite;
+    try {
+        m_tree = Load(true);
+        m_stamp = CurrentStamp();
+        if (mayWrite && !m_tree.HasKey(m_rootKey)) {
+            const TFileLock lock(LockFileOf(m_file), m_lockPatience);
+            TRegistryTree tree = Load(false); // another copy may have made it meanwhile
+            tree.CreateKey(m_rootKey);
+            if (lock.Acquired())
+                Store(tree, "");
+        }
+    } catch (const TInOutError& error) {
+        m_unreadable = error.SystemReason();
+        m_openProblem = "The settings file " + ValidUtf8(m_file.string()) + " cannot be read (" + m_unreadable +
+                        "). The default settings are used, and changes cannot be saved.";
+    } catch (const TRegistryParseError& error) {
+        std::string kept = "it is left as it is";
+        if (mayWrite) {
+            const TFileLock lock(LockFileOf(m_file), m_lockPatience);
+            if (lock.Acquired())
+                kept = "it is kept as " + ValidUtf8(SetAsideDamaged().string());
+        }
+        m_openProblem = "The settings file " + ValidUtf8(m_file.string()) + " is damaged (" + error.what() + "); " +
+                        kept + ", and the default settings are used.";
+    } catch (const TSettingsError&) {
+        // The first root key could not be written: the first change will say why.
+    }
+    if (!m_openProblem.empty())
+        m_warnings << "vivira: " << m_openProblem << std::endl;
 }
 
 TRegistryFileBackend::TStamp TRegistryFileBackend::CurrentStamp() const {
@@ -67,24 +107,24 @@ TRegistryFileBackend::TStamp TRegistryFileBackend::CurrentStamp() const {
             static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
 }
 
-TRegistryTree TRegistryFileBackend::LoadLocked() {
+TRegistryTree TRegistryFileBackend::Load(bool report) const {
     TFileBytes bytes;
     try {
-        bytes = ReadFileBytes(m_file.string());
+        bytes = ReadFileBytes(m_file.string(), LargestSettingsFile);
     } catch (const TInOutError& error) {
         if (error.ErrorCode() == FileNotFound)
             return {};
         throw;
     }
-    try {
-        return TRegistryTree::Parse(bytes.View());
-    } catch (const TRegistryParseError& error) {
-        SetAsideDamaged(error.what());
-        return {};
-    }
+    std::vector<TSkippedLine> skipped;
+    TRegistryTree tree = ReadRegistryExport(bytes.View(), skipped);
+    for (const TSkippedLine& line : report ? skipped : std::vector<TSkippedLine>{})
+        m_warnings << "vivira: " << ValidUtf8(m_file.string()) << ":" << line.Line << ": " << line.Problem
+                   << "; the line is not read, and kept as a comment" << std::endl;
+    return tree;
 }
 
-void TRegistryFileBackend::SetAsideDamaged(const std::string& problem) {
+std::filesystem::path TRegistryFileBackend::SetAsideDamaged() const {
     std::filesystem::path aside = m_file;
     aside += ".damaged-" + DateStamp();
     for (int number = 2; std::filesystem::exists(aside); ++number) {
@@ -93,11 +133,9 @@ void TRegistryFileBackend::SetAsideDamaged(const std::string& problem) {
     }
     std::error_code error;
     std::filesystem::rename(m_file, aside, error);
-    m_warnings << "vivira: the settings file " << m_file.string() << " cannot be read (" << problem << "); "
-               << (error ? "it is left as it is" : "it is kept as " + aside.string())
-               << ", and the default settings are used." << std::endl;
     if (error) // never overwrite what could not be set aside
-        throw TSettingsError("cannot set aside " + m_file.string());
+        throw WriteFailure("Failed to create key", m_file, "cannot set the damaged file aside: " + error.message());
+    return aside;
 }
 
 void TRegistryFileBackend::RemoveLeftoverTemporaries() const {
@@ -109,23 +147,27 @@ void TRegistryFileBackend::RemoveLeftoverTemporaries() const {
     }
 }
 
+TSettingsError TRegistryFileBackend::WriteFailure(const std::string& message, const std::filesystem::path& file,
+                                                  const std::string& reason) const {
+    return TSettingsError(message + ": " + ValidUtf8(file.string()) + ": " + reason);
+}
+
 // Call with the lock held.
 void TRegistryFileBackend::Store(const TRegistryTree& tree, const std::string& name) {
     RemoveLeftoverTemporaries(); // from a copy that died while writing
     TAtomicFile file(m_file);
-    if (!file.Open() || !file.Write(tree.Serialize()) || !file.Commit())
-        throw TSettingsError("Failed to set data for '" + name + "'");
+    if (!file.Open() || !file.Write(WriteRegistryExport(tree)) || !file.Commit())
+        throw WriteFailure("Failed to set data for '" + name + "'", m_file, ErrnoText(errno));
     m_tree = tree;
     m_stamp = CurrentStamp();
 }
 
 std::optional<std::string> TRegistryFileBackend::ReadString(const std::string& section, const std::string& name) {
-    if (CurrentStamp() != m_stamp) {
-        const TFileLock lock(LockFileOf(m_file));
-        try {
-            m_tree = LoadLocked();
+    if (m_unreadable.empty() && CurrentStamp() != m_stamp) {
+        try { // whole files replace each other, so what is read is always a whole file
+            m_tree = Load(true);
         } catch (const std::exception&) {
-            m_tree = {};
+            // Unreadable now: the values read before stay in effect.
         }
         m_stamp = CurrentStamp();
     }
@@ -140,16 +182,27 @@ std::optional<std::string> TRegistryFileBackend::ReadString(const std::string& s
 }
 
 void TRegistryFileBackend::WriteString(const std::string& section, const std::string& name, const std::string& text) {
+    const std::string createFailure = "Failed to create key " + section;
+    if (m_access == TAccess::ReadOnly)
+        throw WriteFailure(createFailure, m_file, "the settings are open for reading only");
+    if (!m_unreadable.empty())
+        throw WriteFailure(createFailure, m_file, m_unreadable);
     std::error_code ignored;
     std::filesystem::create_directories(m_file.parent_path(), ignored);
-    const TFileLock lock(LockFileOf(m_file));
-    if (!lock.Acquired())
-        throw TSettingsError("Failed to create key " + section);
+    const TFileLock lock(LockFileOf(m_file), m_lockPatience);
+    if (!lock.Acquired()) {
+        const int error = errno;
+        throw WriteFailure(createFailure, LockFileOf(m_file),
+                           error == EWOULDBLOCK ? "another running copy of the program keeps the settings locked"
+                                                : ErrnoText(error));
+    }
     TRegistryTree tree;
     try {
-        tree = LoadLocked(); // another running copy may have written since we read
-    } catch (const std::exception&) {
-        throw TSettingsError("Failed to create key " + section);
+        tree = Load(false); // another running copy may have written since we read
+    } catch (const TInOutError& error) {
+        throw WriteFailure(createFailure, m_file, error.SystemReason());
+    } catch (const TRegistryParseError&) {
+        SetAsideDamaged(); // damaged since we read it: kept, never overwritten
     }
     const std::vector<std::string> chain = KeyChain(m_rootKey, section);
     for (const std::string& keyPath : chain)

@@ -3,21 +3,33 @@
 #include "settings/registrybackend.h"
 #include "settings/registrytree.h"
 
+#include <chrono>
 #include <filesystem>
 #include <iosfwd>
 
 // The settings as a registry export file, written so that nothing is lost:
 // every write takes a lock, re-reads the file (another running copy may have
-// written since) and replaces it whole; a file that cannot be parsed is kept
-// aside under a dated name instead of being overwritten.
+// written since) and replaces it whole; a file that is not an export at all
+// is kept aside under a dated name, and one that cannot be read is never
+// written over.
 class TRegistryFileBackend : public TRegistryBackend {
 public:
-    // Creates the folder and, on a first run, a file holding the empty root
-    // key. Reports nothing when it cannot: reads then give defaults.
-    TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings);
+    enum class TAccess {
+        ReadWrite,
+        ReadOnly, // never creates, renames or writes anything
+    };
+
+    // Reads the file; for ReadWrite, creates the folder and, on a first run,
+    // a file holding the empty root key. Reports nothing when it cannot:
+    // reads then give defaults, OpenProblem says why.
+    TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings, TAccess access);
 
     std::optional<std::string> ReadString(const std::string& section, const std::string& name) override;
     void WriteString(const std::string& section, const std::string& name, const std::string& text) override;
+    std::string OpenProblem() const override { return m_openProblem; }
+
+    // How long a write waits for another running copy to let go of the file.
+    void SetLockPatience(std::chrono::milliseconds patience) { m_lockPatience = patience; }
 
 private:
     struct TStamp {
@@ -25,17 +37,27 @@ private:
         bool operator==(const TStamp&) const = default;
     };
 
+    void LoadAtStart();
     TStamp CurrentStamp() const;
     // The file as it is now; a missing file is an empty tree. Throws
-    // TInOutError when it cannot be read.
-    TRegistryTree LoadLocked();
-    void SetAsideDamaged(const std::string& problem);
+    // TInOutError when it cannot be read and TRegistryParseError when it is
+    // not an export; with report, lines it passed over are told.
+    TRegistryTree Load(bool report) const;
+    // Returns the name it was kept under; throws when it could not be renamed.
+    std::filesystem::path SetAsideDamaged() const;
     void RemoveLeftoverTemporaries() const;
     void Store(const TRegistryTree& tree, const std::string& name);
+    // The message of a failed write: the registry's text, the file and the reason.
+    TSettingsError WriteFailure(const std::string& message, const std::filesystem::path& file,
+                                const std::string& reason) const;
 
     std::filesystem::path m_file;
     std::string m_rootKey;
     std::ostream& m_warnings;
+    TAccess m_access;
+    std::chrono::milliseconds m_lockPatience{5000};
     TRegistryTree m_tree;
     TStamp m_stamp;
+    std::string m_openProblem;
+    std::string m_unreadable; // why the file cannot be read; it is then never written over
 };

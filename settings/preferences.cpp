@@ -35,6 +35,14 @@ void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
     font.Style = Settings->ReadIntValue(section, "Style", DefaultStyle(slot)) & FontStyle::All;
 }
 
+void TPreferences::LoadAll() {
+    for (TFont& font : StyleFonts)
+        font = PlatformDefaultFont(m_pixelsPerInch);
+    LoadFonts();
+    LoadPageMargins();
+    LoadBackgroundColor();
+}
+
 void TPreferences::LoadFonts() {
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
         LoadFontSlot(slot, StyleFonts[static_cast<std::size_t>(slot)]);

@@ -36,6 +36,12 @@ public:
     // Font sizes and heights are tied at the given resolution, the screen's.
     TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch);
 
+    // What the program does with the settings as it starts: six new fonts
+    // as the platform makes them, then every stored value over them (fonts,
+    // size step, margins, background). A value of the wrong type stops it
+    // there with the registry's error; what was loaded before stays.
+    void LoadAll();
+
     void LoadFontSlot(TStyleSlot slot, TFont& font);
     void LoadFonts();
     void LoadSizeStep();

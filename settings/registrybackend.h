@@ -23,4 +23,7 @@ public:
     // Creates the section if needed and writes the value as REG_SZ. Fails with
     // "Failed to create key <section>" or "Failed to set data for '<name>'".
     virtual void WriteString(const std::string& section, const std::string& name, const std::string& text) = 0;
+    // What the user must hear about the store as it was opened (a damaged
+    // file kept aside, one that cannot be read); empty when all is well.
+    virtual std::string OpenProblem() const { return {}; }
 };

@@ -1,7 +1,7 @@
 #include "settings/registrytree.h"
 
 #include "platform/ascii.h"
-#include "settings/utf16.h"
+#include "platform/unicode.h"
 
 #include <algorithm>
 
@@ -35,9 +35,6 @@ bool RegistryValueText(const TRegistryValue& value, std::string& text) {
     return true;
 }
 
-TRegistryParseError::TRegistryParseError(std::size_t line, const std::string& problem)
-    : std::runtime_error("line " + std::to_string(line) + ": " + problem) {}
-
 bool TKeyPathLess::operator()(const std::string& a, const std::string& b) const {
     const auto left = PathParts(a);
     const auto right = PathParts(b);
@@ -54,7 +51,16 @@ bool TRegistryTree::HasKey(const std::string& keyPath) const {
 
 void TRegistryTree::CreateKey(const std::string& keyPath) {
     if (!m_keys.contains(keyPath))
-        m_keys.emplace(keyPath, TKey{keyPath, {}});
+        m_keys.emplace(keyPath, TRegistryKey{keyPath, {}, {}});
+}
+
+void TRegistryTree::AddComment(const std::string& keyPath, std::string comment) {
+    if (keyPath.empty()) {
+        m_leadingComments.push_back(std::move(comment));
+        return;
+    }
+    CreateKey(keyPath);
+    m_keys.find(keyPath)->second.Comments.push_back(std::move(comment));
 }
 
 const TRegistryValue* TRegistryTree::FindValue(const std::string& keyPath, std::string_view name) const {

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,15 +31,18 @@ struct TRegistryValue {
 // up to its first NUL; false for a value of another type.
 bool RegistryValueText(const TRegistryValue& value, std::string& text);
 
-class TRegistryParseError : public std::runtime_error {
-public:
-    TRegistryParseError(std::size_t line, const std::string& problem);
-};
-
 // Orders key paths part by part, ignoring the case of letters, so that a key
 // comes right before its subkeys, as an export lists them.
 struct TKeyPathLess {
     bool operator()(const std::string& a, const std::string& b) const;
+};
+
+struct TRegistryKey {
+    std::string Path; // as first written
+    std::vector<TRegistryValue> Values;
+    // Comments, and lines that could not be read (kept as comments), so that
+    // rewriting the file never loses what a person wrote into it.
+    std::vector<std::string> Comments;
 };
 
 // A tree of keys by full path ("HKEY_CURRENT_USER\Software\..."), each with
@@ -48,19 +50,20 @@ struct TKeyPathLess {
 // names match without regard to the case of letters.
 class TRegistryTree {
 public:
-    static TRegistryTree Parse(std::string_view fileText);
-    std::string Serialize() const;
+    using TKeys = std::map<std::string, TRegistryKey, TKeyPathLess>;
 
     bool HasKey(const std::string& keyPath) const;
     void CreateKey(const std::string& keyPath);
     const TRegistryValue* FindValue(const std::string& keyPath, std::string_view name) const;
     // Creates the key if needed; replaces a value of the same name in place.
     void SetValue(const std::string& keyPath, TRegistryValue value);
+    // A comment line under the key ("" for before the first key).
+    void AddComment(const std::string& keyPath, std::string comment);
+
+    const std::vector<std::string>& LeadingComments() const { return m_leadingComments; }
+    const TKeys& Keys() const { return m_keys; }
 
 private:
-    struct TKey {
-        std::string Path; // as first written
-        std::vector<TRegistryValue> Values;
-    };
-    std::map<std::string, TKey, TKeyPathLess> m_keys;
+    std::vector<std::string> m_leadingComments;
+    TKeys m_keys;
 };

@@ -5,6 +5,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 #ifdef _WIN32
 #include "settings/win32backend.h"
@@ -28,14 +32,47 @@ void TSettings::WriteTextValue(const std::string& section, const std::string& na
     m_backend->WriteString(section, name, text);
 }
 
+namespace {
+
+bool IsRootFolder(const std::filesystem::path& folder) {
+    return folder.lexically_normal().relative_path().empty();
+}
+
+// $HOME, else the password database's; never the root folder (we would make
+// /.config), and from the database only a folder that is there.
+std::string HomeFolder() {
+    if (const char* variable = std::getenv("HOME"); variable && *variable == '/' && !IsRootFolder(variable))
+        return variable;
+#ifndef _WIN32
+    std::error_code error;
+    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/' &&
+                                                 !IsRootFolder(user->pw_dir) &&
+                                                 std::filesystem::is_directory(user->pw_dir, error))
+        return user->pw_dir;
+#endif
+    return {};
+}
+
+#ifndef _WIN32
+std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, std::ostream& warnings,
+                                    TRegistryFileBackend::TAccess access) {
+    return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
+        SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings, access));
+}
+#endif
+
+} // namespace
+
 std::string SettingsFilePath(const std::string& rootPath) {
     if (const char* file = std::getenv("VIVIRA_SETTINGS_FILE"); file && *file)
         return file;
     std::filesystem::path folder;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
         folder = config;
+    else if (const std::string home = HomeFolder(); !home.empty())
+        folder = std::filesystem::path(home) / ".config";
     else
-        folder = std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : "/") / ".config";
+        return {};
     const std::string product = rootPath.substr(rootPath.rfind('\\') + 1);
     return (folder / product / "settings.reg").string();
 }
@@ -44,7 +81,15 @@ std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, [[maybe_unu
 #ifdef _WIN32
     return std::make_unique<TSettings>(std::make_unique<TWin32RegistryBackend>(rootPath));
 #else
-    return std::make_unique<TSettings>(
-        std::make_unique<TRegistryFileBackend>(SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings));
+    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadWrite);
+#endif
+}
+
+std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath,
+                                                  [[maybe_unused]] std::ostream& warnings) {
+#ifdef _WIN32
+    return std::make_unique<TSettings>(std::make_unique<TWin32RegistryBackend>(rootPath));
+#else
+    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadOnly);
 #endif
 }

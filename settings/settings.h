@@ -25,6 +25,7 @@ public:
     std::optional<std::string> StoredText(const std::string& section, const std::string& name) {
         return m_backend->ReadString(section, name);
     }
+    std::string OpenProblem() const { return m_backend->OpenProblem(); }
 
 private:
     std::unique_ptr<TRegistryBackend> m_backend;
@@ -32,9 +33,14 @@ private:
 
 // The current user's store below HKEY_CURRENT_USER\<rootPath>: the registry on
 // Windows; elsewhere the file SettingsFilePath() names. Problems opening it
-// are not reported here: reads then give defaults, writes fail.
+// go to warnings and to OpenProblem(): reads then give defaults, writes fail.
 std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, std::ostream& warnings);
+// The same store for programs that only show or use the settings: nothing
+// is created, renamed or written, and every write fails.
+std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, std::ostream& warnings);
 
 // $VIVIRA_SETTINGS_FILE if set; else $XDG_CONFIG_HOME/<last part of the
-// root path>/settings.reg, with ~/.config when that variable is unset.
+// root path>/settings.reg, with the home folder's .config when that variable
+// is unset (the home from $HOME, else from the password database). Empty
+// when there is no home folder: the settings are then never written.
 std::string SettingsFilePath(const std::string& rootPath);

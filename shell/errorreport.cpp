@@ -11,11 +11,22 @@ QString ErrorBoxText(const QString& message) {
     return message;
 }
 
-void ReportError(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle, ErrorBoxText(message), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setObjectName("ErrorBox");
+namespace {
+
+void ShowBox(QMessageBox::Icon icon, const char* name, const QString& message) {
+    QMessageBox box(icon, ApplicationTitle, ErrorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    box.setObjectName(name);
     box.exec();
+}
+
+} // namespace
+
+void ReportError(const QString& message) {
+    ShowBox(QMessageBox::Critical, "ErrorBox", message);
+}
+
+void ReportWarning(const QString& message) {
+    ShowBox(QMessageBox::Warning, "WarningBox", message);
 }
 
 void ReportError(const std::exception& error) {

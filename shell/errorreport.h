@@ -10,6 +10,8 @@ QString ErrorBoxText(const QString& message);
 // A modal box captioned with the program's title, with the error icon and OK.
 void ReportError(const QString& message);
 void ReportError(const std::exception& error);
+// The same box with the warning icon, for what the user must know but is no error of a command.
+void ReportWarning(const QString& message);
 
 // Runs a creation handler (or other steps that must not stop what follows):
 // an error skips the rest of them and is reported, and the caller goes on.

@@ -22,15 +22,6 @@ namespace {
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
 
-// What a new font object holds before the settings fill it: a stored empty
-// typeface name leaves this one.
-TFont PlatformDefaultFont() {
-    TFont font;
-    font.Name = "MS Sans Serif";
-    font.SetSize(8, ScreenPixelsPerInch);
-    return font;
-}
-
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
     for (const TLoadFailure& failure : failures)
@@ -94,11 +85,9 @@ void TMainWindow::FormCreate(const std::string& dataDirectory) {
 void TMainWindow::LoadSettings() {
     m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
     m_preferences->SizeMark = [this](int step, bool checked) { SizeAction(step)->setChecked(checked); };
-    for (TFont& font : StyleFonts)
-        font = PlatformDefaultFont();
-    m_preferences->LoadFonts();
-    m_preferences->LoadPageMargins();
-    m_preferences->LoadBackgroundColor();
+    if (const std::string problem = m_preferences->Settings->OpenProblem(); !problem.empty())
+        ReportWarning(MessageText(problem.c_str()));
+    m_preferences->LoadAll();
 }
 
 void TMainWindow::LoadLibrary(const std::string& dataDirectory) {

@@ -1,9 +1,13 @@
 #include "library/loader.h"
+#include "platform/inouterror.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,6 +83,46 @@ TEST(Loader, SkipsFilesThatCannotBeReadAndLoadsTheRest) {
     EXPECT_EQ("File not found", failures[1].Message);
     EXPECT_EQ("fail " + folder / "b.txt", progress.Events[2]);
     EXPECT_EQ("fail " + folder / "d.txt", progress.Events[5]);
+}
+
+// Special files and a file too big to hold each fail alone, at once, with
+// their reason; nothing waits on a pipe or reads a device without end.
+TEST(Loader, SpecialAndHugeFilesFailAloneAndTheRestLoads) {
+    TTempDirectory folder;
+    WriteArtistFile(folder / "a.txt", "Első");
+    ASSERT_EQ(0, ::mkfifo((folder / "b.txt").c_str(), 0600));
+    std::filesystem::create_symlink("/dev/zero", folder / "c.txt");
+    WriteBytes(folder / "d.txt", "");
+    std::filesystem::resize_file(folder / "d.txt", std::uintmax_t{100} << 30); // sparse
+    WriteArtistFile(folder / "e.txt", "Utolsó");
+    std::unique_ptr<TArtist> artists;
+
+    const auto failures = LoadSongLibrary(folder.Path(), artists, nullptr);
+
+    EXPECT_EQ((std::vector<std::string>{"Első", "Utolsó"}), ArtistNames(artists.get()));
+    ASSERT_EQ(3u, failures.size());
+    EXPECT_EQ("Not a regular file", failures[0].Message);
+    EXPECT_EQ("Not a regular file", failures[1].Message);
+    EXPECT_EQ(folder / "d.txt", failures[2].Path);
+    EXPECT_EQ("File too large (more than 1024 MB)", failures[2].Message);
+}
+
+// An empty library must mean an empty folder, not one that cannot be read.
+TEST(Loader, AFolderThatCannotBeListedIsAnError) {
+    TTempDirectory folder;
+    WriteBytes(folder / "file", "not a folder");
+    std::unique_ptr<TArtist> artists;
+    try {
+        LoadSongLibrary(folder / "file", artists, nullptr);
+        ADD_FAILURE() << "listed a file";
+    } catch (const TInOutError& error) {
+        EXPECT_EQ("Cannot read the folder " + folder / "file" + ": Not a directory", error.what());
+    }
+    if (::geteuid() != 0) { // root lists any folder
+        std::filesystem::create_directory(folder / "closed");
+        ::chmod((folder / "closed").c_str(), 0);
+        EXPECT_THROW(LoadSongLibrary(folder / "closed", artists, nullptr), TInOutError);
+    }
 }
 
 TEST(Loader, AppendsAfterArtistsAlreadyLoaded) {

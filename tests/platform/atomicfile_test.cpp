@@ -1,5 +1,4 @@
 #include "platform/atomicfile.h"
-#include "platform/filebytes.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/tempdirectory.h"
 
@@ -8,11 +7,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-std::string Contents(const std::string& path) {
-    const TFileBytes bytes = ReadFileBytes(path);
-    return std::string(bytes.View());
-}
 
 std::size_t FileCount(const TTempDirectory& folder) {
     const std::filesystem::directory_iterator entries(folder.Path());
@@ -29,7 +23,7 @@ TEST(AtomicFile, CreatesAndReplacesFilesLeavingNothingElseBehind) {
     const std::string path = folder / "dal.rtf";
     ASSERT_TRUE(Replace(path, "első"));
     ASSERT_TRUE(Replace(path, "második"));
-    EXPECT_EQ("második", Contents(path));
+    EXPECT_EQ("második", ReadBytes(path));
     EXPECT_EQ(1u, FileCount(folder));
 }
 
@@ -42,7 +36,7 @@ TEST(AtomicFile, AFileNeverCommittedLeavesTheOldOneAndNoTemporary) {
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.Write("félig"));
     }
-    EXPECT_EQ("régi", Contents(path));
+    EXPECT_EQ("régi", ReadBytes(path));
     EXPECT_EQ(1u, FileCount(folder));
 }
 
@@ -57,7 +51,7 @@ TEST(AtomicFile, AWriteThatFailsLeavesTheOldFile) {
         EXPECT_TRUE(file.Open());
         EXPECT_FALSE(file.Write(std::string(1000, 'x')));
     }
-    EXPECT_EQ("régi", Contents(path));
+    EXPECT_EQ("régi", ReadBytes(path));
 }
 
 TEST(AtomicFile, RefusesWhatCreatingTheFileWouldRefuse) {
@@ -79,7 +73,7 @@ TEST(AtomicFile, KeepsPermissionsAndWritesThroughSymbolicLinks) {
     std::filesystem::create_symlink(target, link);
     ASSERT_TRUE(Replace(link, "új"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ("új", Contents(target));
+    EXPECT_EQ("új", ReadBytes(target));
     struct stat status {};
     stat(target.c_str(), &status);
     EXPECT_EQ(0640u, status.st_mode & 07777);
@@ -93,7 +87,7 @@ TEST(AtomicFile, AReadOnlyFileIsNotReplaced) {
     ASSERT_TRUE(Replace(path, "régi"));
     chmod(path.c_str(), 0444);
     EXPECT_FALSE(Replace(path, "új"));
-    EXPECT_EQ("régi", Contents(path));
+    EXPECT_EQ("régi", ReadBytes(path));
 }
 
 } // namespace

@@ -3,12 +3,15 @@
 #include "tests/support/tempdirectory.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr std::size_t Unlimited = SIZE_MAX;
 
 struct TErrorCase {
     int Errno;
@@ -31,11 +34,20 @@ TEST(InOutError, MapsPlatformErrorsToTheReportedCodesAndMessages) {
 
 int ErrorCodeOfReading(const std::string& path) {
     try {
-        ReadFileBytes(path);
+        ReadFileBytes(path, Unlimited);
     } catch (const TInOutError& error) {
         return error.ErrorCode();
     }
     return 0;
+}
+
+std::string ReasonOfReading(const std::string& path, std::size_t largest) {
+    try {
+        ReadFileBytes(path, largest);
+    } catch (const TInOutError& error) {
+        return error.what();
+    }
+    return "read";
 }
 
 TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
@@ -57,6 +69,33 @@ TEST(ReadFileBytes, ReportsAccessDenied) {
     WriteBytes(folder / "secret.txt", "x");
     ::chmod((folder / "secret.txt").c_str(), 0);
     EXPECT_EQ(5, ErrorCodeOfReading(folder / "secret.txt"));
+    try {
+        ReadFileBytes(folder / "secret.txt", Unlimited);
+    } catch (const TInOutError& error) {
+        EXPECT_EQ("Permission denied", error.SystemReason()); // the system's words, for messages with a path
+    }
+}
+
+// A pipe, a device or a socket named like a song file must never be opened
+// in a way that waits, nor read without end.
+TEST(ReadFileBytes, RefusesWhatIsNotARegularFile) {
+    TTempDirectory folder;
+    ASSERT_EQ(0, ::mkfifo((folder / "pipe.txt").c_str(), 0600));
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.txt");
+    std::filesystem::create_symlink(folder / "pipe.txt", folder / "to-pipe.txt");
+    for (const std::string& path : {folder / "pipe.txt", folder / "zero.txt", folder / "to-pipe.txt",
+                                    std::string("/dev/null"), std::string("/dev/urandom")})
+        EXPECT_EQ("Not a regular file", ReasonOfReading(path, Unlimited)) << path;
+}
+
+// A file beyond the limit fails at once, without memory for it being asked for.
+TEST(ReadFileBytes, RefusesFilesBeyondTheLimit) {
+    TTempDirectory folder;
+    WriteBytes(folder / "small.txt", std::string(4096, 'a'));
+    EXPECT_EQ("read", ReasonOfReading(folder / "small.txt", 4096));
+    EXPECT_EQ("File too large (more than 0 MB)", ReasonOfReading(folder / "small.txt", 4095));
+    std::filesystem::resize_file(folder / "small.txt", std::uintmax_t{3} << 30); // sparse: 3 GB of nothing
+    EXPECT_EQ("File too large (more than 1024 MB)", ReasonOfReading(folder / "small.txt", std::size_t{1} << 30));
 }
 
 TEST(ReadFileBytes, ReadsEveryByteWhateverTheSize) {
@@ -67,13 +106,13 @@ TEST(ReadFileBytes, ReadsEveryByteWhateverTheSize) {
         for (std::size_t i = 0; i < size; ++i)
             bytes[i] = static_cast<char>(i * 7 + i / 256);
         WriteBytes(folder / "data", bytes);
-        EXPECT_EQ(bytes, ReadFileBytes(folder / "data").View()) << "size " << size;
+        EXPECT_EQ(bytes, ReadFileBytes(folder / "data", Unlimited).View()) << "size " << size;
     }
 }
 
 // Files under /proc report a size of 0 but have content.
 TEST(ReadFileBytes, ReadsFilesThatUnderstateTheirSize) {
-    const std::string status(ReadFileBytes("/proc/self/status").View());
+    const std::string status(ReadFileBytes("/proc/self/status", Unlimited).View());
     EXPECT_NE(std::string::npos, status.find("Pid:"));
 }
 

@@ -6,11 +6,12 @@
 #include <filesystem>
 
 std::unique_ptr<TSettings> SettingsTest::OpenStore() {
-    return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(m_file, CantorixKey, m_warnings));
+    return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
+        m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadWrite));
 }
 
 std::string SettingsTest::FileText() const {
-    return std::string(ReadFileBytes(m_file).View());
+    return ReadBytes(m_file);
 }
 
 void SettingsTest::WriteFile(const std::string& text) const {

@@ -1,4 +1,5 @@
-#include "platform/filebytes.h"
+#include "platform/filelock.h"
+#include "settings/filebackend.h"
 #include "settings/settings.h"
 #include "tests/settings/settingsfixture.h"
 #include "tests/support/filesizelimit.h"
@@ -6,8 +7,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
+
+using namespace std::string_literals;
 
 const std::string Header = "Windows Registry Editor Version 5.00\r\n";
 
@@ -67,21 +73,26 @@ TEST_F(SettingsTest, SeesAndKeepsWhatAnotherRunningCopyWrote) {
     EXPECT_EQ(2, third->ReadIntValue("Page", "MarginLeft", 15));
 }
 
-TEST_F(SettingsTest, KeepsADamagedFileAsideAndStartsAfresh) {
-    const std::string damaged = "Windows Registry Editor Version 5.00\r\n[" + CantorixKey + "]\r\n\"Size\"=\"7";
-    WriteFile(damaged);
-    const auto store = OpenStore();
-    EXPECT_EQ(0, store->ReadIntValue("Fonts", "Size", 0));
-    EXPECT_NE(std::string::npos, m_warnings.str().find("line 3: a string without its closing quote"))
-        << m_warnings.str();
+std::vector<std::string> KeptAside(const TTempDirectory& folder) {
     std::vector<std::string> aside;
-    for (const auto& entry : std::filesystem::directory_iterator(m_folder / "Cantorix")) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "Cantorix")) {
         if (entry.path().filename().string().starts_with("settings.reg.damaged-"))
             aside.push_back(entry.path().string());
     }
+    return aside;
+}
+
+TEST_F(SettingsTest, KeepsAFileThatIsNoExportAsideAndStartsAfresh) {
+    const std::string damaged = "Windows Registry Editor Version 5.00\r\n[" + CantorixKey + "]\r\n\0\0\x01\xFF"s;
+    WriteFile(damaged);
+    const auto store = OpenStore();
+    EXPECT_EQ(0, store->ReadIntValue("Fonts", "Size", 0));
+    const std::vector<std::string> aside = KeptAside(m_folder);
     ASSERT_EQ(1u, aside.size());
-    EXPECT_NE(std::string::npos, m_warnings.str().find("kept as " + aside[0]));
-    EXPECT_EQ(damaged, std::string(ReadFileBytes(aside[0]).View()));
+    EXPECT_EQ(damaged, ReadBytes(aside[0]));
+    EXPECT_NE(std::string::npos, store->OpenProblem().find(m_file + " is damaged")) << store->OpenProblem();
+    EXPECT_NE(std::string::npos, store->OpenProblem().find("kept as " + aside[0])) << store->OpenProblem();
+    EXPECT_NE(std::string::npos, m_warnings.str().find(store->OpenProblem()));
 
     store->WriteIntValue("Fonts", "Size", 1);
     EXPECT_EQ(Header + "\r\n[" + CantorixKey + "]\r\n\r\n[" + CantorixKey + "\\Fonts]\r\n\"Size\"=\"1\"\r\n",
@@ -96,8 +107,95 @@ TEST_F(SettingsTest, AFolderThatCannotBeCreatedGivesDefaultsAndFailsWrites) {
         store->WriteIntValue("Page", "MarginTop", 1);
         ADD_FAILURE() << "wrote into a file";
     } catch (const TSettingsError& error) {
-        EXPECT_STREQ("Failed to create key Page", error.what());
+        EXPECT_EQ("Failed to create key Page: " + m_file + ": Not a directory", error.what());
     }
+}
+
+// A bad line costs that line alone, and stays in the file for the user.
+TEST_F(SettingsTest, ALineThatCannotBeReadIsNoDamage) {
+    WriteFile(Header + "\r\n[" + CantorixKey + "\\Page]\r\n\"MarginTop\"=\"7\" \r\n\"MarginLeft\"=\"9\"\r\n");
+    const auto store = OpenStore();
+    EXPECT_EQ(15, store->ReadIntValue("Page", "MarginTop", 15));
+    EXPECT_EQ(9, store->ReadIntValue("Page", "MarginLeft", 15));
+    EXPECT_TRUE(KeptAside(m_folder).empty());
+    EXPECT_EQ("", store->OpenProblem());
+    EXPECT_NE(std::string::npos, m_warnings.str().find(m_file + ":4: text after a string value")) << m_warnings.str();
+    store->WriteIntValue("Page", "MarginTop", 8);
+    EXPECT_NE(std::string::npos, FileText().find(";\"MarginTop\"=\"7\" \r\n"));
+    EXPECT_EQ(8, OpenStore()->ReadIntValue("Page", "MarginTop", 15));
+}
+
+// A file that is there but cannot be read is never written over: the user
+// hears of it at start, and every change fails saying why.
+TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten) {
+    const std::vector<std::pair<std::string, std::function<void()>>> cases = {
+        {"Is a directory", [this] { std::filesystem::create_directories(m_file); }},
+        {"File too large (more than 16 MB)",
+         [this] {
+             WriteFile(Header);
+             std::filesystem::resize_file(m_file, std::uintmax_t{17} << 20);
+         }},
+    };
+    for (const auto& [reason, make] : cases) {
+        std::filesystem::remove_all(m_folder / "Cantorix");
+        make();
+        const auto before = std::filesystem::last_write_time(m_file);
+        const auto store = OpenStore();
+        EXPECT_EQ(15, store->ReadIntValue("Page", "MarginTop", 15)) << reason;
+        EXPECT_NE(std::string::npos, store->OpenProblem().find(m_file + " cannot be read (" + reason + ")"))
+            << store->OpenProblem();
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                store->WriteIntValue("Page", "MarginTop", 1);
+                ADD_FAILURE() << "wrote over " << reason;
+            } catch (const TSettingsError& error) {
+                EXPECT_EQ("Failed to create key Page: " + m_file + ": " + reason, error.what());
+            }
+        }
+        EXPECT_EQ(before, std::filesystem::last_write_time(m_file)) << reason;
+        EXPECT_TRUE(KeptAside(m_folder).empty()) << reason;
+    }
+}
+
+// Tools that only show or use the settings leave every file as it was.
+TEST_F(SettingsTest, AStoreOpenedForReadingNeverWrites) {
+    const auto readOnly = [this] {
+        return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
+            m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadOnly));
+    };
+    EXPECT_EQ(15, readOnly()->ReadIntValue("Page", "MarginTop", 15));
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "Cantorix")); // not even the folder
+    const std::string damaged = "nem registry\r\n";
+    WriteFile(damaged);
+    const auto store = readOnly();
+    EXPECT_NE(std::string::npos, store->OpenProblem().find("left as it is")) << store->OpenProblem();
+    EXPECT_THROW(store->WriteIntValue("Page", "MarginTop", 1), TSettingsError);
+    EXPECT_EQ(damaged, FileText());
+    EXPECT_TRUE(KeptAside(m_folder).empty());
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "Cantorix/.settings.reg.lock"));
+}
+
+// Another copy that holds the lock and hangs is waited for a while only.
+TEST_F(SettingsTest, AStuckLockFailsTheWriteInsteadOfHanging) {
+    const auto store = OpenStore();
+    store->WriteIntValue("Page", "MarginTop", 1);
+    const std::string before = FileText();
+    const TFileLock stuck(m_folder / "Cantorix/.settings.reg.lock", std::chrono::milliseconds(0));
+    ASSERT_TRUE(stuck.Acquired());
+    auto patient = std::make_unique<TRegistryFileBackend>(m_file, CantorixKey, m_warnings,
+                                                          TRegistryFileBackend::TAccess::ReadWrite);
+    patient->SetLockPatience(std::chrono::milliseconds(100));
+    TSettings waiting(std::move(patient));
+    try {
+        waiting.WriteIntValue("Page", "MarginTop", 2);
+        ADD_FAILURE() << "wrote without the lock";
+    } catch (const TSettingsError& error) {
+        EXPECT_EQ("Failed to create key Page: " + m_folder / "Cantorix/.settings.reg.lock" +
+                      ": another running copy of the program keeps the settings locked",
+                  error.what());
+    }
+    EXPECT_EQ(before, FileText());
+    EXPECT_EQ(1, waiting.ReadIntValue("Page", "MarginTop", 15));
 }
 
 TEST_F(SettingsTest, AFullDiskFailsTheWriteAndKeepsEveryOtherValue) {
@@ -110,7 +208,7 @@ TEST_F(SettingsTest, AFullDiskFailsTheWriteAndKeepsEveryOtherValue) {
             store->WriteTextValue("Fonts\\Title", "Name", std::string(200, 'x'));
             ADD_FAILURE() << "wrote on a full disk";
         } catch (const TSettingsError& error) {
-            EXPECT_STREQ("Failed to set data for 'Name'", error.what());
+            EXPECT_EQ("Failed to set data for 'Name': " + m_file + ": File too large", error.what());
         }
     }
     EXPECT_EQ(before, FileText());
@@ -130,6 +228,14 @@ TEST(SettingsFilePath, FollowsTheEnvironment) {
     setenv("XDG_CONFIG_HOME", "relative", 1); // only an absolute path counts
     setenv("HOME", "/home/anna", 1);
     EXPECT_EQ("/home/anna/.config/Cantorix/settings.reg", SettingsFilePath("Software\\Cantorix"));
+    const passwd* user = getpwuid(getuid());
+    const std::string fromDatabase = std::string(user->pw_dir) + "/.config/Cantorix/settings.reg";
+    for (const char* noHome : {"", "/", "/.", "relative"}) { // never /.config: the user's home from the system
+        setenv("HOME", noHome, 1);
+        EXPECT_EQ(fromDatabase, SettingsFilePath("Software\\Cantorix")) << noHome;
+    }
+    unsetenv("HOME");
+    EXPECT_EQ(fromDatabase, SettingsFilePath("Software\\Cantorix"));
     setenv("VIVIRA_SETTINGS_FILE", "/tmp/mine.reg", 1);
     EXPECT_EQ("/tmp/mine.reg", SettingsFilePath("Software\\Cantorix"));
     for (const auto& [name, value] :

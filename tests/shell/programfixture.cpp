@@ -51,7 +51,7 @@ TProgram::~TProgram() {
 }
 
 std::string TProgram::SettingsFileText() const {
-    return std::string(ReadFileBytes(SettingsFile()).View());
+    return ReadBytes(SettingsFile());
 }
 
 TSongWindow* TProgram::OpenSong(const QString& artist, const QString& title) {

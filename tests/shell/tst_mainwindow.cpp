@@ -23,6 +23,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 const TLibraryFiles Library = {
     {"a.txt", {".artist Őszi Zenekar", ".title Első", ".verse", "ősz van", ".title Második", ".chords", "Am G"}},
 };
@@ -256,9 +258,22 @@ private slots:
         std::filesystem::remove_all(program.SettingsFile());
         std::filesystem::create_directories(program.SettingsFile() + "/x");
         const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Main->m_Size4); });
-        QCOMPARE(errors, QStringList{"Vivira redir|Failed to create key Fonts."});
+        QCOMPARE(errors, QStringList{"Vivira redir|Failed to create key Fonts: " +
+                                     QString::fromStdString(program.SettingsFile()) + ": Is a directory."});
         QCOMPARE(SizeStep, 1); // changed in memory before the write failed
         QVERIFY(program.OpenSong("Őszi Zenekar", "Első"));
+    }
+
+    // Not only on standard error: the user sees it once, with the file's path.
+    void aSettingsFileThatCannotBeUsedIsToldOnceAtStart() {
+        TProgram damaged(Library, "\x01\x02 nem registry \0"s);
+        QStringList boxes = TriggerAnsweringErrors([&] { damaged.Start(); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].startsWith("Vivira redir|The settings file " +
+                                     QString::fromStdString(damaged.SettingsFile()) + " is damaged"),
+                 qPrintable(boxes[0]));
+        QVERIFY(boxes[0].contains("kept as " + QString::fromStdString(damaged.SettingsFile()) + ".damaged-"));
+        QCOMPARE(damaged.List->SongList->topLevelItemCount(), 1);
     }
 
     void unreadableSongFilesAreReportedOnceAndTheRestLoads() {

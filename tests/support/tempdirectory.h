@@ -19,3 +19,4 @@ private:
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);

@@ -67,8 +67,23 @@ TEST(SongbookLint, ListsIgnoredLinesAsFileLineReason) {
     EXPECT_EQ(1, run.ExitCode);
     EXPECT_EQ(file + ":2: text before the first title\n" + file + ":3: unknown command: .titel\n" + file +
                   ":6: text line outside any paragraph\n" + file +
-                  ":9: command word ended by a tab (only a space ends it): .title\tMásik\n" + file +
+                  ":9: command word ended by a tab (only a space ends it): .title\\x09Másik\n" + file +
                   ":10: artist or pagetitle inside a song: .pagetitle\n",
+              run.Out);
+}
+
+// A file saved with line feeds alone is one long line: lint says so, and
+// what the command word holds stays on one escaped line.
+TEST(SongbookLint, SeesLineFeedOnlyFiles) {
+    TTempDirectory folder;
+    WriteBytes(folder / "lf.txt", ".pagetitle P\n.artist A\n.title T\n.verse\nsor\n");
+    WriteBytes(folder / "word.txt", ".ti\ntle\x01x T\r\n");
+    const TRun run = Songbook({"lint", folder / "lf.txt", folder / "word.txt"});
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_EQ(folder / "lf.txt" +
+                  ":1: line ends are line feeds only: the whole file reads as one line (save it with CR LF line "
+                  "ends)\n" +
+                  folder / "word.txt" + ":1: unknown command: .ti\\x0atle\\x01x\n",
               run.Out);
 }
 
@@ -98,6 +113,9 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"dump", "--all"},
         {"settings", "--data", folder.Path()},
     };
+    WriteBytes(folder / "file", "x");
+    const TRun unlistable = Songbook({"dump", "--data", folder / "file"}); // not a folder at all
+    EXPECT_EQ(2, unlistable.ExitCode);
     for (const auto& arguments : bad) {
         const TRun run = Songbook(arguments);
         EXPECT_EQ(2, run.ExitCode) << (arguments.empty() ? "(none)" : arguments[0]);
@@ -145,6 +163,36 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Positions\\Main\\Width       -                    stored \"800\", never read\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
+}
+
+// The tools only read the settings: no file is made, none kept aside.
+TEST_F(SongbookWithSettings, ReadsTheSettingsWithoutWritingAnything) {
+    EXPECT_EQ(0, Songbook({"settings"}).ExitCode);
+    EXPECT_FALSE(std::filesystem::exists(m_settingsFile));
+    WriteBytes(m_settingsFile, "\x01\x02 nem registry");
+    const TRun run = Songbook({"settings"});
+    EXPECT_EQ(0, run.ExitCode);
+    EXPECT_NE(std::string::npos, run.Err.find("is damaged")) << run.Err;
+    EXPECT_EQ("\x01\x02 nem registry", ReadBytes(m_settingsFile));
+    EXPECT_EQ(1u, std::distance(std::filesystem::directory_iterator(m_settingsFolder.Path()),
+                                std::filesystem::directory_iterator()));
+}
+
+// The tool loads the settings as the viewer does: an empty stored name keeps
+// the new font's face, and a value of the wrong type is reported, not fatal.
+TEST_F(SongbookWithSettings, LoadsTheSettingsAsTheViewerDoes) {
+    WriteBytes(m_settingsFile, "Windows Registry Editor Version 5.00\r\n\r\n"
+                               "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Normal]\r\n\"Name\"=\"\"\r\n"
+                               "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Chords]\r\n\"Color\"=dword:1\r\n");
+    const TRun settings = Songbook({"settings"});
+    EXPECT_NE(std::string::npos, settings.Out.find("Fonts\\Normal\\Name          \"MS Sans Serif\"")) << settings.Out;
+    EXPECT_NE(std::string::npos, settings.Err.find("Invalid data type for 'Color'")) << settings.Err;
+    TTempDirectory data;
+    WriteBytes(data / "a.txt", SongFileBytes({".artist A", ".title T", ".normal", "sor"}));
+    const TRun run = Songbook({"export", "--data", data.Path(), "--artist", "A", "-o", data / "a.rtf"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    EXPECT_EQ("songbook: settings: Invalid data type for 'Color'\n", run.Err);
+    EXPECT_NE(std::string::npos, ReadBytes(data / "a.rtf").find("MS Sans Serif;"));
 }
 
 class SongbookExport : public SongbookWithSettings {

@@ -2,11 +2,38 @@
 
 #include "library/artist.h"
 #include "library/parseobserver.h"
+#include "library/songfile.h"
 #include "platform/codepage.h"
+#include "platform/filebytes.h"
 #include "platform/inouterror.h"
 #include "tools/songbook/jsonwriter.h"
 
+#include <algorithm>
+
 namespace {
+
+constexpr std::size_t LongestWordShown = 40;
+
+// A command word as one readable line: control characters escaped, and a
+// word that runs on (a file read as one line) cut short.
+std::string Printable(std::string_view ansiWord) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string shown;
+    for (char c : ansiWord.substr(0, LongestWordShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 0xF];
+        else
+            shown += AnsiToUtf8(std::string_view(&c, 1));
+    }
+    return ansiWord.size() > LongestWordShown ? shown + "..." : shown;
+}
+
+// Line ends are CR LF or CR: a file with line feeds alone is one single line.
+bool HasOnlyLineFeeds(std::string_view bytes) {
+    bytes = bytes.substr(0, std::min(bytes.find('\x1A'), bytes.size()));
+    return bytes.find('\n') != std::string_view::npos && bytes.find('\r') == std::string_view::npos;
+}
 
 class TLintReporter : public TParseObserver {
 public:
@@ -15,8 +42,16 @@ public:
     void LineIgnored(const TCommandLine& line, TIgnoredReason reason) override {
         m_out << m_path << ':' << line.LineNumber << ": " << IgnoredReasonText(reason);
         if (!line.Command.empty())
-            m_out << ": ." << AnsiToUtf8(line.Command);
+            m_out << ": ." << Printable(line.Command);
         m_out << '\n';
+        ++Count;
+    }
+
+    void CheckLineEnds(const std::string& path) {
+        if (!HasOnlyLineFeeds(ReadFileBytes(path, LargestSongFile).View()))
+            return;
+        m_out << m_path << ":1: line ends are line feeds only: the whole file reads as one line "
+              << "(save it with CR LF line ends)\n";
         ++Count;
     }
 
@@ -34,9 +69,13 @@ TLintResult LintSongFiles(const std::vector<std::string>& paths, std::ostream& o
     for (const std::string& path : paths) {
         TLintReporter reporter(path, out);
         try {
+            reporter.CheckLineEnds(path);
             TArtist artist(path, &reporter);
         } catch (const TInOutError& error) {
             err << PathForDisplay(path) << ": " << error.what() << '\n';
+            ++result.UnreadableFiles;
+        } catch (const std::bad_alloc&) {
+            err << PathForDisplay(path) << ": Not enough memory to load the file\n";
             ++result.UnreadableFiles;
         }
         result.IgnoredLines += reporter.Count;

@@ -18,7 +18,7 @@ public:
     TSettingsPrinter(TSettings& settings, std::ostream& out) : m_settings(settings), m_out(out) {}
 
     void Integer(const std::string& section, const std::string& name, std::int64_t effective) {
-        const auto stored = m_settings.StoredText(section, name);
+        const auto stored = Stored(section, name);
         std::string status = "default";
         if (stored) {
             const auto parsed = ParseIntegerText(*stored);
@@ -32,7 +32,7 @@ public:
     }
 
     void Text(const std::string& section, const std::string& name, const std::string& effective) {
-        const auto stored = m_settings.StoredText(section, name);
+        const auto stored = Stored(section, name);
         std::string status = stored ? "stored \"" + AnsiToUtf8(*stored) + "\"" : "default";
         if (stored && stored->empty())
             status += ", empty: the typeface is kept";
@@ -41,11 +41,20 @@ public:
 
     // Written when the viewer closes, never read.
     void Geometry(const std::string& section, const std::string& name) {
-        const auto stored = m_settings.StoredText(section, name);
+        const auto stored = Stored(section, name);
         Line(section, name, "-", stored ? "stored \"" + AnsiToUtf8(*stored) + "\", never read" : "never read");
     }
 
 private:
+    // A value of another type is shown as such, with the registry's error.
+    std::optional<std::string> Stored(const std::string& section, const std::string& name) {
+        try {
+            return m_settings.StoredText(section, name);
+        } catch (const TSettingsError& error) {
+            return "(" + std::string(error.what()) + ")";
+        }
+    }
+
     void Line(const std::string& section, const std::string& name, const std::string& value,
               const std::string& status) {
         const std::string path = section.empty() ? name : section + "\\" + name;
@@ -76,10 +85,7 @@ void PrintFonts(TSettingsPrinter& printer, int pixelsPerInch) {
 } // namespace
 
 void PrintSettings(TPreferences& preferences, const std::string& settingsFile, std::ostream& out) {
-    preferences.LoadFonts();
-    preferences.LoadPageMargins();
-    preferences.LoadBackgroundColor();
-    out << "settings file: " << settingsFile << '\n';
+    out << "settings file: " << (settingsFile.empty() ? "(none: no home folder)" : settingsFile) << '\n';
     TSettingsPrinter printer(*preferences.Settings, out);
     printer.Integer("", "Background", static_cast<std::int32_t>(preferences.BackgroundColor));
     PrintFonts(printer, StandardPixelsPerInch);

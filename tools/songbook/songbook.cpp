@@ -104,11 +104,24 @@ int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
     return failures.empty() ? Success : Findings;
 }
 
+// The viewer's settings loaded as the viewer loads them, and only read: a
+// value that cannot be read is reported and the rest stays at its default,
+// as in the viewer.
+std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
+    auto preferences = std::make_unique<TPreferences>(OpenSettingsForReading(SettingsRoot, err), StandardPixelsPerInch);
+    try {
+        preferences->LoadAll();
+    } catch (const TSettingsError& error) {
+        err << "songbook: settings: " << error.what() << '\n';
+    }
+    return preferences;
+}
+
 // A file that could not be read is reported, and the rest is exported all the same.
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
-    TPreferences(OpenSettings(SettingsRoot, err), StandardPixelsPerInch).LoadFonts();
+    LoadPreferences(err);
     ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, out);
     return Success;
 }
@@ -132,8 +145,7 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
     if (arguments.Command == "settings") {
         if (arguments.Help)
             return out << SettingsHelp, Success;
-        TPreferences preferences(OpenSettings(SettingsRoot, err), StandardPixelsPerInch);
-        PrintSettings(preferences, SettingsFilePath(SettingsRoot), out);
+        PrintSettings(*LoadPreferences(err), SettingsFilePath(SettingsRoot), out);
         return Success;
     }
     if (arguments.Command == "lint")
