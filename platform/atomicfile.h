@@ -7,8 +7,8 @@
 // Replaces a file as a whole: the new contents go to a fresh file beside the
 // target, which takes the target's name only once it is complete and on disk.
 // A failure at any step, a crash or a full disk leaves the old file as it was.
-// Every step returns false with errno set on failure; a file that is never
-// committed is removed.
+// Every step returns false on failure, with FailureReason() saying why; a
+// file that is never committed is removed.
 class TAtomicFile {
 public:
     explicit TAtomicFile(std::filesystem::path target);
@@ -16,20 +16,27 @@ public:
     TAtomicFile(const TAtomicFile&) = delete;
     TAtomicFile& operator=(const TAtomicFile&) = delete;
 
-    // Fails as creating or truncating the target would: for a folder, a
-    // read-only file, or a folder that does not exist or cannot be written.
+    // Fails as creating or truncating the target would (a folder, a read-only
+    // file, a folder that does not exist or cannot be written), and for a
+    // target that is not a regular file: a device or a pipe is never replaced.
     bool Open();
     bool Write(std::string_view bytes);
     bool Commit();
 
-    // The name every temporary file for the target starts with, so that a
-    // caller who knows no one else is writing can clear what a crash left.
-    static std::string TemporaryNamePrefix(const std::filesystem::path& target);
+    // In the system's words ("Permission denied", "Not a regular file").
+    const std::string& FailureReason() const { return m_failureReason; }
+
+    // Removes the temporary files that saves into the folder left when their
+    // program died midway (those whose program is gone).
+    static void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 private:
+    bool Fail(int error);
+    bool Fail(std::string reason);
     void Discard();
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     int m_descriptor = -1;
+    std::string m_failureReason;
 };

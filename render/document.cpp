@@ -176,7 +176,7 @@ void TRichDocument::SetSelectionLength(std::size_t count) {
 void TRichDocument::SaveRichTextFile(const std::string& path) const {
     TAtomicFile file(path);
     if (!file.Open())
-        throw TDocumentError("Cannot create file " + path);
+        throw TDocumentError("Cannot create file " + path + ": " + file.FailureReason());
     if (!file.Write(RichText(*this)) || !file.Commit())
-        throw TDocumentError("Failed to Save Stream");
+        throw TDocumentError("Failed to Save Stream: " + path + ": " + file.FailureReason());
 }

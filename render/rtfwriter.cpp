@@ -63,6 +63,21 @@ void AppendText(std::string& out, std::string_view text) {
     out.append(text.substr(plain));
 }
 
+// In the font table a ';' ends the name, and \tab or \line would be
+// control words, not part of it: those go as hex.
+void AppendFontName(std::string& out, std::string_view name) {
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c != ';' && c != '\t' && c != '\n')
+            continue;
+        AppendText(out, name.substr(plain, i - plain));
+        out += c == ';' ? "\\'3b" : c == '\t' ? "\\'09" : "\\'0a";
+        plain = i + 1;
+    }
+    AppendText(out, name.substr(plain));
+}
+
 void AppendNumber(std::string& out, std::string_view word, std::int64_t number) {
     out += word;
     out += std::to_string(number);
@@ -90,7 +105,7 @@ public:
         for (std::size_t i = 0; i < m_fonts.size(); ++i) {
             AppendNumber(out, "{\\f", static_cast<std::int64_t>(i));
             out += "\\fnil\\fcharset238\\fprq0 ";
-            AppendText(out, m_fonts[i]);
+            AppendFontName(out, m_fonts[i]);
             out += ";}";
         }
         out += "}\r\n{\\colortbl ;";

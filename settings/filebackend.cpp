@@ -138,15 +138,6 @@ std::filesystem::path TRegistryFileBackend::SetAsideDamaged() const {
     return aside;
 }
 
-void TRegistryFileBackend::RemoveLeftoverTemporaries() const {
-    const std::string prefix = TAtomicFile::TemporaryNamePrefix(m_file);
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(m_file.parent_path(), error)) {
-        if (entry.path().filename().string().starts_with(prefix))
-            std::filesystem::remove(entry.path(), error);
-    }
-}
-
 TSettingsError TRegistryFileBackend::WriteFailure(const std::string& message, const std::filesystem::path& file,
                                                   const std::string& reason) const {
     return TSettingsError(message + ": " + ValidUtf8(file.string()) + ": " + reason);
@@ -154,10 +145,10 @@ TSettingsError TRegistryFileBackend::WriteFailure(const std::string& message, co
 
 // Call with the lock held.
 void TRegistryFileBackend::Store(const TRegistryTree& tree, const std::string& name) {
-    RemoveLeftoverTemporaries(); // from a copy that died while writing
+    TAtomicFile::RemoveStaleTemporaries(m_file.parent_path()); // from a copy that died while writing
     TAtomicFile file(m_file);
     if (!file.Open() || !file.Write(WriteRegistryExport(tree)) || !file.Commit())
-        throw WriteFailure("Failed to set data for '" + name + "'", m_file, ErrnoText(errno));
+        throw WriteFailure("Failed to set data for '" + name + "'", m_file, file.FailureReason());
     m_tree = tree;
     m_stamp = CurrentStamp();
 }

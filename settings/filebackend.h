@@ -45,7 +45,6 @@ private:
     TRegistryTree Load(bool report) const;
     // Returns the name it was kept under; throws when it could not be renamed.
     std::filesystem::path SetAsideDamaged() const;
-    void RemoveLeftoverTemporaries() const;
     void Store(const TRegistryTree& tree, const std::string& name);
     // The message of a failed write: the registry's text, the file and the reason.
     TSettingsError WriteFailure(const std::string& message, const std::filesystem::path& file,

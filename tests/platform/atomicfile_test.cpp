@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,11 +59,55 @@ TEST(AtomicFile, AWriteThatFailsLeavesTheOldFile) {
 TEST(AtomicFile, RefusesWhatCreatingTheFileWouldRefuse) {
     TTempDirectory folder;
     std::filesystem::create_directory(folder / "mappa");
-    for (const std::string& path : {folder / "mappa", folder / "nincs/dal.rtf"}) {
+    for (const auto& [path, reason] : {std::pair{folder / "mappa", "Is a directory"},
+                                       std::pair{folder / "nincs/dal.rtf", "No such file or directory"}}) {
         TAtomicFile file(path);
         EXPECT_FALSE(file.Open()) << path;
+        EXPECT_EQ(reason, file.FailureReason()) << path;
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder / "mappa"));
+}
+
+// A save over a device or a pipe must never put a regular file in its place.
+TEST(AtomicFile, NeverReplacesWhatIsNotARegularFile) {
+    TTempDirectory folder;
+    ASSERT_EQ(0, mkfifo((folder / "cső.rtf").c_str(), 0600));
+    std::filesystem::create_symlink("/dev/null", folder / "semmi.rtf");
+    for (const std::string& path : {folder / "cső.rtf", folder / "semmi.rtf", std::string("/dev/null")}) {
+        TAtomicFile file(path);
+        EXPECT_FALSE(file.Open()) << path;
+        EXPECT_EQ("Not a regular file", file.FailureReason()) << path;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "cső.rtf"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(2u, FileCount(folder));
+}
+
+// The temporary file's name must fit wherever the target's does.
+TEST(AtomicFile, SavesUnderTheLongestNameTheFolderTakes) {
+    TTempDirectory folder;
+    const std::string path = folder / (std::string(250, 'a') + ".rtf");
+    ASSERT_TRUE(Replace(path, "hosszú"));
+    EXPECT_EQ("hosszú", ReadBytes(path));
+}
+
+// What a killed save left is cleared by the next save into that folder;
+// what a running one is writing stays.
+TEST(AtomicFile, ClearsWhatDeadWritersLeftBehind) {
+    TTempDirectory folder;
+    const pid_t dead = fork();
+    if (dead == 0)
+        _exit(0);
+    waitpid(dead, nullptr, 0);
+    const std::string deadLeftover = folder / (".vivira-" + std::to_string(dead) + "-0");
+    const std::string living = folder / (".vivira-" + std::to_string(getppid()) + "-3");
+    const std::string notOurs = folder / ".vivira-notes";
+    for (const std::string& path : {deadLeftover, living, notOurs})
+        WriteBytes(path, "félig");
+    ASSERT_TRUE(Replace(folder / "dal.rtf", "egész"));
+    EXPECT_FALSE(std::filesystem::exists(deadLeftover));
+    EXPECT_TRUE(std::filesystem::exists(living));
+    EXPECT_TRUE(std::filesystem::exists(notOurs));
 }
 
 TEST(AtomicFile, KeepsPermissionsAndWritesThroughSymbolicLinks) {

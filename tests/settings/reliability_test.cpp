@@ -57,7 +57,7 @@ TEST_F(SettingsTest, AWriterKilledAtAnyMomentLeavesAWholeFileWithEveryCompletedW
     }
     OpenStore()->WriteIntValue("", "Last", 1); // clears what the killed writers left half-made
     for (const auto& entry : std::filesystem::directory_iterator(m_folder / "Cantorix"))
-        EXPECT_FALSE(entry.path().filename().string().starts_with(".settings.reg.tmp")) << entry.path();
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".vivira-")) << entry.path();
 }
 
 TEST_F(SettingsTest, TwoCopiesWritingAtOnceKeepEachOthersValues) {

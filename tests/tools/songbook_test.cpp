@@ -245,6 +245,16 @@ TEST_F(SongbookExport, WritesEverySongbookNamedByItsArtist) {
     EXPECT_NE(std::string::npos, PandocText(m_out / "új/AC_DC (2).rtf").find("Kettő"));
 }
 
+// One songbook that cannot be written does not cost the others.
+TEST_F(SongbookExport, ExportingEverySongbookGoesOnAfterAFailure) {
+    std::filesystem::create_directories(m_out / "új/AC_DC.rtf");
+    const TRun run = Export({"--all", "-o", m_out / "új"});
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_EQ("songbook: Cannot create file " + m_out / "új/AC_DC.rtf" + ": Is a directory\n", run.Err);
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_out / "új/AC_DC (2).rtf"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_out / "új/Őszi Zenekar.rtf"));
+}
+
 TEST_F(SongbookExport, FailsClearlyForWhatItCannotFindOrWrite) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> failures = {
         {{"--artist", "Öszi Zenekar", "-o", m_out / "x.rtf"}, "no artist named \"Öszi Zenekar\""},
@@ -252,6 +262,7 @@ TEST_F(SongbookExport, FailsClearlyForWhatItCannotFindOrWrite) {
         {{"--song", "Őszi Zenekar - Harmadik", "-o", m_out / "x.rtf"}, "no song \"Őszi Zenekar - Harmadik\""},
         {{"--song", "AC/DC - Első", "-o", m_out / "x.rtf"}, "no song"},
         {{"--artist", "AC/DC", "-o", m_out / "nincs/x.rtf"}, "Cannot create file " + m_out / "nincs/x.rtf"},
+        {{"--artist", "AC/DC", "-o", "/dev/null"}, "Cannot create file /dev/null: Not a regular file"},
     };
     for (const auto& [arguments, message] : failures) {
         const TRun run = Export(arguments);
@@ -259,6 +270,7 @@ TEST_F(SongbookExport, FailsClearlyForWhatItCannotFindOrWrite) {
         EXPECT_EQ(0u, run.Err.find("songbook: " + message)) << run.Err;
     }
     EXPECT_FALSE(std::filesystem::exists(m_out / "x.rtf"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 // The sample library is what a new user sees first: it must load cleanly and

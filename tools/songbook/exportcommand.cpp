@@ -49,30 +49,39 @@ void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TR
     out << PathForDisplay(path) << '\n';
 }
 
-// One songbook per artist, named by the artist; a name taken twice gets a number.
-void ExportAll(const TArtist* artists, const std::string& folder, const TRenderStyle& style, std::ostream& out) {
+// One songbook per artist, named by the artist; a name taken twice gets a
+// number. A songbook that cannot be written does not stop the others.
+std::vector<std::string> ExportAll(const TArtist* artists, const std::string& folder, const TRenderStyle& style,
+                                   std::ostream& out) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder))
         throw TCommandFailure("cannot create folder " + PathForDisplay(folder));
     std::set<std::string> taken;
+    std::vector<std::string> failures;
     for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
         const std::string name = SafeFileName(AnsiToUtf8(artist->ArtistName));
         std::string fileName = name + ".rtf";
         for (int number = 2; !taken.insert(fileName).second; ++number)
             fileName = name + " (" + std::to_string(number) + ").rtf";
-        Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), style, out);
+        try {
+            Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), style, out);
+        } catch (const std::exception& failure) {
+            failures.push_back(PathForDisplay(failure.what()));
+        }
     }
+    return failures;
 }
 
 } // namespace
 
-void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, const TRenderStyle& style,
-                 std::ostream& out) {
+std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
+                                     const TRenderStyle& style, std::ostream& out) {
     if (arguments.All)
-        ExportAll(artists, *arguments.Output, style, out);
-    else if (arguments.Artist)
+        return ExportAll(artists, *arguments.Output, style, out);
+    if (arguments.Artist)
         Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, style, out);
     else
         Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, style, out);
+    return {};
 }

@@ -6,6 +6,8 @@
 
 #include <ostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 // A command that could not do what it was asked: an unknown artist or song, a
 // file that could not be written.
@@ -15,6 +17,8 @@ public:
 };
 
 // Renders what the arguments name from the loaded library in the style and
-// writes it as Rich Text; lists each file written on out.
-void ExportSongs(const TArtist* artists, const TSongbookArguments& arguments, const TRenderStyle& style,
-                 std::ostream& out);
+// writes it as Rich Text; lists each file written on out. For every artist
+// (--all), each songbook that could not be written is returned, and the
+// others are written all the same.
+std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
+                                     const TRenderStyle& style, std::ostream& out);

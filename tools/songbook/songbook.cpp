@@ -59,7 +59,8 @@ Renders one artist's songbook, one song, or every artist's songbook (one file
 each, named by the artist) with the user's style fonts, as the viewer's
 "Mentés..." does, and writes Rich Text. Names are matched exactly, accents
 and letter case included. Exits with 1 for an unknown artist or song or a
-file that cannot be written.
+file that cannot be written; with --all, every other songbook is still
+written and each failure is listed.
 )";
 
 constexpr const char* SettingsHelp = R"(usage: songbook settings
@@ -122,8 +123,11 @@ int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream&
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     LoadPreferences(err);
-    ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, out);
-    return Success;
+    const std::vector<std::string> failures =
+        ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, out);
+    for (const std::string& failure : failures)
+        err << "songbook: " << failure << '\n';
+    return failures.empty() ? Success : Findings;
 }
 
 int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
