@@ -1,14 +1,11 @@
 // Every byte sequence is a valid song file: reading and parsing one must
 // never crash, hang or leak, and the model must keep its list invariants.
 
+#include "fuzz/fuzzinput.h"
 #include "library/artist.h"
 #include "library/parseobserver.h"
 
-#include <cstdint>
-#include <cstdlib>
 #include <fstream>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -19,11 +16,6 @@ public:
             std::abort();
     }
 };
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void CheckSong(const TSong& song) {
     const TParagraph* last = nullptr;
@@ -44,7 +36,7 @@ void CheckSong(const TSong& song) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = "/dev/shm/vivira-fuzz-" + std::to_string(::getpid()) + ".txt";
+    static const std::string path = ScratchPath("song.txt");
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

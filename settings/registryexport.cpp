@@ -223,7 +223,7 @@ private:
             const std::size_t position = m_position;
             const std::size_t lineNumber = m_lineNumber;
             std::string next;
-            if (!NextLine(next) || next.empty() || (next.front() != ' ' && next.front() != '\t')) {
+            if (!NextLine(next) || IsBlank(next) || (next.front() != ' ' && next.front() != '\t')) {
                 m_position = position; // not a continuation: read it as a line of its own
                 m_lineNumber = lineNumber;
                 Fail("a value continued past its end");

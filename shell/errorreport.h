@@ -26,8 +26,10 @@ template <class Steps> void RunReportingErrors(Steps steps) {
 // Every handler that Qt calls goes through this: Qt's own code is built
 // without exceptions, so none may pass through it; the error is reported
 // where the handler ends, and the program goes on with the next event.
+// The constraint tells Qt how many of a signal's arguments the handler takes.
 template <class Handler> auto Reporting(Handler handler) {
-    return [handler](auto&&... arguments) {
+    return [handler](auto&&... arguments) requires(std::is_invocable_v<const Handler&, decltype(arguments)...> ||
+                                                   std::is_invocable_v<const Handler&>) {
         RunReportingErrors([&] {
             if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
                 handler(arguments...);

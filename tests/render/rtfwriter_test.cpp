@@ -1,7 +1,11 @@
+#include "library/loader.h"
+#include "platform/codepage.h"
 #include "render/rtfwriter.h"
+#include "render/songrenderer.h"
 #include "tests/support/externaltool.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/songfixture.h"
+#include "tests/support/strictrtfreader.h"
 #include "tests/support/tempdirectory.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +107,25 @@ TEST(RichTextReaders, HostileFontNamesStayWholeAndOutOfTheText) {
     EXPECT_EQ("szöveg\n", RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(folder / "dal.rtf")));
     const std::string html = RunTool("unrtf --html " + ShellQuoted(folder / "dal.rtf") + " 2>/dev/null");
     EXPECT_NE(std::string::npos, html.find(">sz&ouml;veg<br>")) << html; // unrtf keeps no hex in names, but the text
+}
+
+// Every songbook of the sample library, in fonts with every special
+// character in their names, reads back character for character.
+TEST(RichTextReaders, AStrictReaderGetsBackEverySongbookWhole) {
+    std::unique_ptr<TArtist> artists;
+    ASSERT_TRUE(LoadSongLibrary(VIVIRA_SAMPLE_DATA, artists, nullptr).empty());
+    TStyleFonts fonts = StyleFonts;
+    fonts[StyleSlot::Title].Name = AnsiFromUtf8("Cím; {betű} \\ ő\t");
+    for (const TArtist* artist = artists.get(); artist; artist = artist->Next.get()) {
+        TRichDocument document(StandardPixelsPerInch);
+        RenderArtist(*artist, document, {fonts, StandardPixelsPerInch});
+        const TStrictRtf read = ReadStrictRtf(RichText(document));
+        std::u32string expected;
+        for (char c : document.Text())
+            expected += AnsiToUnicode(c);
+        EXPECT_EQ(expected, read.Text) << Utf8FromAnsi(artist->ArtistName);
+        EXPECT_NE(read.Fonts.end(), std::find(read.Fonts.begin(), read.Fonts.end(), U"Cím; {betű} \\ ő\t"));
+    }
 }
 
 TEST(SaveRichTextFile, WritesTheDocumentsRichTextOverAnyOldFile) {

@@ -137,6 +137,16 @@ TEST(RegistryExport, SkipsALineItCannotReadAndKeepsEverythingElse) {
     }
 }
 
+// Found by fuzzing: a value continued onto a line of blanks.
+TEST(RegistryExport, AValueContinuedOntoABlankLineIsSkipped) {
+    std::vector<TSkippedLine> skipped;
+    const TRegistryTree tree = ReadRegistryExport(
+        "Windows Registry Editor Version 5.00\n[" + Root + "]\n\"a\"=hex:01,\\\n   \n\"b\"=\"2\"\n", skipped);
+    ASSERT_EQ(1u, skipped.size());
+    EXPECT_EQ("a value continued past its end", skipped[0].Problem);
+    EXPECT_EQ("2", TextOf(tree, Root, "b"));
+}
+
 // Values under a key line that cannot be read must not land in the key before it.
 TEST(RegistryExport, ABrokenKeyLineKeepsItsValuesOutOfOtherKeys) {
     std::vector<TSkippedLine> skipped;

@@ -1,0 +1,21 @@
+// Any command line: the parser either gives arguments that make sense for
+// their command, or a usage error; nothing else escapes it.
+
+#include "fuzz/fuzzinput.h"
+#include "tools/songbook/arguments.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string> words = SplitInput(data, size, '\0', 64);
+    try {
+        const TSongbookArguments parsed = ParseSongbookArguments(words);
+        Require(!parsed.Command.empty() || parsed.Help);
+        const int exports = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
+        if (parsed.Command == "export" && !parsed.Help)
+            Require(exports == 1 && parsed.Output.has_value() && parsed.Files.empty());
+        if (parsed.Command != "export")
+            Require(exports == 0 && !parsed.Output);
+        Require(!(parsed.DataDirectory && !parsed.Files.empty()));
+    } catch (const TUsageError&) {
+    }
+    return 0;
+}
