@@ -4,6 +4,7 @@
 #include "shell/modeltext.h"
 
 #include <QMessageBox>
+#include <new>
 
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QChar('.'))
@@ -29,6 +30,7 @@ void ReportWarning(const QString& message) {
     ShowBox(QMessageBox::Warning, "WarningBox", message);
 }
 
+// Memory can run out anywhere (a huge songbook); the user reads words, not a type name.
 void ReportError(const std::exception& error) {
-    ReportError(MessageText(error.what()));
+    ReportError(dynamic_cast<const std::bad_alloc*>(&error) ? "Not enough memory" : MessageText(error.what()));
 }

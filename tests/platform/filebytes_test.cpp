@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -86,6 +88,27 @@ TEST(ReadFileBytes, RefusesWhatIsNotARegularFile) {
     for (const std::string& path : {folder / "pipe.txt", folder / "zero.txt", folder / "to-pipe.txt",
                                     std::string("/dev/null"), std::string("/dev/urandom")})
         EXPECT_EQ("Not a regular file", ReasonOfReading(path, Unlimited)) << path;
+}
+
+// Memory that runs out while a file is read fails that file with words, not
+// a bare std::bad_alloc. The child's address space is kept small to get there.
+TEST(ReadFileBytes, RunningOutOfMemoryIsAReadError) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the test allows";
+#else
+    TTempDirectory folder;
+    WriteBytes(folder / "big.txt", "");
+    std::filesystem::resize_file(folder / "big.txt", std::uintmax_t{600} << 20);
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit small{rlim_t{256} << 20, rlim_t{256} << 20};
+        setrlimit(RLIMIT_AS, &small);
+        _exit(ReasonOfReading(folder / "big.txt", Unlimited) == "Not enough memory to read the file" ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+#endif
 }
 
 // A file beyond the limit fails at once, without memory for it being asked for.

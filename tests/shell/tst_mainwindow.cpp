@@ -276,6 +276,17 @@ private slots:
         QCOMPARE(damaged.List->SongList->topLevelItemCount(), 1);
     }
 
+    // An empty tree must mean an empty folder, never one that could not be read.
+    void aSongFolderThatCannotBeListedIsReported() {
+        TProgram program(TLibraryFiles{});
+        std::filesystem::remove_all(program.DataFolder());
+        WriteBytes(program.DataFolder(), "not a folder");
+        const QStringList errors = TriggerAnsweringErrors([&] { program.Start(); });
+        QCOMPARE(errors, QStringList{"Vivira redir|Cannot read the folder " +
+                                     QString::fromStdString(program.DataFolder()) + ": Not a directory."});
+        QCOMPARE(program.List->SongList->topLevelItemCount(), 0);
+    }
+
     void unreadableSongFilesAreReportedOnceAndTheRestLoads() {
         TProgram program(TLibraryFiles{{"b.txt", {".artist Bé", ".title Dal"}}});
         std::filesystem::create_directory(program.DataFolder() + "/a.txt");

@@ -166,6 +166,9 @@ int RunSongbook(const std::vector<std::string>& arguments, std::ostream& out, st
     } catch (const TUsageError& error) {
         err << "songbook: " << error.what() << "\n" << GeneralHelp;
         return UsageFailure;
+    } catch (const std::bad_alloc&) {
+        err << "songbook: Not enough memory\n";
+        return Findings;
     } catch (const std::exception& error) {
         err << "songbook: " << error.what() << '\n';
         return Findings;
