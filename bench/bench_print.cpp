@@ -4,8 +4,8 @@
 
 #include "bench/benchcorpus.h"
 #include "library/loader.h"
+#include "print/pageprinter.h"
 #include "render/songrenderer.h"
-#include "shell/printing.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -51,7 +51,7 @@ void PrintSongbookToPdf(benchmark::State& state) {
         TRichDocument document(StandardPixelsPerInch);
         RenderArtist(artist, document, {StyleFonts, StandardPixelsPerInch});
         document.PrintRect = {236, 236, printer.width() - 236, printer.height() - 236}; // 5 mm margins at 1200 dpi
-        PrintDocument(document, "songbook", printer);
+        PrintPages(document, printer, [](int, std::size_t) { return true; });
     }
     std::filesystem::remove(path);
     state.SetComplexityN(state.range(0));

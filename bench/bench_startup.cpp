@@ -10,10 +10,11 @@
 
 #include "bench/benchcorpus.h"
 #include "library/loader.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 
 #include <QTimer>

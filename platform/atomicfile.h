@@ -25,6 +25,9 @@ public:
 
     // In the system's words ("Permission denied", "Not a regular file").
     const std::string& FailureReason() const { return m_failureReason; }
+    // Where the new contents go until Commit, for a writer that wants a name
+    // rather than Write (it must have closed the file before Commit).
+    const std::filesystem::path& TemporaryPath() const { return m_temporary; }
 
     // Removes the temporary files that saves into the folder left when their
     // program died midway (those whose program is gone).

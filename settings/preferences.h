@@ -1,21 +1,12 @@
 #pragma once
 
+#include "render/pagemargins.h"
 #include "render/styleslots.h"
 #include "settings/settings.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-
-// Print margins in millimetres; no limits: zero and negative margins are kept.
-struct TPageMargins {
-    std::int32_t Left = 15;
-    std::int32_t Top = 15;
-    std::int32_t Right = 15;
-    std::int32_t Bottom = 15;
-
-    bool operator==(const TPageMargins&) const = default;
-};
 
 struct TWindowGeometry {
     std::int32_t Left = 0;

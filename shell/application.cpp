@@ -14,8 +14,9 @@ TSongWindow* ActiveSongWindow = nullptr;
 int ScreenPixelsPerInch = 96;
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: Qt would append it to the frame's title once more
+    // whenever a maximised song window puts its caption there.
     setApplicationName(ApplicationTitle);
-    setApplicationDisplayName(ApplicationTitle);
     if (const QScreen* screen = primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInchY());
     if (m_qtTexts.load("qtbase_hu", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

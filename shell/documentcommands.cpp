@@ -1,12 +1,13 @@
 // The document commands of the main window: save, copy, print, printer setup, page setup.
 #include "platform/filename.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "render/htmlwriter.h"
 #include "render/rtfwriter.h"
 #include "render/songrenderer.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/pagesetupdialog.h"
 #include "shell/printing.h"
 #include "shell/songwindow.h"
@@ -99,7 +100,8 @@ void TMainWindow::m_PrintClick() {
     if (!GetCurrentDocument(title, document))
         return;
     ApplyPrintMargins(*document);
-    PrintDocument(*document, title, CurrentPrinter());
+    if (ConfirmPrintFile(CurrentPrinter(), this))
+        PrintDocument(*document, title, CurrentPrinter(), this);
 }
 
 // Qt quietly prints into a PDF file when no printer is installed; a user who

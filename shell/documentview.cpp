@@ -1,6 +1,8 @@
 #include "shell/documentview.h"
 
-#include "shell/modeltext.h"
+#include "print/qttext.h"
+#include "print/textformat.h"
+#include "render/paragraphwalk.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -10,25 +12,10 @@
 
 namespace {
 
-constexpr double TwipsPerPoint = 20.0;
-
-QTextCharFormat CharacterFormat(const TCharacterFormat& format, double zoom) {
-    QTextCharFormat result;
-    result.setFontFamilies({FromAnsi(format.FaceName)});
-    result.setFontPointSize(format.SizeTwips / TwipsPerPoint * zoom);
-    result.setFontWeight(format.Style & FontStyle::Bold ? QFont::Bold : QFont::Normal);
-    result.setFontItalic(format.Style & FontStyle::Italic);
-    result.setFontUnderline(format.Style & FontStyle::Underline);
-    result.setFontStrikeOut(format.Style & FontStyle::StrikeOut);
-    if (!format.AutomaticColor)
-        result.setForeground(ToQColor(format.Rgb));
-    return result;
-}
-
-QTextBlockFormat BlockFormat(const TParagraphFormat& format, double pixelsPerTwip) {
+QTextBlockFormat BlockFormat(const TParagraphFormat& format, double zoom, int pixelsPerInch) {
     QTextBlockFormat result;
-    result.setAlignment(format.Alignment == TAlignment::Center ? Qt::AlignHCenter : Qt::AlignLeft);
-    result.setTextIndent(format.FirstLineIndentTwips * pixelsPerTwip);
+    result.setAlignment(TextAlignment(format.Alignment));
+    result.setTextIndent(TwipsToPixels(format.FirstLineIndentTwips, pixelsPerInch) * zoom);
     return result;
 }
 
@@ -39,26 +26,21 @@ double SizeStepZoom(int sizeStep) {
 }
 
 void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom, int pixelsPerInch) {
-    const double pixelsPerTwip = zoom * pixelsPerInch / (72.0 * TwipsPerPoint);
     view.clear();
     QTextCursor cursor(&view);
-    const std::string& text = document.Text();
-    const auto& runs = document.Runs();
-    const auto& paragraphs = document.Paragraphs();
     cursor.beginEditBlock();
-    cursor.setBlockFormat(BlockFormat(paragraphs[0], pixelsPerTwip));
-    std::size_t paragraph = 0;
-    for (std::size_t run = 0; run < runs.size(); ++run) {
-        const std::size_t end = run + 1 < runs.size() ? runs[run + 1].Start : text.size();
-        const QTextCharFormat format = CharacterFormat(runs[run].Format, zoom);
-        for (std::size_t position = runs[run].Start; position < end;) {
-            const std::size_t mark = std::min(text.find('\r', position), end);
-            cursor.insertText(FromAnsi(std::string_view(text).substr(position, mark - position)), format);
-            if (mark == end)
-                break;
-            cursor.insertBlock(BlockFormat(paragraphs[++paragraph], pixelsPerTwip), format);
-            position = mark + 1;
-        }
-    }
+    bool first = true;
+    ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
+        const QTextBlockFormat block = BlockFormat(*paragraph.Format, zoom, pixelsPerInch);
+        const QTextCharFormat mark = TextCharFormat(*paragraph.MarkFormat, zoom);
+        if (first) {
+            cursor.setBlockFormat(block);
+            cursor.setBlockCharFormat(mark);
+        } else
+            cursor.insertBlock(block, mark);
+        first = false;
+        for (const TTextRun& run : paragraph.Runs)
+            cursor.insertText(FromAnsi(run.Text), TextCharFormat(*run.Format, zoom));
+    });
     cursor.endEditBlock();
 }

@@ -1,7 +1,8 @@
 #include "shell/errorreport.h"
 
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
-#include "shell/modeltext.h"
 
 #include <QMessageBox>
 #include <new>

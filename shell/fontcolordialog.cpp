@@ -1,20 +1,23 @@
 #include "shell/fontcolordialog.h"
 
-#include "shell/modeltext.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFontColorDialog::TFontColorDialog(QWidget* parent, int pixelsPerInch)
+TFontColorDialog::TFontColorDialog(QWidget* parent, const QString& styleName, int pixelsPerInch)
     : QDialog(parent), m_pixelsPerInch(pixelsPerInch) {
     setObjectName("FontDialog");
-    setWindowTitle("Betűtípus");
+    setWindowTitle("Betűtípus – " + styleName);
     FontPart = new QFontDialog(this);
     FontPart->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     FontPart->setWindowFlags(Qt::Widget);
@@ -89,9 +92,24 @@ void TFontColorDialog::ChooseColor() {
     ShowColor();
 }
 
+// The swatch, and the font part's sample text, which knows no colour of its own.
 void TFontColorDialog::ShowColor() {
     QPixmap swatch(32, 14);
     swatch.fill(ToQColor(m_font.Color));
     ColorButton->setIcon(QIcon(swatch));
     ColorButton->setIconSize(swatch.size());
+    if (QLineEdit* sample = Sample()) {
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::Text, ToQColor(m_font.Color));
+        sample->setPalette(palette);
+    }
+}
+
+// The font part's sample is the line edit in its "Sample" group.
+QLineEdit* TFontColorDialog::Sample() const {
+    for (QLineEdit* edit : FontPart->findChildren<QLineEdit*>()) {
+        if (qobject_cast<QGroupBox*>(edit->parentWidget()))
+            return edit;
+    }
+    return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QFontDialog;
+class QLineEdit;
 class QPushButton;
 
 // The font dialog: face, size, bold and italic, underline, strike-out, and
@@ -14,7 +15,8 @@ class TFontColorDialog : public QDialog {
     Q_DISABLE_COPY_MOVE(TFontColorDialog)
 
 public:
-    explicit TFontColorDialog(QWidget* parent, int pixelsPerInch);
+    // The title names the text style being set ("Betűtípus – Dalszöveg").
+    TFontColorDialog(QWidget* parent, const QString& styleName, int pixelsPerInch);
 
     void SetFont(const TFont& font);
     // The font as chosen; what the dialog does not show (character set, pitch) stays.
@@ -26,6 +28,7 @@ public:
 private:
     void ChooseColor();
     void ShowColor();
+    QLineEdit* Sample() const;
 
     int m_pixelsPerInch;
     TFont m_font;

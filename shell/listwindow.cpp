@@ -1,11 +1,12 @@
 #include "shell/listwindow.h"
 
 #include "library/loader.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 
 #include <QCloseEvent>
@@ -14,36 +15,66 @@
 #include <QMdiArea>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <numeric>
+#include <vector>
 
 namespace {
 
 enum TNodeImage { ClosedFolder, OpenFolder, Page };
 
-// Node texts compare as the user's language sorts them, letter case
-// included (in Hungarian Cs comes after C); equal texts keep a fixed order.
+// A node carries its artist or its song.
 class TNode : public QTreeWidgetItem {
 public:
     TNode(const QString& text, const void* data) : QTreeWidgetItem(QStringList{text}), m_data(data) {}
 
     const void* Data() const { return m_data; }
 
-    bool operator<(const QTreeWidgetItem& other) const override {
-        static const QCollator collator = [] {
-            // The C locale would sort by code, Ő after Z: a Hungarian library then sorts as Hungarian.
-            const QLocale user;
-            QCollator made(user.language() == QLocale::C ? QLocale(QLocale::Hungarian, QLocale::Hungary) : user);
-            made.setCaseSensitivity(Qt::CaseSensitive);
-            return made;
-        }();
-        const int order = collator.compare(text(0), other.text(0));
-        if (order != 0)
-            return order < 0;
-        return text(0) != other.text(0) ? text(0) < other.text(0) : m_data < static_cast<const TNode&>(other).m_data;
-    }
-
 private:
     const void* m_data;
 };
+
+// Texts sort as the user's language sorts them, letter case included (in
+// Hungarian Cs comes after C); with the C locale, which would sort by code
+// (Ő after Z), as Hungarian.
+const QCollator& NodeCollator() {
+    static const QCollator collator = [] {
+        const QLocale user;
+        QCollator made(user.language() == QLocale::C ? QLocale(QLocale::Hungarian, QLocale::Hungary) : user);
+        made.setCaseSensitivity(Qt::CaseSensitive);
+        return made;
+    }();
+    return collator;
+}
+
+struct TNodeEntry {
+    QString Text;
+    const void* Data;
+};
+
+// Sorted once with collation keys: a comparator that made the keys for each
+// comparison took seconds for an artist of a hundred thousand songs. Equal
+// texts keep the library's order.
+QList<QTreeWidgetItem*> SortedNodes(std::vector<TNodeEntry> entries, const QIcon& image, bool artists) {
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(entries.size());
+    for (const TNodeEntry& entry : entries)
+        keys.push_back(NodeCollator().sortKey(entry.Text));
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int compared = keys[a].compare(keys[b]);
+        return compared != 0 ? compared < 0 : entries[a].Text < entries[b].Text;
+    });
+    QList<QTreeWidgetItem*> nodes;
+    nodes.reserve(static_cast<qsizetype>(entries.size()));
+    for (std::size_t index : order) {
+        auto* node = new TNode(entries[index].Text, entries[index].Data);
+        node->setIcon(0, image);
+        node->setChildIndicatorPolicy(artists ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicator);
+        nodes.append(node);
+    }
+    return nodes;
+}
 
 const QIcon& NodeImage(TNodeImage image) {
     static const QIcon images[] = {RoleIcon("folder", "folder"), RoleIcon("folder-open", "folderopen"),
@@ -81,40 +112,42 @@ TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QT
     connect(SongList, &QTreeWidget::itemCollapsed, this,
             Reporting([this](QTreeWidgetItem* node) { CollapseNode(node); }));
     connect(SongList, &QTreeWidget::itemDoubleClicked, this, Reporting([this] { OpenSelectedSong(); }));
+    // The row with the focus frame is the selected one: commands act on what the user sees.
+    connect(SongList, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* current) {
+        if (current && !current->isSelected())
+            current->setSelected(true);
+    });
+    connect(SongList, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QTreeWidgetItem* current = SongList->currentItem(); current && SongList->selectedItems().isEmpty())
+            current->setSelected(true);
+    });
     setWidget(SongList);
     MainWindow->AddListWindow(this);
     RunReportingErrors([this] { FormCreate(); });
 }
 
+// The artists go in sorted; the first is the current and selected node, so
+// that the first command after start acts on it.
 void TListWindow::FormCreate() {
     const QSize client = MainWindow->WorkspaceSize();
     setGeometry(0, 0, (client.width() - 4) / 4, client.height() - 4);
-    QList<QTreeWidgetItem*> nodes;
-    for (const TArtist* artist = Artists.get(); artist; artist = artist->Next.get()) {
-        auto* node = new TNode(FromAnsi(artist->ArtistName), artist);
-        node->setIcon(0, NodeImage(ClosedFolder));
-        node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-        nodes.append(node);
-    }
-    SongList->addTopLevelItems(nodes);
-    SongList->setSortingEnabled(true);
-    SongList->sortItems(0, Qt::AscendingOrder);
+    std::vector<TNodeEntry> entries;
+    for (const TArtist* artist = Artists.get(); artist; artist = artist->Next.get())
+        entries.push_back({FromAnsi(artist->ArtistName), artist});
+    SongList->addTopLevelItems(SortedNodes(std::move(entries), NodeImage(ClosedFolder), true));
+    if (SongList->topLevelItemCount() > 0)
+        SongList->setCurrentItem(SongList->topLevelItem(0));
 }
 
-// Songs become nodes the first time their artist opens.
+// Songs become nodes, sorted, the first time their artist opens; later
+// openings find them in order already.
 void TListWindow::ExpendingNode(QTreeWidgetItem* node) {
-    if (node->childCount() == 0) {
-        const TArtist* artist = ArtistOf(node);
-        QList<QTreeWidgetItem*> songs;
-        for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get()) {
-            auto* songNode = new TNode(FromAnsi(song->Title), song);
-            songNode->setIcon(0, NodeImage(Page));
-            songNode->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            songs.append(songNode);
-        }
-        node->addChildren(songs);
-    }
-    node->sortChildren(0, Qt::AscendingOrder);
+    if (node->childCount() > 0)
+        return;
+    std::vector<TNodeEntry> entries;
+    for (const TSong* song = ArtistOf(node)->FirstSong.get(); song; song = song->Next.get())
+        entries.push_back({FromAnsi(song->Title), song});
+    node->addChildren(SortedNodes(std::move(entries), NodeImage(Page), false));
 }
 
 void TListWindow::ExpandNode(QTreeWidgetItem* node) {

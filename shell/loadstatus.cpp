@@ -1,10 +1,14 @@
 #include "shell/loadstatus.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QWindow>
 
 namespace {
 
-constexpr qint64 RepaintIntervalMilliseconds = 40;
+constexpr int RepaintIntervalMilliseconds = 40;
+constexpr qint64 ExposeWaitMilliseconds = 1000;
+constexpr auto DrawingOnly = QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers;
 
 QLabel* FixedLabel(QWidget* parent, const QString& text, int top) {
     auto* label = new QLabel(text, parent);
@@ -40,7 +44,22 @@ void TLoadStatus::FileFailed(const TLoadFailure& failure) {
     Repaint();
 }
 
+// Shown and drawn before the first file: a window that the window system has
+// not exposed yet draws nothing when told to repaint.
+void TLoadStatus::ShowBeforeLoading() {
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < ExposeWaitMilliseconds)
+        QCoreApplication::processEvents(DrawingOnly, RepaintIntervalMilliseconds);
+    Repaint();
+    m_sinceRepaint.invalidate(); // the first file is shown whatever follows
+}
+
+// The window system's drawing events are let through, the user's input never:
+// nothing may act on a library still being loaded.
 void TLoadStatus::Repaint() {
     repaint();
+    QCoreApplication::processEvents(DrawingOnly);
     m_sinceRepaint.start();
 }

@@ -1,9 +1,10 @@
 // Starts the program: the main window loads the settings and the library,
 // then the list window fills its tree; the event loop runs until the main
 // window closes.
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 
 #include <memory>
 

@@ -1,12 +1,13 @@
 // The menu of the main window and the commands it gives for fonts, size,
 // background, the window list and the about box.
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"
 #include "shell/errorreport.h"
 #include "shell/fontcolordialog.h"
 #include "shell/icons.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 
 #include <QActionGroup>
@@ -79,9 +80,9 @@ void TMainWindow::CreateSettingsMenu() {
     m_Fonts = m_Setting->addMenu(RoleIcon("preferences-desktop-font", "fonts"), "&Betűk");
     m_Fonts->setObjectName("m_Fonts");
     for (const TFontItem& item : FontItems) {
-        this->*item.Member = NamedAction(m_Fonts, item.Name, item.Caption);
-        connect(this->*item.Member, &QAction::triggered, this,
-                Reporting([this, slot = item.Slot] { FontClick(slot); }));
+        QAction* action = this->*item.Member = NamedAction(m_Fonts, item.Name, item.Caption);
+        connect(action, &QAction::triggered, this,
+                Reporting([this, slot = item.Slot, action] { FontClick(slot, action->iconText()); }));
     }
     m_Size = m_Setting->addMenu(RoleIcon("zoom-in", "size"), "Betű&méret");
     m_Size->setObjectName("m_Size");
@@ -130,9 +131,9 @@ void TMainWindow::UpdateWindowList() {
 }
 
 // The dialog works on a copy; after a cancel the copy is what is kept, and written.
-void TMainWindow::FontClick(TStyleSlot slot) {
+void TMainWindow::FontClick(TStyleSlot slot, const QString& styleName) {
     const TFont copy = StyleFonts.at(static_cast<std::size_t>(slot));
-    TFontColorDialog dialog(this, ScreenPixelsPerInch);
+    TFontColorDialog dialog(this, styleName, ScreenPixelsPerInch);
     dialog.SetFont(copy);
     const TFont chosen = dialog.exec() == QDialog::Accepted ? dialog.Font() : copy;
     m_preferences->FontCommand(slot, chosen);

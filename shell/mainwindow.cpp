@@ -2,12 +2,13 @@
 
 #include "library/loader.h"
 #include "platform/executable.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 
 #include <QCloseEvent>
@@ -94,8 +95,7 @@ void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
     std::vector<TLoadFailure> failures;
     {
         TLoadStatus status(this);
-        status.show();
-        status.repaint();
+        status.ShowBeforeLoading();
         failures = LoadSongLibrary(dataDirectory.empty() ? DataDirectory() : dataDirectory, Artists, &status);
     }
     if (!failures.empty())

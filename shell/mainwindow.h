@@ -87,7 +87,7 @@ private:
     void TrackFocus(QWidget* now);
     QAction* SizeAction(int step) const;
 
-    void FontClick(TStyleSlot slot);
+    void FontClick(TStyleSlot slot, const QString& styleName);
     void SizeClick(int step);
     void m_BackgroundClick();
     void DefaultBackgroundClick();

@@ -6,27 +6,54 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
-void Label(QWidget* group, const char* name, const QString& text, QRect geometry) {
+// The layout was drawn for "MS Sans Serif" 8 points on a 96 pixels-per-inch
+// screen, 13 pixels a line. Where the font that stands in for it is taller
+// (another face, a denser screen), every place and size grows with it, and a
+// label is never narrower than its text.
+class TDialogScale {
+public:
+    explicit TDialogScale(const QFontMetrics& metrics)
+        : m_metrics(metrics), m_factor(std::max(1.0, metrics.height() / 13.0)) {}
+
+    int Of(int pixels) const { return qRound(pixels * m_factor); }
+    QRect Of(QRect designed) const {
+        return {Of(designed.left()), Of(designed.top()), Of(designed.width()), Of(designed.height())};
+    }
+    QRect Fitting(QRect designed, const QString& text) const {
+        QRect scaled = Of(designed);
+        scaled.setWidth(std::max(scaled.width(), m_metrics.horizontalAdvance(text) + 2));
+        scaled.setHeight(std::max(scaled.height(), m_metrics.height()));
+        return scaled;
+    }
+
+private:
+    QFontMetrics m_metrics;
+    double m_factor;
+};
+
+void Label(QWidget* group, const TDialogScale& scale, const char* name, const QString& text, QRect designed) {
     auto* label = new QLabel(text, group);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    label->setGeometry(scale.Fitting(designed, text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-TMarginField* Field(QWidget* parent, const char* name, QRect geometry) {
+TMarginField* Field(QWidget* parent, const TDialogScale& scale, const char* name, QRect designed) {
     auto* field = new TMarginField(parent);
     field->setObjectName(name);
-    field->setGeometry(geometry);
+    field->setGeometry(scale.Of(designed));
     return field;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+QPushButton* Button(QWidget* parent, const TDialogScale& scale, const char* name, const QString& caption,
+                    QRect designed) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
+    button->setGeometry(scale.Fitting(designed, caption));
     return button;
 }
 
@@ -37,26 +64,27 @@ TPageSetupDialog::TPageSetupDialog(QWidget* owner) : QDialog(owner, Qt::Dialog |
     setProperty("ProgramForm", true);
     setWindowTitle("Oldalbeállítás");
     setFont(QFont("MS Sans Serif", 8));
-    setFixedSize(289, 138);
+    const TDialogScale scale(fontMetrics());
+    setFixedSize(scale.Of(289), scale.Of(138));
     move(194, 112);
     auto* group = new QGroupBox(" Margók ", this);
     group->setObjectName("GroupBox1");
-    group->setGeometry(8, 8, 273, 89);
-    Label(group, "Label1", "Felső:", {16, 26, 28, 17});
-    Label(group, "Label5", "mm", {110, 26, 16, 13});
-    Label(group, "Label3", "Alsó:", {144, 26, 23, 13});
-    Label(group, "Label8", "mm", {238, 26, 16, 13});
-    Label(group, "Label2", "Bal:", {16, 50, 18, 13});
-    Label(group, "Label6", "mm", {110, 50, 16, 13});
-    Label(group, "Label4", "Jobb:", {144, 50, 26, 17});
-    Label(group, "Label7", "mm", {238, 50, 16, 13});
-    e_Top = Field(this, "e_Top", {64, 32, 52, 22});
-    e_Bottom = Field(this, "e_Bottom", {192, 32, 52, 22});
-    e_Left = Field(this, "e_Left", {64, 56, 52, 22});
-    e_Right = Field(this, "e_Right", {192, 56, 52, 22});
-    b_OK = Button(this, "b_OK", "OK", {120, 106, 73, 24});
+    group->setGeometry(scale.Of(QRect(8, 8, 273, 89)));
+    Label(group, scale, "Label1", "Felső:", {16, 26, 28, 17});
+    Label(group, scale, "Label5", "mm", {110, 26, 16, 13});
+    Label(group, scale, "Label3", "Alsó:", {144, 26, 23, 13});
+    Label(group, scale, "Label8", "mm", {238, 26, 16, 13});
+    Label(group, scale, "Label2", "Bal:", {16, 50, 18, 13});
+    Label(group, scale, "Label6", "mm", {110, 50, 16, 13});
+    Label(group, scale, "Label4", "Jobb:", {144, 50, 26, 17});
+    Label(group, scale, "Label7", "mm", {238, 50, 16, 13});
+    e_Top = Field(this, scale, "e_Top", {64, 32, 52, 22});
+    e_Bottom = Field(this, scale, "e_Bottom", {192, 32, 52, 22});
+    e_Left = Field(this, scale, "e_Left", {64, 56, 52, 22});
+    e_Right = Field(this, scale, "e_Right", {192, 56, 52, 22});
+    b_OK = Button(this, scale, "b_OK", "OK", {120, 106, 73, 24});
     b_OK->setDefault(true);
-    b_Cancel = Button(this, "b_Cancel", "Mégsem", {200, 106, 75, 24});
+    b_Cancel = Button(this, scale, "b_Cancel", "Mégsem", {200, 106, 75, 24});
     setTabOrder(e_Top, e_Bottom);
     setTabOrder(e_Bottom, e_Left);
     setTabOrder(e_Left, e_Right);

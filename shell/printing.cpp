@@ -1,118 +1,117 @@
 #include "shell/printing.h"
 
-#include "shell/documentview.h"
+#include "platform/atomicfile.h"
+#include "print/pageprinter.h"
+#include "shell/application.h"
+#include "shell/busycursor.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QPainter>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrinter>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
-#include <cmath>
-#include <limits>
+#include <QProgressDialog>
+#include <climits>
 
 namespace {
 
-constexpr double MillimetresPerInch = 25.4;
+constexpr int ProgressDelayMilliseconds = 300;
 
-std::int32_t Pixels(std::int32_t millimetres, int resolution) {
-    return static_cast<std::int32_t>(std::lround(millimetres / MillimetresPerInch * resolution));
+bool PrintsIntoFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
-// A laid-out line and where its paragraph starts.
-struct TPlacedLine {
-    QTextLine Line;
-    QPointF BlockOrigin;
-    TLineSpan Span;
+// The question QFileDialog asks before it replaces a file, in the user's language.
+bool MayReplace(const QString& path, QWidget* owner) {
+    const QString question =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(owner, ApplicationTitle, question, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+// A modal progress dialog that shows itself only when the work takes a while.
+class TPrintProgress {
+public:
+    TPrintProgress(QWidget* owner, std::size_t paragraphs)
+        : m_dialog("Nyomtatás...", "Mégsem", 0, static_cast<int>(std::min<std::size_t>(paragraphs, INT_MAX)), owner) {
+        m_dialog.setObjectName("PrintProgress");
+        m_dialog.setWindowTitle(ApplicationTitle);
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.setMinimumDuration(ProgressDelayMilliseconds);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0); // the dialog times the work from here, and shows once it will take a while
+    }
+
+    bool Report(int pages, std::size_t paragraphs) {
+        m_dialog.setLabelText(QString("Nyomtatás: %1. oldal").arg(pages + 1));
+        m_dialog.setValue(static_cast<int>(std::min<std::size_t>(paragraphs, m_dialog.maximum())));
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
 };
 
-std::vector<TPlacedLine> PlacedLines(const QTextDocument& text) {
-    std::vector<TPlacedLine> lines;
-    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
-        const QPointF origin = text.documentLayout()->blockBoundingRect(block).topLeft();
-        const QTextLayout* layout = block.layout();
-        for (int index = 0; index < layout->lineCount(); ++index) {
-            const QTextLine line = layout->lineAt(index);
-            lines.push_back({line, origin, {origin.y() + line.y(), origin.y() + line.y() + line.height()}});
-        }
+// The printer writes into another file for a while, and then goes back to its own whatever happens.
+class TPrintInto {
+public:
+    TPrintInto(QPrinter& printer, const QString& path) : m_printer(printer), m_own(printer.outputFileName()) {
+        m_printer.setOutputFileName(path);
     }
-    return lines;
-}
+    ~TPrintInto() { m_printer.setOutputFileName(m_own); }
+    TPrintInto(const TPrintInto&) = delete;
+    TPrintInto& operator=(const TPrintInto&) = delete;
 
-std::vector<TLineSpan> Spans(const std::vector<TPlacedLine>& lines) {
-    std::vector<TLineSpan> spans;
-    spans.reserve(lines.size());
-    for (const TPlacedLine& line : lines)
-        spans.push_back(line.Span);
-    return spans;
-}
+private:
+    QPrinter& m_printer;
+    QString m_own;
+};
 
-double TallestLine(const std::vector<TPlacedLine>& lines) {
-    double tallest = 0;
-    for (const TPlacedLine& line : lines)
-        tallest = std::max(tallest, line.Span.Bottom - line.Span.Top);
-    return tallest;
-}
-
-// Lays the text out for the printer, wrapped to the width.
-void LayOut(const TRichDocument& document, QTextDocument& text, QPrinter& printer, double width) {
-    text.documentLayout()->setPaintDevice(&printer);
-    text.setDocumentMargin(0);
-    FillTextDocument(document, text, 1.0, printer.logicalDpiY());
-    text.setTextWidth(width);
-}
-
-// Draws the lines that start on this page, one by one: drawing whole
-// paragraphs with a clip would put a paragraph's other lines on the page too,
-// hidden but still there for anyone who reads the text. Returns the first line of the next page.
-std::size_t DrawPage(QPainter& painter, const std::vector<TPlacedLine>& lines, std::size_t first, const QRectF& area,
-                     double top, double bottom) {
-    painter.setPen(Qt::black); // the automatic colour on paper
-    std::size_t next = first;
-    for (; next < lines.size() && lines[next].Span.Top < bottom; ++next)
-        lines[next].Line.draw(&painter, lines[next].BlockOrigin + QPointF(area.left(), area.top() - top));
-    return next;
+bool PrintPagesWithProgress(const TRichDocument& document, QPrinter& printer, QWidget* owner) {
+    TPrintProgress progress(owner, document.Paragraphs().size());
+    const bool finished = PrintPages(document, printer, [&](int pages, std::size_t paragraphs) {
+        if (progress.Report(pages, paragraphs))
+            return true;
+        printer.abort();
+        return false;
+    });
+    return finished;
 }
 
 } // namespace
 
-TRect PrintRectFor(const TPageMargins& margins, int resolutionX, int resolutionY, int width, int height) {
-    return {Pixels(margins.Left, resolutionX), Pixels(margins.Top, resolutionY),
-            width - Pixels(margins.Right, resolutionX), height - Pixels(margins.Bottom, resolutionY)};
+bool ConfirmPrintFile(QPrinter& printer, QWidget* owner) {
+    if (!PrintsIntoFile(printer) || !QFile::exists(printer.outputFileName()) ||
+        MayReplace(printer.outputFileName(), owner))
+        return true;
+    QFileDialog dialog(owner, QString(), printer.outputFileName());
+    dialog.setObjectName("PrintFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("PDF fájlok (*.[Pp][Dd][Ff])");
+    dialog.setDefaultSuffix("pdf");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    printer.setOutputFileName(dialog.selectedFiles().first());
+    return true;
 }
 
-std::vector<double> PageStarts(const std::vector<TLineSpan>& lines, double pageHeight) {
-    std::vector<double> starts{lines.empty() ? 0.0 : lines.front().Top};
-    for (const TLineSpan& line : lines) {
-        if (line.Bottom - starts.back() > pageHeight && line.Top > starts.back())
-            starts.push_back(line.Top);
-    }
-    return starts;
-}
-
-void PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer) {
-    const QRectF whole(0, 0, printer.width(), printer.height());
-    const TRect& rect = document.PrintRect;
-    QRectF area = rect.IsEmpty() ? whole : QRectF(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
-    QTextDocument text;
-    LayOut(document, text, printer, area.width());
-    std::vector<TPlacedLine> lines = PlacedLines(text);
-    if (area != whole && (TallestLine(lines) > area.height() || area.width() < 1)) {
-        area = whole; // too small to hold a line: the whole printable area, without margins
-        LayOut(document, text, printer, area.width());
-        lines = PlacedLines(text);
-    }
-    const std::vector<double> starts = PageStarts(Spans(lines), area.height());
+bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer, QWidget* owner) {
+    const TBusyCursor busy;
     printer.setDocName(title);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw TPrintError("Printing failed");
-    std::size_t line = 0;
-    for (std::size_t page = 0; page < starts.size(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        const double bottom = page + 1 < starts.size() ? starts[page + 1] : std::numeric_limits<double>::max();
-        line = DrawPage(painter, lines, line, area, starts[page], bottom);
+    if (!PrintsIntoFile(printer))
+        return PrintPagesWithProgress(document, printer, owner);
+    const QString target = printer.outputFileName();
+    TAtomicFile file(QFile::encodeName(target).toStdString());
+    if (!file.Open())
+        throw TPrintError("Cannot create file " + target.toStdString() + ": " + file.FailureReason());
+    bool finished;
+    {
+        const TPrintInto into(printer, QFile::decodeName(file.TemporaryPath().c_str()));
+        finished = PrintPagesWithProgress(document, printer, owner);
     }
-    painter.end();
+    if (finished && !file.Commit())
+        throw TPrintError("Printing failed: " + target.toStdString() + ": " + file.FailureReason());
+    return finished;
 }

@@ -1,5 +1,7 @@
 #include "shell/songwindow.h"
 
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "render/songrenderer.h"
 #include "render/styleslots.h"
 #include "shell/application.h"
@@ -7,7 +9,6 @@
 #include "shell/errorreport.h"
 #include "shell/icons.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>

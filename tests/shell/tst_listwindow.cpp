@@ -1,7 +1,8 @@
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 
@@ -141,6 +142,25 @@ private slots:
         };
         QCOMPARE(toolTipAt("Rövid"), QString());
         QCOMPARE(toolTipAt(QString(80, 'W')), QString(80, 'W'));
+    }
+
+    // The row with the focus frame is the one commands act on, from the start.
+    void theFirstArtistIsCurrentAndSelectedFromTheStart() {
+        TProgram program(TLibraryFiles{{"1.txt", {".artist Zoltán", ".title Dal"}}, {"2.txt", {".artist Ági"}}});
+        program.Start();
+        QTreeWidget* tree = program.List->SongList;
+        QCOMPARE(tree->currentItem(), Artist(program, "Ági"));
+        QVERIFY(tree->currentItem()->isSelected());
+        tree->setFocus();
+        QString title;
+        TRichDocument* document = nullptr;
+        QVERIFY(program.Main->GetCurrentDocument(title, document));
+        QCOMPARE(title, QString("Ági"));
+
+        QTest::keyClick(tree, Qt::Key_Down);
+        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{Artist(program, "Zoltán")});
+        QTest::keyClick(tree, Qt::Key_Space, Qt::ControlModifier); // would clear the selection
+        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->currentItem()});
     }
 
     void anEmptyLibraryGivesAnEmptyTreeThatOpensNothing() {

@@ -1,4 +1,6 @@
 #include "library/loader.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "render/styleslots.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"
@@ -6,12 +8,13 @@
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,6 +27,23 @@
 namespace {
 
 using namespace std::string_literals;
+
+// What the load-status dialog's file label showed each time it was really
+// drawn: a widget of a window that is not exposed yet is not.
+class TLabelPaints : public QObject {
+public:
+    TLabelPaints() { qApp->installEventFilter(this); }
+    ~TLabelPaints() override { qApp->removeEventFilter(this); }
+
+    QStringList Shown;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->objectName() == "FileName")
+            Shown << static_cast<QLabel*>(watched)->text();
+        return false;
+    }
+};
 
 const TLibraryFiles Library = {
     {"a.txt", {".artist Őszi Zenekar", ".title Első", ".verse", "ősz van", ".title Második", ".chords", "Am G"}},
@@ -135,6 +155,28 @@ private slots:
         // Shown as the fonts that draw them (e.g. Liberation Mono), kept under their own names.
         for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
             QCOMPARE(StyleFonts[static_cast<std::size_t>(slot)], DefaultFont(slot));
+    }
+
+    // The dialog names the style it sets, and shows its sample in the font's colour.
+    void theFontDialogNamesItsStyleAndShowsTheColour() {
+        TProgram program(Library);
+        program.Start();
+        StyleFonts[StyleSlot::Verse].Color = RgbColor(200, 0, 0);
+        QString title;
+        QColor sample;
+        const TAnswerModal answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TFontColorDialog*>(modal);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            for (QLineEdit* edit : dialog->FontPart->findChildren<QLineEdit*>()) {
+                if (edit->parentWidget()->inherits("QGroupBox")) // the sample, below the choices
+                    sample = edit->palette().color(QPalette::Text);
+            }
+            dialog->reject();
+        });
+        Click(program.Main->m_Verse);
+        QCOMPARE(title, QString("Betűtípus – Dalszöveg"));
+        QCOMPARE(sample, QColor(200, 0, 0));
     }
 
     void aCancelledFontDialogKeepsTheFontAndWritesIt() {
@@ -262,6 +304,16 @@ private slots:
                                      QString::fromStdString(program.SettingsFile()) + ": Is a directory."});
         QCOMPARE(SizeStep, 1); // changed in memory before the write failed
         QVERIFY(program.OpenSong("Őszi Zenekar", "Első"));
+    }
+
+    // The dialog is drawn while the files load, not only after they are all read.
+    void theLoadStatusIsDrawnWhileTheLibraryLoads() {
+        TProgram program(Library);
+        const TLabelPaints paints;
+        program.Start();
+        QVERIFY2(!paints.Shown.isEmpty(), "never drawn");
+        QVERIFY2(paints.Shown.last().endsWith(".txt"), qPrintable(paints.Shown.join(", ")));
+        QVERIFY(!program.Main->findChild<TLoadStatus*>());
     }
 
     // Not only on standard error: the user sees it once, with the file's path.

@@ -1,10 +1,12 @@
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
 #include "shell/marginfield.h"
-#include "shell/modeltext.h"
 #include "shell/pagesetupdialog.h"
 #include "tests/shell/programfixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +39,32 @@ class TestPageSetup : public QObject {
     Q_OBJECT
 
 private slots:
+    // Whatever face stands in for "MS Sans Serif", and whatever the screen's
+    // density, every label shows its whole text and nothing overlaps.
+    void labelsShowTheirWholeTextAndNothingOverlaps() {
+        TProgram program({});
+        program.Start();
+        RunPageSetup(program, [](TPageSetupDialog* dialog) {
+            QList<QRect> taken;
+            for (QWidget* child : dialog->findChildren<QWidget*>()) {
+                const bool label = qobject_cast<QLabel*>(child);
+                if (!label && !qobject_cast<TMarginField*>(child) && !qobject_cast<QPushButton*>(child))
+                    continue;
+                const QRect place(child->mapTo(dialog, QPoint(0, 0)), child->size());
+                QVERIFY2(dialog->rect().contains(place), qPrintable(child->objectName()));
+                if (label) {
+                    const QString text = static_cast<QLabel*>(child)->text();
+                    QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= child->width(), qPrintable(text));
+                }
+                for (const QRect& other : taken)
+                    QVERIFY2(!other.intersects(place), qPrintable(child->objectName()));
+                taken << place;
+            }
+            QCOMPARE(taken.size(), 14);
+            qInfo() << "font height" << dialog->fontMetrics().height() << "dialog" << dialog->size();
+        });
+    }
+
     void opensWithTheMarginsAndReadsEachFieldAsAStoredInteger() {
         TProgram program({});
         program.Start();

@@ -1,19 +1,30 @@
+#include "print/pageprinter.h"
+#include "print/paragraphlayout.h"
+#include "print/qtcolor.h"
+#include "print/qttext.h"
+#include "render/paragraphwalk.h"
 #include "render/styleslots.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
-#include "shell/printing.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 #include "tests/support/externaltool.h"
 
+#include <QAbstractButton>
+#include <QFileDialog>
 #include <QMdiArea>
+#include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
+#include <set>
 
 namespace {
 
@@ -57,18 +68,21 @@ std::vector<std::string> SongLines(int song) {
     return lines;
 }
 
-TLibraryFiles Songbook() {
+TLibraryFiles Songbook(int songs = 12) {
     std::vector<std::string> lines{".artist Dalos"};
-    for (int song = 1; song <= 12; ++song) {
+    for (int song = 1; song <= songs; ++song) {
         const auto more = SongLines(song);
         lines.insert(lines.end(), more.begin(), more.end());
     }
     return {{"a.txt", lines}, {"b.txt", {".artist Üres"}}};
 }
 
+// Prints the artist's songbook from the tree into a PDF file, as a user would.
 class TPrintRun {
 public:
-    explicit TPrintRun(TPageMargins margins, const QString& artist = "Dalos") : m_program(Songbook()) {
+    // Prints at once unless told otherwise.
+    explicit TPrintRun(TPageMargins margins, const QString& artist = "Dalos", int songs = 12, bool printNow = true)
+        : m_program(Songbook(songs)), m_artist(artist) {
         m_program.Start();
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -76,15 +90,29 @@ public:
         printer->setPageSize(QPageSize(QPageSize::A4));
         printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         m_program.Main->ChoosePrinter(std::move(printer));
+        if (printNow)
+            Print(margins);
+    }
+
+    void Print(TPageMargins margins) {
+        PrintOnly(margins);
+        Words = PdfWords(OutputFile(), Pages);
+    }
+
+    void PrintOnly(TPageMargins margins) {
+        m_program.Main->activateWindow(); // back from the dialogs of an earlier print
+        QVERIFY(QTest::qWaitForWindowActive(m_program.Main));
         m_program.Main->PageMargins() = margins;
         QTreeWidget* tree = m_program.List->SongList;
         m_program.Main->Workspace()->setActiveSubWindow(m_program.List);
         tree->setFocus();
-        tree->setCurrentItem(tree->findItems(artist, Qt::MatchExactly).value(0));
+        tree->setCurrentItem(tree->findItems(m_artist, Qt::MatchExactly).value(0));
         Click(m_program.Main->m_Print);
-        Words = PdfWords(m_out / "print.pdf", Pages);
         Title = m_program.Main->CurrentPrinter().docName();
     }
+
+    std::string OutputFile() const { return m_program.Main->CurrentPrinter().outputFileName().toStdString(); }
+    const TTempDirectory& Folder() const { return m_out; }
 
     double Min(double TWord::*field) const {
         double least = 1e9;
@@ -104,9 +132,60 @@ public:
     QString Title;
 
 private:
-    TProgram m_program;
     TTempDirectory m_out;
+    TProgram m_program;
+    QString m_artist;
 };
+
+// Answers what a print asks, from the event loop: each message box with the
+// next button given, the file dialog with a file name, and the progress
+// dialog (shown or not yet) by cancelling it when told to.
+struct TPrintAnswers {
+    std::vector<QMessageBox::StandardButton> Buttons;
+    QString File = {};
+    bool Cancel = false;
+    QStringList Asked = {};
+};
+
+void Answering(TPrintAnswers& answers, const std::function<void()>& action) {
+    QTimer poller;
+    QObject::connect(&poller, &QTimer::timeout, [&answers] {
+        if (answers.Cancel) {
+            if (auto* progress = MainWindow->findChild<QProgressDialog*>("PrintProgress"))
+                progress->cancel();
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && !answers.Buttons.empty()) {
+            answers.Asked << box->text();
+            box->button(answers.Buttons.front())->click();
+            answers.Buttons.erase(answers.Buttons.begin());
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(answers.File);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        }
+    });
+    poller.start(2);
+    action();
+}
+
+std::vector<std::string> FolderEntries(const TTempDirectory& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The height of one line of the document's first format, as printing lays it out.
+double LineHeight(const TRichDocument& document, QPaintDevice& device) {
+    TTextFormats formats;
+    double height = 0;
+    ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
+        if (height == 0)
+            height = TParagraphLayout(paragraph, device, 1000, formats).LineHeight(0);
+    });
+    return height;
+}
 
 } // namespace
 
@@ -114,28 +193,52 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private slots:
-    void measuresMarginsFromThePrintableArea() {
-        const TRect rect = PrintRectFor({15, 20, -5, 0}, 600, 300, 4800, 3300);
-        QCOMPARE(rect, (TRect{354, 236, 4800 + 118, 3300}));
+    // A page breaks only where the next line does not fit; the document's
+    // closing empty paragraph is no line, so a full last page gets no blank one.
+    void breaksPagesOnlyWhereFullAndAddsNoBlankLastPage_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("linesPerPage");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("fits") << 2 << 3 << 1;
+        QTest::newRow("ends exactly at a page's foot") << 6 << 3 << 2;
+        QTest::newRow("one more line") << 7 << 3 << 3;
+        QTest::newRow("empty") << 0 << 3 << 1;
     }
 
-    void breaksPagesOnlyBetweenLines_data() {
-        QTest::addColumn<std::vector<TLineSpan>>("lines");
-        QTest::addColumn<double>("height");
-        QTest::addColumn<std::vector<double>>("starts");
-        QTest::newRow("none") << std::vector<TLineSpan>{} << 25.0 << std::vector<double>{0};
-        QTest::newRow("fits") << std::vector<TLineSpan>{{0, 10}, {10, 20}} << 25.0 << std::vector<double>{0};
-        QTest::newRow("full pages") << std::vector<TLineSpan>{{0, 10}, {10, 20}, {20, 30}, {30, 40}, {40, 50}} << 25.0
-                                    << std::vector<double>{0, 20, 40};
-        QTest::newRow("a line taller than a page")
-            << std::vector<TLineSpan>{{0, 10}, {10, 60}, {60, 70}} << 25.0 << std::vector<double>{0, 10, 60};
+    void breaksPagesOnlyWhereFullAndAddsNoBlankLastPage() {
+        QFETCH(int, lines);
+        QFETCH(int, linesPerPage);
+        QFETCH(int, pages);
+        TRichDocument document(StandardPixelsPerInch);
+        for (int line = 0; line < lines; ++line)
+            document.AppendLine("sor " + std::to_string(line));
+        TTempDirectory folder;
+        QPdfWriter pdf(QString::fromStdString(folder / "lap.pdf"));
+        const double height = LineHeight(document, pdf);
+        document.PrintRect = {0, 0, 1000, static_cast<std::int32_t>(height * linesPerPage + height / 2)};
+        int printed = 0;
+        QVERIFY(PrintPages(document, pdf, [&](int done, std::size_t) { return (printed = done) > 0; }));
+        QCOMPARE(printed, pages);
     }
 
-    void breaksPagesOnlyBetweenLines() {
-        QFETCH(std::vector<TLineSpan>, lines);
-        QFETCH(double, height);
-        QFETCH(std::vector<double>, starts);
-        QCOMPARE(PageStarts(lines, height), starts);
+    // Qt's layout of one long document stops at 2^23 device pixels, about
+    // 1,400 songs at 1200 dpi: the page layout must never get near it.
+    void aSongbookFarTallerThanTheLayoutLimitPrintsWhole() {
+        constexpr int Lines = 6100; // in 72 points: 9.5 million pixels down at 1200 dpi
+        TRichDocument document(StandardPixelsPerInch);
+        document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{72});
+        for (int line = 0; line < Lines; ++line)
+            document.AppendLine("L" + std::to_string(line));
+        TTempDirectory folder;
+        QPdfWriter pdf(QString::fromStdString(folder / "hosszú.pdf"));
+        pdf.setResolution(1200);
+        QVERIFY(PrintPages(document, pdf, [](int, std::size_t) { return true; }));
+        int pages = 0;
+        std::set<QString> words;
+        for (const TWord& word : PdfWords(folder / "hosszú.pdf", pages))
+            QVERIFY2(words.insert(word.Text).second, qPrintable(word.Text)); // each line exactly once
+        QCOMPARE(words.size(), std::size_t{Lines});
+        QVERIFY2(pages > Lines / 12, qPrintable(QString::number(pages)));
     }
 
     void printsASongbookInsideTheMarginsBreakingOnlyFullPages() {
@@ -180,6 +283,50 @@ private slots:
             lines += word.Text.startsWith("Sor");
         QCOMPARE(lines, 12 * 12);
         QVERIFY(std::abs(run.Min(&TWord::XMin) - PrinterMargin) < Tolerance); // without margins
+    }
+
+    // A margin that overflows any arithmetic leaves the whole area, and the
+    // next print, with sane margins again, is as good as ever.
+    void aHugeMarginFallsBackAndPoisonsNothing() {
+        TPrintRun run({2147483647, 20, 2147483647, 20});
+        QVERIFY(std::abs(run.Min(&TWord::XMin) - PrinterMargin) < Tolerance);
+        QVERIFY(run.Words.size() > 100);
+        TPrintAnswers replace{{QMessageBox::Yes}};
+        Answering(replace, [&] { run.Print({20, 20, 20, 20}); });
+        QVERIFY(std::abs(run.Min(&TWord::XMin) - (PrinterMargin + 20 * PointsPerMillimetre)) < Tolerance);
+        QVERIFY(run.Words.size() > 100);
+    }
+
+    // Printing into a file that is there asks first, as saving does; "no"
+    // offers another name, and the old file is left alone.
+    void printingIntoAFileThatExistsAsksFirst() {
+        TPrintRun run({20, 20, 20, 20});
+        const std::string first = run.OutputFile();
+        const std::string firstBytes = ReadBytes(first);
+        TPrintAnswers no{{QMessageBox::No}, QString::fromStdString(run.Folder() / "másik.pdf")};
+        Answering(no, [&] { run.Print({20, 20, 20, 20}); });
+        QCOMPARE(no.Asked.size(), 1);
+        QVERIFY2(no.Asked[0].contains("print.pdf"), qPrintable(no.Asked[0]));
+        QCOMPARE(run.OutputFile(), run.Folder() / "másik.pdf");
+        QVERIFY(run.Words.size() > 100);
+        QCOMPARE(ReadBytes(first), firstBytes);
+
+        TPrintAnswers yes{{QMessageBox::Yes}};
+        Answering(yes, [&] { run.Print({30, 30, 30, 30}); });
+        QCOMPARE(yes.Asked.size(), 1);
+        QVERIFY(std::abs(run.Min(&TWord::XMin) - (PrinterMargin + 30 * PointsPerMillimetre)) < Tolerance);
+        QCOMPARE(FolderEntries(run.Folder()), (std::vector<std::string>{"másik.pdf", "print.pdf"}));
+    }
+
+    // A cancelled print into a file leaves the old file whole, and no other behind.
+    void aCancelledPrintLeavesTheOldFile() {
+        TPrintRun run({40, 40, 40, 40}, "Dalos", 1500, false); // over a second: the progress dialog shows
+        WriteBytes(run.OutputFile(), "régi");
+        TPrintAnswers cancel{{QMessageBox::Yes}, {}, true};
+        Answering(cancel, [&] { run.PrintOnly({40, 40, 40, 40}); });
+        QCOMPARE(cancel.Asked.size(), 1);
+        QCOMPARE(ReadBytes(run.OutputFile()), std::string("régi"));
+        QCOMPARE(FolderEntries(run.Folder()), std::vector<std::string>{"print.pdf"});
     }
 
     void anArtistWithoutSongsPrintsOneEmptyPage() {

@@ -1,9 +1,10 @@
+#include "print/qtcolor.h"
+#include "print/qttext.h"
 #include "render/styleslots.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
-#include "shell/modeltext.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 

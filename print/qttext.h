@@ -1,8 +1,5 @@
 #pragma once
 
-#include "render/systemcolors.h"
-
-#include <QColor>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -14,9 +11,3 @@ std::string ToAnsi(const QString& text);
 
 // Error messages carry file paths in UTF-8 and model text in code page 1250.
 QString MessageText(const char* message);
-
-QColor ToQColor(TColor color);
-TColor FromQColor(const QColor& color);
-
-// System colours resolve through the application's palette from now on.
-void UsePaletteForSystemColors();

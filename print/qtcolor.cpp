@@ -1,34 +1,7 @@
-#include "shell/modeltext.h"
+#include "print/qtcolor.h"
 
-#include "platform/codepage.h"
-
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
-#include <QStringDecoder>
-
-QString FromAnsi(std::string_view text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(text.size()));
-    for (char c : text)
-        result += QChar(static_cast<char16_t>(AnsiToUnicode(c)));
-    return result;
-}
-
-std::string ToAnsi(const QString& text) {
-    std::string result;
-    result.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        const auto ansi = Utf8ToAnsi(QString(c).toStdString());
-        result += ansi && ansi->size() == 1 ? ansi->front() : '?';
-    }
-    return result;
-}
-
-QString MessageText(const char* message) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(QByteArrayView(message));
-    return utf8.hasError() ? FromAnsi(message) : text;
-}
 
 QColor ToQColor(TColor color) {
     const TColor rgb = ResolveColor(color);
@@ -42,7 +15,7 @@ TColor FromQColor(const QColor& color) {
 
 void UsePaletteForSystemColors() {
     SetSystemColorSource([](int index) -> std::optional<TColor> {
-        const QPalette palette = QApplication::palette();
+        const QPalette palette = QGuiApplication::palette();
         switch (index) {
         case 5: // window background
             return FromQColor(palette.color(QPalette::Base));
