@@ -89,6 +89,16 @@ void RenderSong(const TSong& song, TRichDocument& document, const TRenderStyle& 
 }
 
 void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style) {
-    for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get())
+    RenderArtist(artist, document, style, [](std::size_t) { return true; });
+}
+
+bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style,
+                  const TKeepRendering& keepRendering) {
+    std::size_t done = 0;
+    for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get()) {
         RenderSong(*song, document, style);
+        if (!keepRendering(++done))
+            return false;
+    }
+    return true;
 }

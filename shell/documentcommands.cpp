@@ -2,96 +2,108 @@
 #include "platform/filename.h"
 #include "print/qtcolor.h"
 #include "print/qttext.h"
-#include "render/htmlwriter.h"
-#include "render/rtfwriter.h"
 #include "render/songrenderer.h"
 #include "shell/application.h"
+#include "shell/busycursor.h"
+#include "shell/documentmimedata.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/pagesetupdialog.h"
 #include "shell/printing.h"
 #include "shell/songwindow.h"
+#include "shell/workprogress.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
-#include <QMimeData>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTreeWidget>
 
-namespace {
-
-// The rich-text formats that word processors read from the clipboard.
-const char* const RichTextFormats[] = {
-    "text/rtf",
-    "text/richtext",
-    "application/rtf",
-#ifdef Q_OS_WIN
-    "Rich Text Format",
-#endif
-};
-
-} // namespace
-
-bool TMainWindow::GetCurrentDocument(QString& title, TRichDocument*& document) {
-    title.clear();
-    document = nullptr;
-    if (ActiveSongWindow) {
-        title = ActiveSongWindow->windowTitle();
-        document = &ActiveSongWindow->Document();
-    }
+std::optional<TMainWindow::TDocumentChoice> TMainWindow::ChooseCurrentDocument() const {
+    std::optional<TDocumentChoice> choice;
+    if (ActiveSongWindow)
+        choice = TDocumentChoice{ActiveSongWindow->windowTitle(), &ActiveSongWindow->Document()};
     if (ListWindow && ListWindow->SongList->hasFocus()) {
-        title.clear();
-        document = nullptr;
+        choice.reset();
         const QTreeWidgetItem* node = ListWindow->SongList->currentItem();
         if (!node || !node->isSelected())
-            return false;
-        TempRichEdit.SelectWholeDocument();
-        TempRichEdit.DeleteSelection();
-        if (const TArtist* artist = ListWindow->ArtistOf(node)) {
-            title = FromAnsi(artist->ArtistName);
-            RenderArtist(*artist, TempRichEdit, CurrentRenderStyle());
-        } else if (const TSong* song = ListWindow->SongOf(node)) {
-            title = FromAnsi(SongArtistName(*song) + " - " + song->Title);
-            RenderSong(*song, TempRichEdit, CurrentRenderStyle());
-        }
-        document = &TempRichEdit;
+            return choice;
+        if (const TArtist* artist = ListWindow->ArtistOf(node))
+            choice = TDocumentChoice{FromAnsi(artist->ArtistName), nullptr, artist};
+        else if (const TSong* song = ListWindow->SongOf(node))
+            choice = TDocumentChoice{FromAnsi(SongArtistName(*song) + " - " + song->Title), nullptr, nullptr, song};
     }
+    return choice;
+}
+
+// A song or a songbook of the tree is rendered anew into TempRichEdit; a
+// songbook that takes a while shows its progress and may be cancelled (null).
+TRichDocument* TMainWindow::RenderChoice(const TDocumentChoice& choice) {
+    if (choice.Rendered)
+        return choice.Rendered;
+    const TBusyCursor busy;
+    TempRichEdit.SelectWholeDocument();
+    TempRichEdit.DeleteSelection();
+    if (choice.Song) {
+        RenderSong(*choice.Song, TempRichEdit, CurrentRenderStyle());
+        return &TempRichEdit;
+    }
+    std::size_t songs = 0;
+    for (const TSong* song = choice.Artist->FirstSong.get(); song; song = song->Next.get())
+        ++songs;
+    TWorkProgress progress(this, "Dalkönyv előkészítése...", songs);
+    if (RenderArtist(*choice.Artist, TempRichEdit, CurrentRenderStyle(),
+                     [&progress](std::size_t done) { return progress.Report(done); }))
+        return &TempRichEdit;
+    TempRichEdit.SelectWholeDocument(); // nothing half made stays behind
+    TempRichEdit.DeleteSelection();
+    return nullptr;
+}
+
+bool TMainWindow::GetCurrentDocument(QString& title, TRichDocument*& document) {
+    const std::optional<TDocumentChoice> choice = ChooseCurrentDocument();
+    title = choice ? choice->Title : QString();
+    document = choice ? RenderChoice(*choice) : nullptr;
     return document != nullptr;
 }
 
-// The title is offered as the file name, made fit to be one: it must never point into another folder.
+// The dialog comes first and the songbook is made only once a name is
+// chosen. The title is offered as the file name, made fit to be one: it must
+// never point into another folder.
 void TMainWindow::SaveRTFClick() {
-    QString title;
-    TRichDocument* document = nullptr;
-    if (!GetCurrentDocument(title, document))
+    const std::optional<TDocumentChoice> choice = ChooseCurrentDocument();
+    if (!choice)
         return;
     QFileDialog dialog(this);
     dialog.setObjectName("SaveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("Rich Text fájlok (*.[Rr][Tt][Ff])");
     dialog.setDefaultSuffix("rtf");
-    dialog.selectFile(QString::fromStdString(SafeFileName(title.toStdString())));
+    dialog.setDirectory(m_saveFolder);
+    dialog.selectFile(QString::fromStdString(SafeFileName(choice->Title.toStdString())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    document->SaveRichTextFile(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    const QString path = dialog.selectedFiles().first();
+    m_saveFolder = QFileInfo(path).absolutePath();
+    TRichDocument* document = RenderChoice(*choice);
+    if (!document)
+        return;
+    const TBusyCursor busy;
+    document->SaveRichTextFile(QFile::encodeName(path).toStdString());
 }
 
-// The whole document goes to the clipboard; the view's selection is not touched.
+// The whole document goes to the clipboard, made up in its formats when a
+// program asks; the view's selection is not touched.
 void TMainWindow::CopyRTFClick() {
     QString title;
     TRichDocument* document = nullptr;
     if (!GetCurrentDocument(title, document))
         return;
-    auto* data = new QMimeData;
-    const QByteArray richText = QByteArray::fromStdString(RichText(*document));
-    for (const char* format : RichTextFormats)
-        data->setData(format, richText);
-    data->setHtml(QString::fromStdString(HtmlText(*document)));
-    data->setText(QString::fromStdString(PlainText(*document)));
-    QApplication::clipboard()->setMimeData(data);
+    const TBusyCursor busy;
+    QApplication::clipboard()->setMimeData(new TDocumentMimeData(*document));
 }
 
 void TMainWindow::m_PrintClick() {

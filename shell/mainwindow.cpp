@@ -12,16 +12,27 @@
 #include "shell/songwindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <iostream>
 
 namespace {
 
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
+
+// The documents folder where there is one, else the home folder: never the
+// folder the program happened to be started in.
+QString FirstSaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
 
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
@@ -33,7 +44,7 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 } // namespace
 
 TMainWindow::TMainWindow(const std::string& dataDirectory)
-    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)) {
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_saveFolder(FirstSaveFolder()) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -92,14 +103,30 @@ void TMainWindow::LoadSettings() {
 }
 
 void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
+    const std::string folder = dataDirectory.empty() ? DataDirectory() : dataDirectory;
     std::vector<TLoadFailure> failures;
     {
         TLoadStatus status(this);
         status.ShowBeforeLoading();
-        failures = LoadSongLibrary(dataDirectory.empty() ? DataDirectory() : dataDirectory, Artists, &status);
+        failures = LoadSongLibrary(folder, Artists, &status);
     }
     if (!failures.empty())
         ReportError(FailureReport(failures));
+    else if (!Artists)
+        ShowEmptyLibraryNotice(QFile::decodeName(folder.c_str()));
+}
+
+// A new user with no songs yet learns where they go. The notice waits
+// without stopping anything: the empty tree works as ever.
+void TMainWindow::ShowEmptyLibraryNotice(const QString& folder) {
+    auto* notice = new QMessageBox(QMessageBox::Information, ApplicationTitle,
+                                   "Nincs dalfájl (*.txt) ebben a mappában:\n" + folder +
+                                       "\n\nA dalokat ide kell tenni, előadónként egy fájlba.",
+                                   QMessageBox::Ok, this);
+    notice->setObjectName("EmptyLibraryNotice");
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setModal(false);
+    notice->show();
 }
 
 QSize TMainWindow::WorkspaceSize() const {

@@ -5,12 +5,15 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QActionGroup;
 class QPrinter;
 class QMdiArea;
 class QMdiSubWindow;
+class TArtist;
 class TListWindow;
+class TSong;
 class TSongWindow;
 
 // The frame of the program: the workspace of the list and song windows, the
@@ -77,6 +80,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What save, copy and print act on, chosen as GetCurrentDocument chooses
+    // but not rendered yet: a songbook can take seconds to make, and the save
+    // dialog must not wait for it.
+    struct TDocumentChoice {
+        QString Title;
+        TRichDocument* Rendered = nullptr; // a song window's document
+        const TArtist* Artist = nullptr;
+        const TSong* Song = nullptr;
+    };
+    std::optional<TDocumentChoice> ChooseCurrentDocument() const;
+    TRichDocument* RenderChoice(const TDocumentChoice& choice);
+
     void CreateMenu();
     void CreateFileMenu();
     void CreateSettingsMenu();
@@ -84,6 +99,7 @@ private:
     void FormCreate(const std::string& dataDirectory);
     void LoadSettings();
     void LoadLibrary(const std::string& dataDirectory);
+    void ShowEmptyLibraryNotice(const QString& folder);
     void TrackFocus(QWidget* now);
     QAction* SizeAction(int step) const;
 
@@ -105,4 +121,5 @@ private:
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<QPrinter> m_printer;
     bool m_printerChosen = false;
+    QString m_saveFolder; // where the save dialog opens: the last save's folder, at first the documents folder
 };

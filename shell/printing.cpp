@@ -4,6 +4,7 @@
 #include "print/pageprinter.h"
 #include "shell/application.h"
 #include "shell/busycursor.h"
+#include "shell/workprogress.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,12 +12,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QProgressDialog>
-#include <climits>
 
 namespace {
-
-constexpr int ProgressDelayMilliseconds = 300;
 
 bool PrintsIntoFile(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
@@ -30,29 +27,6 @@ bool MayReplace(const QString& path, QWidget* owner) {
     return QMessageBox::warning(owner, ApplicationTitle, question, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
-
-// A modal progress dialog that shows itself only when the work takes a while.
-class TPrintProgress {
-public:
-    TPrintProgress(QWidget* owner, std::size_t paragraphs)
-        : m_dialog("Nyomtatás...", "Mégsem", 0, static_cast<int>(std::min<std::size_t>(paragraphs, INT_MAX)), owner) {
-        m_dialog.setObjectName("PrintProgress");
-        m_dialog.setWindowTitle(ApplicationTitle);
-        m_dialog.setWindowModality(Qt::ApplicationModal);
-        m_dialog.setMinimumDuration(ProgressDelayMilliseconds);
-        m_dialog.setAutoReset(false);
-        m_dialog.setValue(0); // the dialog times the work from here, and shows once it will take a while
-    }
-
-    bool Report(int pages, std::size_t paragraphs) {
-        m_dialog.setLabelText(QString("Nyomtatás: %1. oldal").arg(pages + 1));
-        m_dialog.setValue(static_cast<int>(std::min<std::size_t>(paragraphs, m_dialog.maximum())));
-        return !m_dialog.wasCanceled();
-    }
-
-private:
-    QProgressDialog m_dialog;
-};
 
 // The printer writes into another file for a while, and then goes back to its own whatever happens.
 class TPrintInto {
@@ -70,9 +44,9 @@ private:
 };
 
 bool PrintPagesWithProgress(const TRichDocument& document, QPrinter& printer, QWidget* owner) {
-    TPrintProgress progress(owner, document.Paragraphs().size());
+    TWorkProgress progress(owner, "Nyomtatás...", document.Paragraphs().size());
     const bool finished = PrintPages(document, printer, [&](int pages, std::size_t paragraphs) {
-        if (progress.Report(pages, paragraphs))
+        if (progress.Report(paragraphs, QString("Nyomtatás: %1. oldal").arg(pages + 1)))
             return true;
         printer.abort();
         return false;

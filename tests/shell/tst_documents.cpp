@@ -9,12 +9,14 @@
 #include "tests/shell/programfixture.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -119,13 +121,52 @@ private slots:
         QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), ""), QString("AC_DC - Kettő")); // cancelled
     }
 
+    // Rendered after a full songbook into the same hidden document, an empty
+    // one must not keep the fonts or the indent of what was there before.
     void anArtistWithoutSongsSavesAnEmptyDocument() {
         TProgram program(Library);
         program.Start();
         TTempDirectory out;
+        SelectInTree(program, "AC/DC");
+        SaveAs(program, QString::fromStdString(out.Path()), "tele");
         SelectInTree(program, "Üres");
         SaveAs(program, QString::fromStdString(out.Path()), "üres");
         QCOMPARE(FileText(out / "üres.rtf"), RichText(TRichDocument(ScreenPixelsPerInch)));
+    }
+
+    // The save dialog opens where the user saved last (at first in the
+    // documents folder, never the program's working folder), and before the
+    // songbook is made: a big one takes seconds.
+    void theSaveDialogComesFirstAndOpensWhereTheLastSaveWent() {
+        TProgram program(Library);
+        program.Start();
+        TTempDirectory out;
+        QString opened;
+        std::size_t renderedWhileOpen = 1;
+        const TAnswerModal first([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            opened = dialog->directory().absolutePath();
+            renderedWhileOpen = program.Main->TempRichEdit.Text().size();
+            dialog->reject();
+        });
+        SelectInTree(program, "AC/DC");
+        Click(program.Main->SaveRTF);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(opened, QDir(documents).exists() ? documents : QDir::homePath());
+        QCOMPARE(renderedWhileOpen, std::size_t{0});
+        QVERIFY(program.Main->TempRichEdit.Text().empty()); // cancelled: nothing made
+
+        std::filesystem::create_directory(out / "mappa");
+        SelectInTree(program, "AC/DC");
+        SaveAs(program, QString::fromStdString(out / "mappa"), "könyv");
+        QVERIFY(std::filesystem::exists(out / "mappa/könyv.rtf"));
+        const TAnswerModal again([&](QWidget* modal) {
+            opened = qobject_cast<QFileDialog*>(modal)->directory().absolutePath();
+            qobject_cast<QFileDialog*>(modal)->reject();
+        });
+        SelectInTree(program, "AC/DC");
+        Click(program.Main->SaveRTF);
+        QCOMPARE(opened, QString::fromStdString(out / "mappa"));
     }
 
     void copiesTheWholeDocumentAndLeavesTheSelectionAlone() {

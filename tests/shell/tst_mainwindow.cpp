@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -326,6 +327,20 @@ private slots:
                  qPrintable(boxes[0]));
         QVERIFY(boxes[0].contains("kept as " + QString::fromStdString(damaged.SettingsFile()) + ".damaged-"));
         QCOMPARE(damaged.List->SongList->topLevelItemCount(), 1);
+    }
+
+    // A new user learns where the songs go, once, without being stopped.
+    void anEmptyLibraryTellsWhichFolderWasRead() {
+        {
+            TProgram program(TLibraryFiles{});
+            program.Start();
+            auto* notice = program.Main->findChild<QMessageBox*>("EmptyLibraryNotice");
+            QVERIFY(notice && notice->isVisible() && !notice->isModal());
+            QVERIFY(notice->text().contains(QString::fromStdString(program.DataFolder())));
+        }
+        TProgram full(Library);
+        full.Start();
+        QVERIFY(!full.Main->findChild<QMessageBox*>("EmptyLibraryNotice"));
     }
 
     // An empty tree must mean an empty folder, never one that could not be read.

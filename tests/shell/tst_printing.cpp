@@ -151,7 +151,7 @@ void Answering(TPrintAnswers& answers, const std::function<void()>& action) {
     QTimer poller;
     QObject::connect(&poller, &QTimer::timeout, [&answers] {
         if (answers.Cancel) {
-            if (auto* progress = MainWindow->findChild<QProgressDialog*>("PrintProgress"))
+            if (auto* progress = MainWindow->findChild<QProgressDialog*>("WorkProgress"))
                 progress->cancel();
         }
         QWidget* modal = QApplication::activeModalWidget();

@@ -1,0 +1,172 @@
+// The viewer on one artist of a hundred thousand songs (in one file), as a
+// user works with it: expanding the artist, saving, copying and printing its
+// songbook. Each is timed through the real windows, on Qt's offscreen
+// platform, against the work at its heart measured alone in the same run.
+//
+//   bench_bigartist          109,398 songs (VIVIRA_BENCH_BIG_SONGS changes it)
+
+#include "bench/benchcorpus.h"
+#include "library/loader.h"
+#include "print/qtcolor.h"
+#include "render/rtfwriter.h"
+#include "render/songrenderer.h"
+#include "shell/application.h"
+#include "shell/listwindow.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+double Milliseconds(TClock::duration duration) {
+    return Seconds(duration) * 1000.0;
+}
+
+double TimeMilliseconds(const std::function<void()>& work) {
+    const auto start = TClock::now();
+    work();
+    return Milliseconds(TClock::now() - start);
+}
+
+// The most memory the process has held since the last reset, in MB.
+double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::stod(line.substr(6)) / 1024.0;
+    }
+    return 0;
+}
+
+void ResetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Answers the next modal dialog from the event loop.
+void AnswerNextDialog(const std::function<void(QWidget*)>& answer) {
+    auto* poller = new QTimer;
+    QObject::connect(poller, &QTimer::timeout, [poller, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poller->stop();
+            poller->deleteLater();
+            answer(modal);
+        }
+    });
+    poller->start(1);
+}
+
+// As poppler's pdfinfo counts them.
+int PdfPages(const std::string& pdf) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> info(popen(("pdfinfo '" + pdf + "'").c_str(), "r"), pclose);
+    char line[256];
+    while (info && fgets(line, sizeof line, info.get())) {
+        if (std::string_view(line).starts_with("Pages:"))
+            return std::atoi(line + 6);
+    }
+    return 0;
+}
+
+// Commands act on the tree's artist only while the tree has the keyboard focus.
+void FocusTree(TMainWindow& main, QTreeWidget& tree) {
+    main.activateWindow();
+    for (int wait = 0; wait < 100 && !tree.hasFocus(); ++wait) {
+        tree.setFocus();
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+void Report(const std::string& what, double value, const std::string& unit, double target) {
+    std::cout << what << ": " << value << ' ' << unit << " (target " << target << ", ratio " << value / target << ")\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const char* songsText = std::getenv("VIVIRA_BENCH_BIG_SONGS");
+    const TCorpus corpus(TCorpusSize{1, songsText ? std::stoul(songsText) : 109398});
+    const std::string scratch = corpus.Directory + "-out";
+    std::filesystem::create_directories(scratch);
+    setenv("VIVIRA_SETTINGS_FILE", (scratch + "/settings.reg").c_str(), 1);
+
+    TApplication application(argc, argv);
+    UsePaletteForSystemColors();
+    auto* main = new TMainWindow(corpus.Directory);
+    ListWindow = new TListWindow(main);
+    QApplication::processEvents();
+    QTreeWidget* tree = ListWindow->SongList;
+    QTreeWidgetItem* artist = tree->topLevelItem(0);
+    std::cout << "songbook: " << corpus.Bytes / 1e6 << " MB in one file\n";
+
+    Report("expand, first", TimeMilliseconds([&] {
+               artist->setExpanded(true);
+               QApplication::processEvents();
+           }),
+           "ms", 300);
+    artist->setExpanded(false);
+    Report("expand, again", TimeMilliseconds([&] {
+               artist->setExpanded(true);
+               QApplication::processEvents();
+           }),
+           "ms", 50);
+
+    tree->setCurrentItem(artist);
+    FocusTree(*main, *tree);
+    double untilDialog = 0;
+    const auto saveStart = TClock::now();
+    const std::string path = scratch + "/songbook.rtf";
+    AnswerNextDialog([&](QWidget* modal) {
+        untilDialog = Milliseconds(TClock::now() - saveStart);
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        dialog->selectFile(QString::fromStdString(path));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    double afterDialog = 0;
+    main->SaveRTF->trigger();
+    afterDialog = Milliseconds(TClock::now() - saveStart) - untilDialog;
+    Report("save, until the dialog", untilDialog, "ms", 300);
+
+    TRichDocument alone(StandardPixelsPerInch);
+    const double writerAlone = TimeMilliseconds([&] {
+        RenderArtist(*Artists, alone, CurrentRenderStyle());
+        const std::string rtf = RichText(alone);
+        std::ofstream(scratch + "/alone.rtf", std::ios::binary) << rtf;
+    });
+    Report("save, after the dialog / render + RTF writer alone", afterDialog / writerAlone, "", 2);
+    const double rtfMegabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+
+    ResetPeak();
+    const double before = PeakMegabytes();
+    FocusTree(*main, *tree);
+    const double copy = TimeMilliseconds([&] {
+        main->CopyRTF->trigger();
+        const QByteArray pasted =
+            QApplication::clipboard()->mimeData()->data("text/rtf"); // what a word processor takes
+    });
+    Report("copy and paste as RTF", copy / 1000.0, "s", 3);
+    Report("copy, memory / RTF size", (PeakMegabytes() - before) / rtfMegabytes, "", 3);
+
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(scratch + "/songbook.pdf"));
+    main->ChoosePrinter(std::move(printer));
+    FocusTree(*main, *tree);
+    const double print = TimeMilliseconds([&] { main->m_Print->trigger(); });
+    const int pages = PdfPages(scratch + "/songbook.pdf");
+    std::cout << "print to PDF: " << print / 1000.0 << " s, " << pages << " pages\n";
+    Report("print, per page", print / std::max(pages, 1), "ms", 2);
+    delete main;
+    Artists.reset();
+    std::filesystem::remove_all(scratch);
+}

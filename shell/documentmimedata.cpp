@@ -1,0 +1,44 @@
+#include "shell/documentmimedata.h"
+
+#include "render/htmlwriter.h"
+#include "render/rtfwriter.h"
+
+namespace {
+
+// The rich-text formats that word processors read from the clipboard.
+const QStringList RichTextFormats = {
+    "text/rtf",
+    "text/richtext",
+    "application/rtf",
+#ifdef Q_OS_WIN
+    "Rich Text Format",
+#endif
+};
+
+const QString Html = "text/html";
+const QString Plain = "text/plain";
+
+} // namespace
+
+TDocumentMimeData::TDocumentMimeData(TRichDocument document) : m_document(std::move(document)) {}
+
+QStringList TDocumentMimeData::formats() const {
+    return RichTextFormats + QStringList{Html, Plain};
+}
+
+bool TDocumentMimeData::hasFormat(const QString& mimeType) const {
+    return formats().contains(mimeType);
+}
+
+QVariant TDocumentMimeData::retrieveData(const QString& mimeType, QMetaType) const {
+    if (RichTextFormats.contains(mimeType)) {
+        if (m_richText.isNull())
+            m_richText = QByteArray::fromStdString(RichText(m_document));
+        return m_richText;
+    }
+    if (mimeType == Html)
+        return QString::fromStdString(HtmlText(m_document));
+    if (mimeType == Plain)
+        return QString::fromStdString(PlainText(m_document));
+    return {};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProgressDialog>
+#include <cstddef>
+
+// A modal progress dialog with a cancel button for work the user waits for
+// (rendering a songbook, printing): it times the work from its making and
+// shows itself only once the work will take a while.
+class TWorkProgress {
+public:
+    TWorkProgress(QWidget* owner, const QString& label, std::size_t steps);
+
+    // Moves the bar; false once the user has cancelled.
+    bool Report(std::size_t done);
+    bool Report(std::size_t done, const QString& label);
+
+private:
+    QProgressDialog m_dialog;
+};
