@@ -90,11 +90,82 @@ void Report(const std::string& what, double value, const std::string& unit, doub
     std::cout << what << ": " << value << ' ' << unit << " (target " << target << ", ratio " << value / target << ")\n";
 }
 
+// The viewer, started on the corpus, with the artist at hand in the tree.
+struct TViewer {
+    TMainWindow* Main;
+    QTreeWidget* Tree;
+    QTreeWidgetItem* Artist;
+    std::string Scratch;
+};
+
+void Expand(const TViewer& viewer) {
+    const auto expand = [&] {
+        viewer.Artist->setExpanded(true);
+        QApplication::processEvents();
+    };
+    Report("expand, first", TimeMilliseconds(expand), "ms", 300);
+    viewer.Artist->setExpanded(false);
+    Report("expand, again", TimeMilliseconds(expand), "ms", 50);
+}
+
+void Save(const TViewer& viewer) {
+    viewer.Tree->setCurrentItem(viewer.Artist);
+    FocusTree(*viewer.Main, *viewer.Tree);
+    double untilDialog = 0;
+    const auto start = TClock::now();
+    AnswerNextDialog([&](QWidget* modal) {
+        untilDialog = Milliseconds(TClock::now() - start);
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        dialog->selectFile(QString::fromStdString(viewer.Scratch + "/songbook.rtf"));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    viewer.Main->SaveRTF->trigger();
+    const double afterDialog = Milliseconds(TClock::now() - start) - untilDialog;
+    Report("save, until the dialog", untilDialog, "ms", 300);
+    TRichDocument alone(StandardPixelsPerInch);
+    const double writerAlone = TimeMilliseconds([&] {
+        RenderArtist(*Artists, alone, CurrentRenderStyle());
+        std::ofstream(viewer.Scratch + "/alone.rtf", std::ios::binary) << RichText(alone);
+    });
+    Report("save, after the dialog / render + RTF writer alone", afterDialog / writerAlone, "", 2);
+}
+
+void Copy(const TViewer& viewer) {
+    TRichDocument songbook(StandardPixelsPerInch);
+    RenderArtist(*Artists, songbook, CurrentRenderStyle());
+    const double rtfMegabytes = static_cast<double>(RichText(songbook).size()) / 1e6;
+    viewer.Tree->setCurrentItem(viewer.Artist);
+    FocusTree(*viewer.Main, *viewer.Tree);
+    ResetPeak();
+    const double before = PeakMegabytes();
+    const double copy = TimeMilliseconds([&] {
+        viewer.Main->CopyRTF->trigger();
+        const QByteArray pasted = QApplication::clipboard()->mimeData()->data("text/rtf"); // as a word processor
+    });
+    Report("copy and paste as RTF", copy / 1000.0, "s", 3);
+    Report("copy, memory / RTF size", (PeakMegabytes() - before) / rtfMegabytes, "", 3);
+}
+
+void Print(const TViewer& viewer) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(viewer.Scratch + "/songbook.pdf"));
+    viewer.Main->ChoosePrinter(std::move(printer));
+    viewer.Tree->setCurrentItem(viewer.Artist);
+    FocusTree(*viewer.Main, *viewer.Tree);
+    const double print = TimeMilliseconds([&] { viewer.Main->m_Print->trigger(); });
+    const int pages = PdfPages(viewer.Scratch + "/songbook.pdf");
+    std::cout << "print to PDF: " << print / 1000.0 << " s, " << pages << " pages\n";
+    Report("print, per page", print / std::max(pages, 1), "ms", 2);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const char* songsText = std::getenv("VIVIRA_BENCH_BIG_SONGS");
+    const char* stepsText = std::getenv("VIVIRA_BENCH_STEPS");
+    const std::string steps = stepsText ? stepsText : "expand,save,copy,print";
     const TCorpus corpus(TCorpusSize{1, songsText ? std::stoul(songsText) : 109398});
     const std::string scratch = corpus.Directory + "-out";
     std::filesystem::create_directories(scratch);
@@ -105,67 +176,14 @@ int main(int argc, char** argv) {
     auto* main = new TMainWindow(corpus.Directory);
     ListWindow = new TListWindow(main);
     QApplication::processEvents();
-    QTreeWidget* tree = ListWindow->SongList;
-    QTreeWidgetItem* artist = tree->topLevelItem(0);
+    const TViewer viewer{main, ListWindow->SongList, ListWindow->SongList->topLevelItem(0), scratch};
     std::cout << "songbook: " << corpus.Bytes / 1e6 << " MB in one file\n";
-
-    Report("expand, first", TimeMilliseconds([&] {
-               artist->setExpanded(true);
-               QApplication::processEvents();
-           }),
-           "ms", 300);
-    artist->setExpanded(false);
-    Report("expand, again", TimeMilliseconds([&] {
-               artist->setExpanded(true);
-               QApplication::processEvents();
-           }),
-           "ms", 50);
-
-    tree->setCurrentItem(artist);
-    FocusTree(*main, *tree);
-    double untilDialog = 0;
-    const auto saveStart = TClock::now();
-    const std::string path = scratch + "/songbook.rtf";
-    AnswerNextDialog([&](QWidget* modal) {
-        untilDialog = Milliseconds(TClock::now() - saveStart);
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        dialog->selectFile(QString::fromStdString(path));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-    });
-    double afterDialog = 0;
-    main->SaveRTF->trigger();
-    afterDialog = Milliseconds(TClock::now() - saveStart) - untilDialog;
-    Report("save, until the dialog", untilDialog, "ms", 300);
-
-    TRichDocument alone(StandardPixelsPerInch);
-    const double writerAlone = TimeMilliseconds([&] {
-        RenderArtist(*Artists, alone, CurrentRenderStyle());
-        const std::string rtf = RichText(alone);
-        std::ofstream(scratch + "/alone.rtf", std::ios::binary) << rtf;
-    });
-    Report("save, after the dialog / render + RTF writer alone", afterDialog / writerAlone, "", 2);
-    const double rtfMegabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
-
-    ResetPeak();
-    const double before = PeakMegabytes();
-    FocusTree(*main, *tree);
-    const double copy = TimeMilliseconds([&] {
-        main->CopyRTF->trigger();
-        const QByteArray pasted =
-            QApplication::clipboard()->mimeData()->data("text/rtf"); // what a word processor takes
-    });
-    Report("copy and paste as RTF", copy / 1000.0, "s", 3);
-    Report("copy, memory / RTF size", (PeakMegabytes() - before) / rtfMegabytes, "", 3);
-
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(scratch + "/songbook.pdf"));
-    main->ChoosePrinter(std::move(printer));
-    FocusTree(*main, *tree);
-    const double print = TimeMilliseconds([&] { main->m_Print->trigger(); });
-    const int pages = PdfPages(scratch + "/songbook.pdf");
-    std::cout << "print to PDF: " << print / 1000.0 << " s, " << pages << " pages\n";
-    Report("print, per page", print / std::max(pages, 1), "ms", 2);
+    using TStep = void (*)(const TViewer&);
+    const std::pair<const char*, TStep> all[] = {{"expand", Expand}, {"save", Save}, {"copy", Copy}, {"print", Print}};
+    for (const auto& [name, step] : all) {
+        if (steps.find(name) != std::string::npos)
+            step(viewer);
+    }
     delete main;
     Artists.reset();
     std::filesystem::remove_all(scratch);

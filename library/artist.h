@@ -36,6 +36,9 @@ public:
 
     void ReportIgnored(const TCommandLine& line, TKeyword keyword, bool insideSong) const;
 
+    // The bytes of the artist's file: about as much text as its songbook holds.
+    std::size_t TextSize() const { return m_text.Size(); }
+
 private:
     std::unique_ptr<TSongFile> SongFile;
     TFileBytes m_text; // the file's converted text, which every paragraph's lines point into

@@ -5,10 +5,10 @@
 #include <QStringDecoder>
 
 QString FromAnsi(std::string_view text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(text.size()));
+    QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* out = result.data();
     for (char c : text)
-        result += QChar(static_cast<char16_t>(AnsiToUnicode(c)));
+        *out++ = QChar(static_cast<char16_t>(AnsiToUnicode(c)));
     return result;
 }
 

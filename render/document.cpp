@@ -131,6 +131,14 @@ void TRichDocument::SetFirstLineIndent(std::int32_t points) {
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{points} * TwipsPerPoint, INT32_MIN, INT32_MAX));
 }
 
+void TRichDocument::Reserve(std::size_t characters) {
+    constexpr std::size_t CharactersPerLine = 24; // a line of a song, with its line end
+    const std::size_t lines = characters / CharactersPerLine;
+    m_text.reserve(m_text.size() + characters);
+    m_paragraphs.reserve(m_paragraphs.size() + lines);
+    m_runs.reserve(m_runs.size() + lines);
+}
+
 void TRichDocument::SelectWholeDocument() {
     m_selectionStart = 0;
     m_selectionLength = m_text.size();
@@ -177,6 +185,8 @@ void TRichDocument::SaveRichTextFile(const std::string& path) const {
     TAtomicFile file(path);
     if (!file.Open())
         throw TDocumentError("Cannot create file " + path + ": " + file.FailureReason());
-    if (!file.Write(RichText(*this)) || !file.Commit())
+    bool written = true;
+    WriteRichText(*this, [&](std::string_view piece) { written = written && file.Write(piece); });
+    if (!written || !file.Commit())
         throw TDocumentError("Failed to Save Stream: " + path + ": " + file.FailureReason());
 }

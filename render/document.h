@@ -67,6 +67,10 @@ public:
     void SetParagraphAlignment(TAlignment alignment);
     void SetFirstLineIndent(std::int32_t points);
 
+    // Room for about this many more characters, so that a songbook made
+    // line by line is not copied to a bigger place over and over.
+    void Reserve(std::size_t characters);
+
     void SelectWholeDocument();
     // Deleting everything leaves the document as a new one, formats included.
     void DeleteSelection();

@@ -1,6 +1,7 @@
 #include "render/rtfwriter.h"
 
 #include "platform/codepage.h"
+#include "render/paragraphwalk.h"
 
 #include <algorithm>
 #include <array>
@@ -153,42 +154,41 @@ void AppendCharacterFormat(std::string& out, const TCharacterFormat& format, TTa
     out += ' ';
 }
 
+// Writes the paragraphs in pieces of about this size.
+constexpr std::size_t PieceSize = 1 << 16;
+
 class TBodyWriter {
 public:
-    TBodyWriter(const TRichDocument& document, TTables& tables, std::string& out)
-        : m_document(document), m_tables(tables), m_out(out) {}
+    TBodyWriter(TTables& tables, std::string& out, const TRichTextSink& sink)
+        : m_tables(tables), m_out(out), m_sink(sink) {}
 
-    void Write() {
-        const std::string& text = m_document.Text();
-        const auto& runs = m_document.Runs();
-        const auto& paragraphs = m_document.Paragraphs();
-        std::size_t run = 0;
-        std::size_t paragraph = 0;
-        std::size_t position = 0;
-        SetRun(runs.empty() ? m_document.InsertionFormat() : runs[0].Format);
-        SetParagraph(paragraphs[0]);
-        while (position < text.size()) {
-            if (run + 1 < runs.size() && runs[run + 1].Start <= position)
-                SetRun(runs[++run].Format);
-            const std::size_t runEnd = run + 1 < runs.size() ? runs[run + 1].Start : text.size();
-            const std::size_t mark = std::min(text.find('\r', position), text.size());
-            const std::size_t end = std::min(runEnd, mark);
-            m_out += m_runFormat;
-            AppendText(m_out, std::string_view(text).substr(position, end - position));
-            position = end;
-            if (position == mark) {
-                m_out += "\\par\r\n";
-                ++position;
-                SetParagraph(paragraphs[++paragraph]);
-            }
+    // A paragraph restates its format; each run its own; an empty line the
+    // format of its paragraph mark, which decides its height.
+    void Write(const TParagraphRuns& paragraph) {
+        SetParagraph(*paragraph.Format);
+        if (paragraph.Runs.empty() && !paragraph.IsLast)
+            m_out += RunFormat(*paragraph.MarkFormat);
+        for (const TTextRun& run : paragraph.Runs) {
+            m_out += RunFormat(*run.Format);
+            AppendText(m_out, run.Text);
+        }
+        if (!paragraph.IsLast)
+            m_out += "\\par\r\n";
+        if (m_out.size() >= PieceSize) {
+            m_sink(m_out);
+            m_out.clear();
         }
     }
 
 private:
     // A songbook has a handful of formats in many lines: spell each out once.
-    void SetRun(const TCharacterFormat& format) {
-        m_runFormat.clear();
-        AppendCharacterFormat(m_runFormat, format, m_tables);
+    const std::string& RunFormat(const TCharacterFormat& format) {
+        if (&format != m_lastRun) {
+            m_lastRun = &format;
+            m_runFormat.clear();
+            AppendCharacterFormat(m_runFormat, format, m_tables);
+        }
+        return m_runFormat;
     }
 
     void SetParagraph(const TParagraphFormat& format) {
@@ -200,9 +200,10 @@ private:
         m_out += m_paragraphFormat;
     }
 
-    const TRichDocument& m_document;
     TTables& m_tables;
     std::string& m_out;
+    const TRichTextSink& m_sink;
+    const TCharacterFormat* m_lastRun = nullptr;
     std::string m_runFormat;
     std::string m_paragraphFormat;
     TParagraphFormat m_lastParagraph;
@@ -210,14 +211,21 @@ private:
 
 } // namespace
 
-std::string RichText(const TRichDocument& document) {
+void WriteRichText(const TRichDocument& document, const TRichTextSink& sink) {
     TTables tables(document);
-    std::string out;
-    // Formats are restated for every line, which makes songbooks about three times their text.
-    out.reserve(3 * document.Text().size() + 64 * document.Runs().size() + 256);
-    out += "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
+    std::string out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
+    out.reserve(PieceSize + 1024);
     tables.AppendTo(out);
-    TBodyWriter(document, tables, out).Write();
+    TBodyWriter body(tables, out, sink);
+    ForEachParagraph(document, [&body](const TParagraphRuns& paragraph) { body.Write(paragraph); });
     out += "}\r\n";
-    return out;
+    sink(out);
+}
+
+std::string RichText(const TRichDocument& document) {
+    std::string whole;
+    // Formats are restated for every line, which makes songbooks about three times their text.
+    whole.reserve(3 * document.Text().size() + 256);
+    WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
+    return whole;
 }

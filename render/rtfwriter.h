@@ -2,7 +2,14 @@
 
 #include "render/document.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
-// The whole document as Rich Text. The same document always gives the same bytes.
+// The document as Rich Text, handed to the sink in pieces, so that a big
+// songbook is never held whole. The same document always gives the same bytes.
+using TRichTextSink = std::function<void(std::string_view piece)>;
+void WriteRichText(const TRichDocument& document, const TRichTextSink& sink);
+
+// The whole document as Rich Text at once.
 std::string RichText(const TRichDocument& document);

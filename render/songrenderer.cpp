@@ -94,6 +94,7 @@ void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderS
 
 bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style,
                   const TKeepRendering& keepRendering) {
+    document.Reserve(artist.TextSize());
     std::size_t done = 0;
     for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get()) {
         RenderSong(*song, document, style);

@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev                       # the program's windows (Qt 6 Widgets, Print Support, Test)
     qt6-translations-l10n              # Qt's own dialogs in Hungarian
     fonts-liberation2                  # metric twins of "Courier New" and "Times New Roman"
+    xvfb xauth x11-utils               # the tests of what only a real X server shows (xvfb-run, xprop)
 )
 
 missing=()

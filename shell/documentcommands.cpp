@@ -96,14 +96,21 @@ void TMainWindow::SaveRTFClick() {
 }
 
 // The whole document goes to the clipboard, made up in its formats when a
-// program asks; the view's selection is not touched.
+// program asks; the view's selection is not touched. A songbook made for the
+// copy is handed over whole rather than copied: it can be hundreds of
+// megabytes, and is made anew for the next command anyway.
 void TMainWindow::CopyRTFClick() {
     QString title;
     TRichDocument* document = nullptr;
     if (!GetCurrentDocument(title, document))
         return;
     const TBusyCursor busy;
-    QApplication::clipboard()->setMimeData(new TDocumentMimeData(*document));
+    if (document != &TempRichEdit) {
+        QApplication::clipboard()->setMimeData(new TDocumentMimeData(*document));
+        return;
+    }
+    QApplication::clipboard()->setMimeData(new TDocumentMimeData(std::move(TempRichEdit)));
+    TempRichEdit = TRichDocument(ScreenPixelsPerInch);
 }
 
 void TMainWindow::m_PrintClick() {

@@ -32,8 +32,12 @@ bool TDocumentMimeData::hasFormat(const QString& mimeType) const {
 
 QVariant TDocumentMimeData::retrieveData(const QString& mimeType, QMetaType) const {
     if (RichTextFormats.contains(mimeType)) {
-        if (m_richText.isNull())
-            m_richText = QByteArray::fromStdString(RichText(m_document));
+        if (m_richText.isNull()) { // written straight into the bytes that are handed out: one copy only
+            m_richText.reserve(static_cast<qsizetype>(3 * m_document.Text().size() + 256));
+            WriteRichText(m_document, [this](std::string_view piece) {
+                m_richText.append(piece.data(), static_cast<qsizetype>(piece.size()));
+            });
+        }
         return m_richText;
     }
     if (mimeType == Html)
