@@ -31,7 +31,7 @@ TArtist::TArtist(const std::string& path, TParseObserver* observer)
         else if (keyword == TKeyword::Artist)
             ArtistName = line.Text;
         else if (keyword == TKeyword::Title)
-            AddSong(std::make_unique<TSong>(*this, std::string(line.Text)));
+            AddSong(std::make_unique<TSong>(*this, std::string(line.Text), TParseKey()));
         else
             ReportIgnored(line, keyword, false);
     }
@@ -61,7 +61,7 @@ void TArtist::PushBack(const TCommandLine& line) {
 }
 
 bool TArtist::AtEnd() const {
-    return !HasPending && SongFile->AtEnd();
+    return !HasPending && (!SongFile || SongFile->AtEnd());
 }
 
 // Blank lines between paragraphs are layout, not mistakes: they are not reported.

@@ -27,19 +27,23 @@ public:
     std::string ArtistName;
     TSong* LastSong = nullptr;
 
+    // The bytes of the artist's file: about as much text as its songbook holds.
+    std::size_t TextSize() const { return m_text.Size(); }
+
+private:
+    // What builds the artist, its songs and their paragraphs, and nothing after.
+    friend class TSong;
+    friend class TParagraph;
+
     void AddSong(std::unique_ptr<TSong> song);
 
-    // The line reader with its one-line push-back; used while the artist is built.
+    // The line reader with its one-line push-back, while the artist is built.
     TCommandLine ReadCommandLine();
     void PushBack(const TCommandLine& line);
     bool AtEnd() const;
 
     void ReportIgnored(const TCommandLine& line, TKeyword keyword, bool insideSong) const;
 
-    // The bytes of the artist's file: about as much text as its songbook holds.
-    std::size_t TextSize() const { return m_text.Size(); }
-
-private:
     std::unique_ptr<TSongFile> SongFile;
     TFileBytes m_text; // the file's converted text, which every paragraph's lines point into
     bool HasPending = false;

@@ -3,7 +3,7 @@
 #include "library/chain.h"
 #include "library/song.h"
 
-TParagraph::TParagraph(TSong& song, std::int32_t kind) : Kind(kind), Song(&song) {
+TParagraph::TParagraph(TSong& song, std::int32_t kind, TParseKey) : Kind(kind), Song(&song) {
     // Text lines always come straight from the file (only command lines are
     // pushed back), so the paragraph's lines are one stretch of its text.
     const char* first = nullptr;

@@ -2,6 +2,7 @@
 
 #include "library/commandline.h"
 #include "library/linelist.h"
+#include "library/parsekey.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,49 +23,50 @@ public:
     TLineList Lines;
     TSong* Song;
 
-    // The song file's reader, reached through the song.
-    TCommandLine ReadCommandLine();
-    void PushBack(const TCommandLine& line);
-    bool AtEnd() const;
-
 protected:
     // Reads the text lines that follow the paragraph command, up to the next
     // command line, which is pushed back for the song.
-    TParagraph(TSong& song, std::int32_t kind);
+    TParagraph(TSong& song, std::int32_t kind, TParseKey);
+
+private:
+    // The song file's reader, reached through the song, while the paragraph is built.
+    TCommandLine ReadCommandLine();
+    void PushBack(const TCommandLine& line);
+    bool AtEnd() const;
 };
 
 class TNormal : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 0;
-    explicit TNormal(TSong& song) : TParagraph(song, KindNumber) {}
+    TNormal(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
 
 class TVerse : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 1;
-    explicit TVerse(TSong& song) : TParagraph(song, KindNumber) {}
+    TVerse(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
 
 class TDefVerse : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 2;
-    explicit TDefVerse(TSong& song) : TParagraph(song, KindNumber) {}
+    TDefVerse(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
 
 class TChords : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 3;
-    explicit TChords(TSong& song) : TParagraph(song, KindNumber) {}
+    TChords(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
 
 class TTab : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 4;
-    explicit TTab(TSong& song) : TParagraph(song, KindNumber) {}
+    TTab(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
 
 class TDetails : public TParagraph {
 public:
     static constexpr std::int32_t KindNumber = 5;
-    explicit TDetails(TSong& song) : TParagraph(song, KindNumber) {}
+    TDetails(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };

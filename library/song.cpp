@@ -4,7 +4,7 @@
 #include "library/chain.h"
 #include "library/keyword.h"
 
-TSong::TSong(TArtist& artist, std::string title) : Title(std::move(title)), Artist(&artist) {
+TSong::TSong(TArtist& artist, std::string title, TParseKey) : Title(std::move(title)), Artist(&artist) {
     while (!AtEnd()) {
         const TCommandLine line = ReadCommandLine();
         const TKeyword keyword = MatchKeyword(line.Command);
@@ -28,22 +28,22 @@ TSong::TSong(TArtist& artist, std::string title) : Title(std::move(title)), Arti
             IsVulgar = true;
             break;
         case TKeyword::Normal:
-            AddParagraph(std::make_unique<TNormal>(*this));
+            AddParagraph(std::make_unique<TNormal>(*this, TParseKey()));
             break;
         case TKeyword::Verse:
-            AddParagraph(std::make_unique<TVerse>(*this));
+            AddParagraph(std::make_unique<TVerse>(*this, TParseKey()));
             break;
         case TKeyword::DefVerse:
-            AddParagraph(std::make_unique<TDefVerse>(*this));
+            AddParagraph(std::make_unique<TDefVerse>(*this, TParseKey()));
             break;
         case TKeyword::Chords:
-            AddParagraph(std::make_unique<TChords>(*this));
+            AddParagraph(std::make_unique<TChords>(*this, TParseKey()));
             break;
         case TKeyword::Tab:
-            AddParagraph(std::make_unique<TTab>(*this));
+            AddParagraph(std::make_unique<TTab>(*this, TParseKey()));
             break;
         case TKeyword::Details:
-            AddParagraph(std::make_unique<TDetails>(*this));
+            AddParagraph(std::make_unique<TDetails>(*this, TParseKey()));
             break;
         case TKeyword::None:
         case TKeyword::PageTitle:

@@ -2,6 +2,7 @@
 
 #include "library/commandline.h"
 #include "library/paragraph.h"
+#include "library/parsekey.h"
 
 #include <memory>
 #include <string>
@@ -12,7 +13,7 @@ class TSong {
 public:
     // Reads the lines after the song's "title" line, up to the next "title"
     // line (pushed back for the artist) or the end of the file.
-    TSong(TArtist& artist, std::string title);
+    TSong(TArtist& artist, std::string title, TParseKey);
     TSong(const TSong&) = delete;
     TSong& operator=(const TSong&) = delete;
     ~TSong();
@@ -28,9 +29,12 @@ public:
     TArtist* Artist;
     TParagraph* LastParagraph = nullptr;
 
+private:
+    friend class TParagraph;
+
     void AddParagraph(std::unique_ptr<TParagraph> paragraph);
 
-    // The song file's reader, reached through the artist.
+    // The song file's reader, reached through the artist, while the song is built.
     TCommandLine ReadCommandLine();
     void PushBack(const TCommandLine& line);
     bool AtEnd() const;

@@ -92,12 +92,6 @@ void OemToAnsiInPlace(char* data, std::size_t length) {
     OemToAnsiScalar(data, length);
 }
 
-std::string OemToAnsiLine(std::string_view line) {
-    std::string result(line);
-    OemToAnsiInPlace(result.data(), result.size());
-    return result;
-}
-
 char32_t AnsiToUnicode(char ansi) {
     const auto byte = static_cast<unsigned char>(ansi);
     return byte < 0x80 ? char32_t{byte} : char32_t{AnsiHighToUnicode[byte - 0x80]};

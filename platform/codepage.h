@@ -11,7 +11,6 @@
 
 char OemToAnsiChar(char oem);
 void OemToAnsiInPlace(char* data, std::size_t length);
-std::string OemToAnsiLine(std::string_view line);
 
 // Code page 1250 to Unicode, for the edges that show or print text.
 char32_t AnsiToUnicode(char ansi);

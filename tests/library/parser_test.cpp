@@ -1,10 +1,13 @@
 #include "library/artist.h"
 #include "library/parseobserver.h"
-#include "tests/support/modeltext.h"
+#include "tests/support/artistdescription.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <type_traits>
 
 namespace {
 
@@ -185,6 +188,48 @@ TEST(Parser, BuildsAndFreesAMillionSongsAndParagraphs) {
         ++paragraphs;
     EXPECT_EQ(1'000'000u, paragraphs);
     artist.reset();
+}
+
+// What the parser reads with is its own: nothing of it can be reached on a
+// loaded library, where the song file is long closed.
+template <class T>
+concept ReadsTheSongFile = requires(T& item) {
+    item.AtEnd();
+}
+|| requires(T& item) {
+    item.ReadCommandLine();
+}
+|| requires(T& item, TCommandLine line) {
+    item.PushBack(line);
+};
+template <class T>
+concept AddsToTheLibrary = requires(T& item, std::unique_ptr<TSong> song) {
+    item.AddSong(std::move(song));
+}
+|| requires(T& item, std::unique_ptr<TParagraph> paragraph) {
+    item.AddParagraph(std::move(paragraph));
+};
+static_assert(!ReadsTheSongFile<TArtist> && !ReadsTheSongFile<TSong> && !ReadsTheSongFile<TParagraph>);
+static_assert(!AddsToTheLibrary<TArtist> && !AddsToTheLibrary<TSong>);
+static_assert(!std::is_constructible_v<TSong, TArtist&, std::string> && !std::is_default_constructible_v<TParseKey>);
+
+// A loaded library is walked and asked about with its public surface alone,
+// long after its files were read.
+TEST(Parser, ALoadedArtistIsWalkedWithItsPublicSurfaceAlone) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".artist Előadó", ".title Első", ".defverse", "Am", "sor",
+                                                ".title Második", ".details", "Capo 2"}));
+    const TArtist artist(folder / "a.txt");
+    std::vector<std::string> seen;
+    for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get()) {
+        seen.push_back(Utf8FromAnsi(SongArtistName(*song) + ": " + song->Title));
+        for (const TParagraph* paragraph = song->FirstParagraph.get(); paragraph; paragraph = paragraph->Next.get()) {
+            for (std::string_view line : paragraph->Lines)
+                seen.push_back(std::to_string(paragraph->Kind) + " " + std::string(line));
+        }
+    }
+    EXPECT_EQ((std::vector<std::string>{"Előadó: Első", "2 Am", "2 sor", "Előadó: Második", "5 Capo 2"}), seen);
+    EXPECT_EQ(artist.LastSong, artist.FirstSong->Next.get());
 }
 
 } // namespace

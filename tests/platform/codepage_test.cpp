@@ -48,7 +48,8 @@ TEST(CodePage, AnsiToUnicodeAgreesWithIconvOnEveryDefinedByte) {
 TEST(CodePage, HungarianLettersSurviveBothSteps) {
     const std::string letters = "árvíztűrő tükörfúrógép ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
     const std::string oem = Iconv(letters, "UTF-8", "CP852");
-    const std::string ansi = OemToAnsiLine(oem);
+    std::string ansi = oem;
+    OemToAnsiInPlace(ansi.data(), ansi.size());
     EXPECT_EQ(oem.size(), ansi.size());
     EXPECT_EQ(letters, AnsiToUtf8(ansi));
 }

@@ -1,4 +1,4 @@
-#include "tests/support/modeltext.h"
+#include "tests/support/artistdescription.h"
 
 #include "library/artist.h"
 #include "tests/support/songfixture.h"
