@@ -14,6 +14,7 @@
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -119,7 +120,7 @@ void Save(const TViewer& viewer) {
         dialog->selectFile(QString::fromStdString(viewer.Scratch + "/songbook.rtf"));
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
-    viewer.Main->SaveRTF->trigger();
+    viewer.Main->findChild<QAction*>("SaveRTF")->trigger();
     const double afterDialog = Milliseconds(TClock::now() - start) - untilDialog;
     Report("save, until the dialog", untilDialog, "ms", 300);
     TRichDocument alone(StandardPixelsPerInch);
@@ -139,7 +140,7 @@ void Copy(const TViewer& viewer) {
     ResetPeak();
     const double before = PeakMegabytes();
     const double copy = TimeMilliseconds([&] {
-        viewer.Main->CopyRTF->trigger();
+        viewer.Main->findChild<QAction*>("CopyRTF")->trigger();
         const QByteArray pasted = QApplication::clipboard()->mimeData()->data("text/rtf"); // as a word processor
     });
     Report("copy and paste as RTF", copy / 1000.0, "s", 3);
@@ -153,7 +154,7 @@ void Print(const TViewer& viewer) {
     viewer.Main->ChoosePrinter(std::move(printer));
     viewer.Tree->setCurrentItem(viewer.Artist);
     FocusTree(*viewer.Main, *viewer.Tree);
-    const double print = TimeMilliseconds([&] { viewer.Main->m_Print->trigger(); });
+    const double print = TimeMilliseconds([&] { viewer.Main->findChild<QAction*>("m_Print")->trigger(); });
     const int pages = PdfPages(viewer.Scratch + "/songbook.pdf");
     std::cout << "print to PDF: " << print / 1000.0 << " s, " << pages << " pages\n";
     Report("print, per page", print / std::max(pages, 1), "ms", 2);
@@ -174,7 +175,7 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     UsePaletteForSystemColors();
     auto* main = new TMainWindow(corpus.Directory);
-    ListWindow = new TListWindow(main);
+    ListWindow = main->CreateListWindow();
     QApplication::processEvents();
     const TViewer viewer{main, ListWindow->SongList, ListWindow->SongList->topLevelItem(0), scratch};
     std::cout << "songbook: " << corpus.Bytes / 1e6 << " MB in one file\n";

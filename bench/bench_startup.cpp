@@ -63,7 +63,7 @@ double MedianSongWindowMilliseconds(TMainWindow& main, const TSong& song) {
     std::vector<double> times;
     for (int run = 0; run < 21; ++run) {
         const auto start = TClock::now();
-        auto* window = new TSongWindow(&main, song);
+        TSongWindow* window = main.CreateSongWindow(song);
         QCoreApplication::processEvents(); // shown and painted
         times.push_back(Milliseconds(TClock::now() - start));
         window->close();
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     UsePaletteForSystemColors();
     auto* main = new TMainWindow(data);
-    ListWindow = new TListWindow(main);
+    ListWindow = main->CreateListWindow();
     QTimer::singleShot(0, &application, &QCoreApplication::quit);
     application.exec();
     const double startup = beforeMain + Milliseconds(TClock::now() - mainStart) - preparation;

@@ -38,6 +38,8 @@ extern TStyleFonts StyleFonts;
 // The font-size menu's choice, -2..2. It zooms song windows on screen only:
 // documents that are saved, copied or printed keep the slot fonts.
 extern int SizeStep;
+constexpr int SmallestSizeStep = -2;
+constexpr int LargestSizeStep = 2;
 
 // What a document is rendered with: the six fonts, and the screen resolution
 // they were loaded at, which ties each font's size to its height.

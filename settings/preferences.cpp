@@ -4,8 +4,6 @@ namespace {
 
 constexpr const char* FontsSection = "Fonts";
 constexpr const char* PageSection = "Page";
-constexpr int SmallestStep = -2;
-constexpr int LargestStep = 2;
 
 std::string FontSection(TStyleSlot slot) {
     std::string name;
@@ -101,10 +99,6 @@ void TPreferences::SaveBackgroundColor() {
 
 void TPreferences::SetSizeStep(int value) {
     SizeStep = value;
-    if (!SizeMark)
-        return;
-    for (int step = SmallestStep; step <= LargestStep; ++step)
-        SizeMark(step, step == SizeStep);
 }
 
 void TPreferences::SetBackgroundColor(TColor color) {

@@ -21,9 +21,6 @@ struct TWindowGeometry {
 // Each change is written when it is made.
 class TPreferences {
 public:
-    // Shows or hides the check mark of the size menu item of a step (-2..2).
-    using TSizeMark = std::function<void(int step, bool checked)>;
-
     // Font sizes and heights are tied at the given resolution, the screen's.
     TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch);
 
@@ -56,7 +53,6 @@ public:
     std::unique_ptr<TSettings> Settings;
     TColor BackgroundColor = WindowColor;
     TPageMargins PageMargins;
-    TSizeMark SizeMark;
 
 private:
     int m_pixelsPerInch;

@@ -1,7 +1,6 @@
 #include "shell/aboutbox.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,9 +16,8 @@ QLabel* StaticText(QWidget* parent, const char* name, const QString& text, int l
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TAboutBox::TAboutBox(QWidget* owner) : TFormDialog(owner) {
     setObjectName("AboutBox");
-    setProperty("ProgramForm", true); // taking the focus leaves no song window active
     setWindowTitle("Névjegy");
     setFont(QFont("MS Sans Serif", 8));
     setFixedSize(169, 173);
@@ -36,13 +34,4 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindows
     Button1->setGeometry(48, 128, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-// The box has no cancel button, so Escape has nothing to press.
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/formdialog.h"
 
 class QPushButton;
 
 // "Névjegy": who made the program. Closes with OK, Enter or its close button, not with Escape.
-class TAboutBox : public QDialog {
+class TAboutBox : public TFormDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TAboutBox)
 
@@ -13,7 +13,4 @@ public:
     explicit TAboutBox(QWidget* owner);
 
     QPushButton* Button1;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

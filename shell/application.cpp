@@ -1,9 +1,5 @@
 #include "shell/application.h"
 
-#include "shell/listwindow.h"
-#include "shell/mainwindow.h"
-#include "shell/pagesetupdialog.h"
-
 #include <QLibraryInfo>
 #include <QScreen>
 
@@ -21,11 +17,4 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInchY());
     if (m_qtTexts.load("qtbase_hu", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&m_qtTexts);
-}
-
-TMainWindow* StartProgram(const std::string& dataDirectory) {
-    auto* main = new TMainWindow(dataDirectory);
-    ListWindow = new TListWindow(main);
-    PageSetupDialog = new TPageSetupDialog(main);
-    return main;
 }

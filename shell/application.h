@@ -27,10 +27,6 @@ inline TRenderStyle CurrentRenderStyle() {
     return {StyleFonts, ScreenPixelsPerInch};
 }
 
-// Makes the three long-lived windows in their order: the main window (which
-// loads the settings and the library), the list window, the hidden page setup dialog.
-TMainWindow* StartProgram(const std::string& dataDirectory = {});
-
 // The application, titled "Vivira redir", which reads the screen's resolution
 // once and speaks Hungarian in Qt's own dialogs too.
 class TApplication : public QApplication {

@@ -1,83 +1,100 @@
-// The document commands of the main window: save, copy, print, printer setup, page setup.
+#include "shell/documentcommands.h"
+
 #include "platform/filename.h"
-#include "print/qtcolor.h"
 #include "print/qttext.h"
+#include "render/pagemargins.h"
 #include "render/songrenderer.h"
+#include "settings/preferences.h"
 #include "shell/application.h"
 #include "shell/busycursor.h"
 #include "shell/documentmimedata.h"
 #include "shell/listwindow.h"
-#include "shell/mainwindow.h"
 #include "shell/pagesetupdialog.h"
 #include "shell/printing.h"
 #include "shell/songwindow.h"
 #include "shell/workprogress.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTreeWidget>
+#include <QStandardPaths>
 
-std::optional<TMainWindow::TDocumentChoice> TMainWindow::ChooseCurrentDocument() const {
-    std::optional<TDocumentChoice> choice;
+namespace {
+
+// The documents folder where there is one, else the home folder: never the
+// folder the program happened to be started in.
+QString FirstSaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+TDocumentCommands::TDocumentCommands(QWidget& window, TRichDocument& tempRichEdit, TPreferences& preferences)
+    : m_window(window), m_tempRichEdit(tempRichEdit), m_preferences(preferences), m_saveFolder(FirstSaveFolder()) {}
+
+TDocumentCommands::~TDocumentCommands() = default;
+
+std::optional<TDocumentCommands::TChoice> TDocumentCommands::ChooseCurrentDocument() const {
+    std::optional<TChoice> choice;
     if (ActiveSongWindow)
-        choice = TDocumentChoice{ActiveSongWindow->windowTitle(), &ActiveSongWindow->Document()};
-    if (ListWindow && ListWindow->SongList->hasFocus()) {
+        choice = TChoice{ActiveSongWindow->windowTitle(), &ActiveSongWindow->Document()};
+    if (m_listWindow && m_listWindow->TreeHasFocus()) {
         choice.reset();
-        const QTreeWidgetItem* node = ListWindow->SongList->currentItem();
-        if (!node || !node->isSelected())
-            return choice;
-        if (const TArtist* artist = ListWindow->ArtistOf(node))
-            choice = TDocumentChoice{FromAnsi(artist->ArtistName), nullptr, artist};
-        else if (const TSong* song = ListWindow->SongOf(node))
-            choice = TDocumentChoice{FromAnsi(SongArtistName(*song) + " - " + song->Title), nullptr, nullptr, song};
+        const QTreeWidgetItem* node = m_listWindow->FocusedSelection();
+        if (const TArtist* artist = TListWindow::ArtistOf(node))
+            choice = TChoice{FromAnsi(artist->ArtistName), nullptr, artist};
+        else if (const TSong* song = TListWindow::SongOf(node))
+            choice = TChoice{FromAnsi(SongArtistName(*song) + " - " + song->Title), nullptr, nullptr, song};
     }
     return choice;
 }
 
-// A song or a songbook of the tree is rendered anew into TempRichEdit; a
+// A song or a songbook of the tree is rendered anew into m_tempRichEdit; a
 // songbook that takes a while shows its progress and may be cancelled (null).
-TRichDocument* TMainWindow::RenderChoice(const TDocumentChoice& choice) {
+TRichDocument* TDocumentCommands::Render(const TChoice& choice) {
     if (choice.Rendered)
         return choice.Rendered;
     const TBusyCursor busy;
-    TempRichEdit.SelectWholeDocument();
-    TempRichEdit.DeleteSelection();
+    m_tempRichEdit.SelectWholeDocument();
+    m_tempRichEdit.DeleteSelection();
     if (choice.Song) {
-        RenderSong(*choice.Song, TempRichEdit, CurrentRenderStyle());
-        return &TempRichEdit;
+        RenderSong(*choice.Song, m_tempRichEdit, CurrentRenderStyle());
+        return &m_tempRichEdit;
     }
     std::size_t songs = 0;
     for (const TSong* song = choice.Artist->FirstSong.get(); song; song = song->Next.get())
         ++songs;
-    TWorkProgress progress(this, "Dalkönyv előkészítése...", songs);
-    if (RenderArtist(*choice.Artist, TempRichEdit, CurrentRenderStyle(),
+    TWorkProgress progress(&m_window, "Dalkönyv előkészítése...", songs);
+    if (RenderArtist(*choice.Artist, m_tempRichEdit, CurrentRenderStyle(),
                      [&progress](std::size_t done) { return progress.Report(done); }))
-        return &TempRichEdit;
-    TempRichEdit.SelectWholeDocument(); // nothing half made stays behind
-    TempRichEdit.DeleteSelection();
+        return &m_tempRichEdit;
+    m_tempRichEdit.SelectWholeDocument(); // nothing half made stays behind
+    m_tempRichEdit.DeleteSelection();
     return nullptr;
 }
 
-bool TMainWindow::GetCurrentDocument(QString& title, TRichDocument*& document) {
-    const std::optional<TDocumentChoice> choice = ChooseCurrentDocument();
+bool TDocumentCommands::GetCurrentDocument(QString& title, TRichDocument*& document) {
+    const std::optional<TChoice> choice = ChooseCurrentDocument();
     title = choice ? choice->Title : QString();
-    document = choice ? RenderChoice(*choice) : nullptr;
+    document = choice ? Render(*choice) : nullptr;
     return document != nullptr;
 }
 
 // The dialog comes first and the songbook is made only once a name is
 // chosen. The title is offered as the file name, made fit to be one: it must
 // never point into another folder.
-void TMainWindow::SaveRTFClick() {
-    const std::optional<TDocumentChoice> choice = ChooseCurrentDocument();
+void TDocumentCommands::Save() {
+    const std::optional<TChoice> choice = ChooseCurrentDocument();
     if (!choice)
         return;
-    QFileDialog dialog(this);
+    QFileDialog dialog(&m_window);
     dialog.setObjectName("SaveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("Rich Text fájlok (*.[Rr][Tt][Ff])");
@@ -88,7 +105,7 @@ void TMainWindow::SaveRTFClick() {
         return;
     const QString path = dialog.selectedFiles().first();
     m_saveFolder = QFileInfo(path).absolutePath();
-    TRichDocument* document = RenderChoice(*choice);
+    TRichDocument* document = Render(*choice);
     if (!document)
         return;
     const TBusyCursor busy;
@@ -99,53 +116,53 @@ void TMainWindow::SaveRTFClick() {
 // program asks; the view's selection is not touched. A songbook made for the
 // copy is handed over whole rather than copied: it can be hundreds of
 // megabytes, and is made anew for the next command anyway.
-void TMainWindow::CopyRTFClick() {
+void TDocumentCommands::Copy() {
     QString title;
     TRichDocument* document = nullptr;
     if (!GetCurrentDocument(title, document))
         return;
     const TBusyCursor busy;
-    if (document != &TempRichEdit) {
+    if (document != &m_tempRichEdit) {
         QApplication::clipboard()->setMimeData(new TDocumentMimeData(*document));
         return;
     }
-    QApplication::clipboard()->setMimeData(new TDocumentMimeData(std::move(TempRichEdit)));
-    TempRichEdit = TRichDocument(ScreenPixelsPerInch);
+    QApplication::clipboard()->setMimeData(new TDocumentMimeData(std::move(m_tempRichEdit)));
+    m_tempRichEdit = TRichDocument(ScreenPixelsPerInch);
 }
 
-void TMainWindow::m_PrintClick() {
+void TDocumentCommands::Print() {
     QString title;
     TRichDocument* document = nullptr;
     if (!GetCurrentDocument(title, document))
         return;
     ApplyPrintMargins(*document);
-    if (ConfirmPrintFile(CurrentPrinter(), this))
-        PrintDocument(*document, title, CurrentPrinter(), this);
+    if (ConfirmPrintFile(CurrentPrinter(), &m_window))
+        PrintDocument(*document, title, CurrentPrinter(), &m_window);
 }
 
 // Qt quietly prints into a PDF file when no printer is installed; a user who
 // did not choose that must hear that there is no printer.
-void TMainWindow::ApplyPrintMargins(TRichDocument& document) {
+void TDocumentCommands::ApplyPrintMargins(TRichDocument& document) {
     if (!m_printerChosen && QPrinterInfo::availablePrinters().isEmpty())
         throw TPrintError("There is no default printer currently selected");
     QPrinter& printer = CurrentPrinter();
-    document.PrintRect =
-        PrintRectFor(PageMargins(), printer.logicalDpiX(), printer.logicalDpiY(), printer.width(), printer.height());
+    document.PrintRect = PrintRectFor(m_preferences.PageMargins, printer.logicalDpiX(), printer.logicalDpiY(),
+                                      printer.width(), printer.height());
 }
 
-QPrinter& TMainWindow::CurrentPrinter() {
+QPrinter& TDocumentCommands::CurrentPrinter() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
-void TMainWindow::ChoosePrinter(std::unique_ptr<QPrinter> printer) {
+void TDocumentCommands::ChoosePrinter(std::unique_ptr<QPrinter> printer) {
     m_printer = std::move(printer);
     m_printerChosen = true;
 }
 
-void TMainWindow::m_PrinterSetupClick() {
-    QPrintDialog dialog(&CurrentPrinter(), this);
+void TDocumentCommands::PrinterSetup() {
+    QPrintDialog dialog(&CurrentPrinter(), &m_window);
     dialog.setObjectName("PrinterSetupDialog");
     dialog.setWindowTitle("Nyomtató beállítása");
     if (dialog.exec() == QDialog::Accepted)
@@ -153,7 +170,7 @@ void TMainWindow::m_PrinterSetupClick() {
 }
 
 // The margins are written after every use of the dialog, OK or not.
-void TMainWindow::m_PageSetupClick() {
-    PageSetupDialog->Execute(PageMargins());
-    m_preferences->SavePageMargins();
+void TDocumentCommands::PageSetup() {
+    PageSetupDialog->Execute(m_preferences.PageMargins);
+    m_preferences.SavePageMargins();
 }

@@ -6,8 +6,6 @@
 #include "shell/application.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
-#include "shell/mainwindow.h"
-#include "shell/songwindow.h"
 
 #include <QCloseEvent>
 #include <QCollator>
@@ -128,7 +126,7 @@ bool IsSongNode(const QTreeWidgetItem* node) {
 
 } // namespace
 
-TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QTreeWidget(this)) {
+TListWindow::TListWindow(QSize workspace) : SongList(new QTreeWidget(this)) {
     setObjectName("ListWindow");
     setWindowTitle("Előadók");
     setWindowIcon(WindowIcon());
@@ -162,15 +160,13 @@ TListWindow::TListWindow(QWidget* owner) : QMdiSubWindow(owner), SongList(new QT
             current->setSelected(true);
     });
     setWidget(SongList);
-    MainWindow->AddListWindow(this);
-    RunReportingErrors([this] { FormCreate(); });
+    RunReportingErrors([this, workspace] { FormCreate(workspace); });
 }
 
 // The artists go in sorted; the first is the current and selected node, so
 // that the first command after start acts on it.
-void TListWindow::FormCreate() {
-    const QSize client = MainWindow->WorkspaceSize();
-    setGeometry(0, 0, (client.width() - 4) / 4, client.height() - 4);
+void TListWindow::FormCreate(QSize workspace) {
+    setGeometry(0, 0, (workspace.width() - 4) / 4, workspace.height() - 4);
     std::vector<TNodeEntry> entries;
     for (const TArtist* artist = Artists.get(); artist; artist = artist->Next.get())
         entries.push_back({artist->ArtistName, artist});
@@ -208,9 +204,17 @@ const TSong* TListWindow::SongOf(const QTreeWidgetItem* node) {
 
 void TListWindow::OpenSelectedSong() {
     QTreeWidgetItem* selected = SongList->currentItem();
-    if (!IsSongNode(selected) || !selected->isSelected())
-        return;
-    new TSongWindow(MainWindow, *SongOf(selected));
+    if (IsSongNode(selected) && selected->isSelected())
+        emit SongChosen(*SongOf(selected));
+}
+
+bool TListWindow::TreeHasFocus() const {
+    return SongList->hasFocus();
+}
+
+const QTreeWidgetItem* TListWindow::FocusedSelection() const {
+    const QTreeWidgetItem* node = SongList->currentItem();
+    return TreeHasFocus() && node && node->isSelected() ? node : nullptr;
 }
 
 // A node whose text the window's edge cuts off shows it whole in a tool tip.

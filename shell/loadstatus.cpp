@@ -20,9 +20,8 @@ QLabel* FixedLabel(QWidget* parent, const QString& text, int top) {
 
 } // namespace
 
-TLoadStatus::TLoadStatus(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TLoadStatus::TLoadStatus(QWidget* owner) : TFormDialog(owner) {
     setObjectName("LoadStatus");
-    setProperty("ProgramForm", true); // taking the focus leaves no song window active
     setWindowTitle("Fájlok betöltése...");
     setFixedSize(473, 62);
     move(319, 381);

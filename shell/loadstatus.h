@@ -1,8 +1,8 @@
 #pragma once
 
 #include "library/loader.h"
+#include "shell/formdialog.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 
 class QLabel;
@@ -11,7 +11,7 @@ class QLabel;
 // drawn at once, letting through only the window system's drawing events and
 // never the user's input, and at a bounded rate: a large library must not
 // spend its load time painting.
-class TLoadStatus : public QDialog, public TLoadProgress {
+class TLoadStatus : public TFormDialog, public TLoadProgress {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TLoadStatus)
 

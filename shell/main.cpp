@@ -2,9 +2,9 @@
 // then the list window fills its tree; the event loop runs until the main
 // window closes.
 #include "print/qtcolor.h"
-#include "print/qttext.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
+#include "shell/startup.h"
 
 #include <memory>
 

@@ -4,35 +4,33 @@
 #include "platform/executable.h"
 #include "print/qtcolor.h"
 #include "print/qttext.h"
+#include "shell/aboutbox.h"
 #include "shell/application.h"
+#include "shell/documentcommands.h"
 #include "shell/errorreport.h"
+#include "shell/fontcolordialog.h"
+#include "shell/formdialog.h"
 #include "shell/icons.h"
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
+#include "shell/mainmenu.h"
 #include "shell/songwindow.h"
 
 #include <QCloseEvent>
-#include <QDir>
+#include <QColorDialog>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
-#include <QStandardPaths>
 #include <iostream>
 
 namespace {
 
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
-
-// The documents folder where there is one, else the home folder: never the
-// folder the program happened to be started in.
-QString FirstSaveFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
 
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
@@ -44,7 +42,7 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 } // namespace
 
 TMainWindow::TMainWindow(const std::string& dataDirectory)
-    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_saveFolder(FirstSaveFolder()) {
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -54,7 +52,7 @@ TMainWindow::TMainWindow(const std::string& dataDirectory)
     setCentralWidget(m_workspace);
     if (const QScreen* screen = QApplication::primaryScreen())
         resize(screen->availableSize() * 4 / 5);
-    CreateMenu();
+    ConnectMenu();
     connect(m_workspace, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
         if (window) // none: the frame itself lost the focus, which changes nothing here
             ActiveSongWindow = qobject_cast<TSongWindow*>(window);
@@ -72,6 +70,27 @@ TMainWindow::~TMainWindow() {
         MainWindow = nullptr;
 }
 
+void TMainWindow::ConnectMenu() {
+    const auto on = [this](QAction* action, void (TMainWindow::*handler)()) {
+        connect(action, &QAction::triggered, this, Reporting([this, handler] { (this->*handler)(); }));
+    };
+    on(m_menu->SaveRTF, &TMainWindow::SaveRTFClick);
+    on(m_menu->CopyRTF, &TMainWindow::CopyRTFClick);
+    on(m_menu->m_PageSetup, &TMainWindow::m_PageSetupClick);
+    on(m_menu->m_PrinterSetup, &TMainWindow::m_PrinterSetupClick);
+    on(m_menu->m_Print, &TMainWindow::m_PrintClick);
+    on(m_menu->m_Background, &TMainWindow::m_BackgroundClick);
+    on(m_menu->DefaultBackground, &TMainWindow::DefaultBackgroundClick);
+    on(m_menu->m_About, &TMainWindow::m_AboutClick);
+    connect(m_menu->m_Exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menu->m_File, &QMenu::aboutToShow, this, Reporting([this] { m_menu->ListWindows(*m_workspace); }));
+    for (const TMainMenu::TFontItem& item : m_menu->FontItems)
+        connect(item.Action, &QAction::triggered, this,
+                Reporting([this, item] { FontClick(item.Slot, item.StyleName); }));
+    for (int step = SmallestSizeStep; step <= LargestSizeStep; ++step)
+        connect(m_menu->SizeItem(step), &QAction::triggered, this, Reporting([this, step] { SizeClick(step); }));
+}
+
 // The song window that gets the focus becomes the active one; the list
 // window and the program's own dialogs leave none. Common dialogs change nothing.
 void TMainWindow::TrackFocus(QWidget* now) {
@@ -80,7 +99,7 @@ void TMainWindow::TrackFocus(QWidget* now) {
             ActiveSongWindow = songWindow;
             return;
         }
-        if (qobject_cast<TListWindow*>(widget) || widget->property("ProgramForm").toBool()) {
+        if (qobject_cast<TListWindow*>(widget) || TFormDialog::IsForm(widget)) {
             ActiveSongWindow = nullptr;
             return;
         }
@@ -88,15 +107,17 @@ void TMainWindow::TrackFocus(QWidget* now) {
 }
 
 // Settings trouble is reported and skips the rest of the settings, but
-// never keeps the song library from loading.
+// never keeps the song library from loading; the size items show whatever
+// step was loaded.
 void TMainWindow::FormCreate(const std::string& dataDirectory) {
     RunReportingErrors([this] { LoadSettings(); });
+    m_menu->MarkSizeStep(SizeStep);
     RunReportingErrors([this, &dataDirectory] { LoadLibrary(dataDirectory); });
 }
 
 void TMainWindow::LoadSettings() {
     m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
-    m_preferences->SizeMark = [this](int step, bool checked) { SizeAction(step)->setChecked(checked); };
+    m_commands = std::make_unique<TDocumentCommands>(*this, TempRichEdit, *m_preferences);
     if (const std::string problem = m_preferences->Settings->OpenProblem(); !problem.empty())
         ReportWarning(MessageText(problem.c_str()));
     m_preferences->LoadAll();
@@ -133,14 +154,19 @@ QSize TMainWindow::WorkspaceSize() const {
     return m_workspace->size();
 }
 
-void TMainWindow::AddListWindow(TListWindow* window) {
-    m_listWindow = window;
-    m_workspace->addSubWindow(window);
-    window->show();
+TListWindow* TMainWindow::CreateListWindow() {
+    m_listWindow = new TListWindow(WorkspaceSize());
+    m_workspace->addSubWindow(m_listWindow);
+    m_listWindow->show();
+    connect(m_listWindow, &TListWindow::SongChosen, this,
+            Reporting([this](const TSong& song) { CreateSongWindow(song); }));
+    m_commands->SetListWindow(m_listWindow);
+    return m_listWindow;
 }
 
-void TMainWindow::ShowChild(TSongWindow* window) {
+TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
+    auto* window = new TSongWindow(song, BackgroundColor());
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;
     window->setGeometry(WorkspaceSize().width() / 4 + offset, offset, WorkspaceSize().width() * 3 / 5,
@@ -148,6 +174,85 @@ void TMainWindow::ShowChild(TSongWindow* window) {
     window->show();
     m_workspace->setActiveSubWindow(window);
     window->widget()->setFocus();
+    return window;
+}
+
+void TMainWindow::SetSizeStep(int value) {
+    m_preferences->SetSizeStep(value);
+    m_menu->MarkSizeStep(value);
+}
+
+bool TMainWindow::GetCurrentDocument(QString& title, TRichDocument*& document) {
+    return m_commands->GetCurrentDocument(title, document);
+}
+
+void TMainWindow::ApplyPrintMargins(TRichDocument& document) {
+    m_commands->ApplyPrintMargins(document);
+}
+
+QPrinter& TMainWindow::CurrentPrinter() {
+    return m_commands->CurrentPrinter();
+}
+
+void TMainWindow::ChoosePrinter(std::unique_ptr<QPrinter> printer) {
+    m_commands->ChoosePrinter(std::move(printer));
+}
+
+// The dialog works on a copy; after a cancel the copy is what is kept, and written.
+void TMainWindow::FontClick(TStyleSlot slot, const QString& styleName) {
+    const TFont copy = StyleFonts.at(static_cast<std::size_t>(slot));
+    TFontColorDialog dialog(this, styleName, ScreenPixelsPerInch);
+    dialog.SetFont(copy);
+    const TFont chosen = dialog.exec() == QDialog::Accepted ? dialog.Font() : copy;
+    m_preferences->FontCommand(slot, chosen);
+}
+
+// The step zooms every song window on screen at once, open ones included.
+void TMainWindow::SizeClick(int step) {
+    m_preferences->SizeCommand(step);
+    m_menu->MarkSizeStep(step);
+    for (QMdiSubWindow* window : m_workspace->subWindowList()) {
+        if (auto* songWindow = qobject_cast<TSongWindow*>(window))
+            songWindow->ShowSizeStep(SizeStep);
+    }
+}
+
+void TMainWindow::m_BackgroundClick() {
+    QColorDialog dialog(ToQColor(m_preferences->BackgroundColor), this);
+    dialog.setObjectName("ColorDialog");
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    m_preferences->BackgroundCommand(chosen ? FromQColor(dialog.selectedColor()) : m_preferences->BackgroundColor);
+}
+
+void TMainWindow::DefaultBackgroundClick() {
+    m_preferences->BackgroundCommand(WindowColor);
+}
+
+void TMainWindow::m_AboutClick() {
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TMainWindow::SaveRTFClick() {
+    m_commands->Save();
+}
+
+void TMainWindow::CopyRTFClick() {
+    m_commands->Copy();
+}
+
+void TMainWindow::m_PrintClick() {
+    m_commands->Print();
+}
+
+void TMainWindow::m_PrinterSetupClick() {
+    m_commands->PrinterSetup();
+}
+
+// The margins are written after every use of the dialog, OK or not.
+void TMainWindow::m_PageSetupClick() {
+    m_commands->PageSetup();
 }
 
 // The close is never refused; a position that cannot be written is reported.

@@ -3,7 +3,6 @@
 #include "shell/marginfield.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -59,9 +58,8 @@ QPushButton* Button(QWidget* parent, const TDialogScale& scale, const char* name
 
 } // namespace
 
-TPageSetupDialog::TPageSetupDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TPageSetupDialog::TPageSetupDialog(QWidget* owner) : TFormDialog(owner) {
     setObjectName("PageSetupDialog");
-    setProperty("ProgramForm", true);
     setWindowTitle("Oldalbeállítás");
     setFont(QFont("MS Sans Serif", 8));
     const TDialogScale scale(fontMetrics());
@@ -111,13 +109,4 @@ void TPageSetupDialog::b_OKClick() {
     m_margins->Left = e_Left->Value();
     m_margins->Right = e_Right->Value();
     reject();
-}
-
-// No button is the cancel button, so Escape has nothing to press.
-void TPageSetupDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

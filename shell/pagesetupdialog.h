@@ -1,15 +1,14 @@
 #pragma once
 
 #include "settings/preferences.h"
-
-#include <QDialog>
+#include "shell/formdialog.h"
 
 class QPushButton;
 class TMarginField;
 
 // "Oldalbeállítás": the four print margins in millimetres. Only OK changes
 // the margins; Escape does not close it.
-class TPageSetupDialog : public QDialog {
+class TPageSetupDialog : public TFormDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TPageSetupDialog)
 
@@ -24,9 +23,6 @@ public:
     TMarginField* e_Right;
     QPushButton* b_OK;
     QPushButton* b_Cancel;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void b_OKClick();

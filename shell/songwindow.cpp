@@ -8,13 +8,12 @@
 #include "shell/documentview.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
-#include "shell/mainwindow.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
 
-TSongWindow::TSongWindow(QWidget* owner, const TSong& song)
-    : QMdiSubWindow(owner), Song(song), RichEdit(new QTextEdit(this)), m_document(ScreenPixelsPerInch) {
+TSongWindow::TSongWindow(const TSong& song, TColor background)
+    : Song(song), RichEdit(new QTextEdit(this)), m_document(ScreenPixelsPerInch) {
     setObjectName("SongWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(WindowIcon());
@@ -30,8 +29,7 @@ TSongWindow::TSongWindow(QWidget* owner, const TSong& song)
     ShowSizeStep(SizeStep);
     setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title));
     setWidget(RichEdit);
-    RunReportingErrors([this] { FormCreate(); });
-    MainWindow->ShowChild(this);
+    RunReportingErrors([this, background] { FormCreate(background); });
 }
 
 TSongWindow::~TSongWindow() {
@@ -39,9 +37,9 @@ TSongWindow::~TSongWindow() {
         ActiveSongWindow = nullptr;
 }
 
-void TSongWindow::FormCreate() {
+void TSongWindow::FormCreate(TColor background) {
     QPalette palette = RichEdit->palette();
-    palette.setColor(QPalette::Base, ToQColor(MainWindow->BackgroundColor()));
+    palette.setColor(QPalette::Base, ToQColor(background));
     RichEdit->setPalette(palette);
 }
 

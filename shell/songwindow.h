@@ -2,20 +2,22 @@
 
 #include "library/song.h"
 #include "render/document.h"
+#include "render/systemcolors.h"
 
 #include <QMdiSubWindow>
 
 class QTextEdit;
 
 // One song, rendered when the window is made and never changed afterwards:
-// later font and colour changes reach only windows opened after them.
+// later font and colour changes reach only windows opened after them. The
+// main window makes it and places it in its workspace.
 class TSongWindow : public QMdiSubWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TSongWindow)
 
 public:
-    // Renders the song and shows the window in the main window's workspace.
-    TSongWindow(QWidget* owner, const TSong& song);
+    // Renders the song, shown on the background colour.
+    TSongWindow(const TSong& song, TColor background);
     ~TSongWindow() override;
 
     const TSong& Song;
@@ -30,7 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
+    void FormCreate(TColor background);
 
     TRichDocument m_document;
 };

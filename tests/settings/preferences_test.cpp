@@ -33,7 +33,6 @@ protected:
     // A window's start, on a screen of the given resolution: fonts, margins, background.
     std::unique_ptr<TPreferences> Start(int pixelsPerInch = 96) {
         auto preferences = std::make_unique<TPreferences>(OpenStore(), pixelsPerInch);
-        preferences->SizeMark = [this](int step, bool checked) { m_marks[step] = checked; };
         preferences->LoadFonts();
         preferences->LoadPageMargins();
         preferences->LoadBackgroundColor();
@@ -43,17 +42,6 @@ protected:
     void Store(const std::string& section, const std::string& name, const std::string& text) {
         OpenStore()->WriteTextValue(section, name, text);
     }
-
-    std::vector<int> CheckedSteps() const {
-        std::vector<int> checked;
-        for (const auto& [step, mark] : m_marks) {
-            if (mark)
-                checked.push_back(step);
-        }
-        return checked;
-    }
-
-    std::map<int, bool> m_marks;
 };
 
 TEST_F(PreferencesTest, AFirstRunUsesTheDefaultsAndWritesNothing) {
@@ -61,8 +49,6 @@ TEST_F(PreferencesTest, AFirstRunUsesTheDefaultsAndWritesNothing) {
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
         EXPECT_EQ(DefaultFont(slot), StyleFonts[static_cast<std::size_t>(slot)]) << slot;
     EXPECT_EQ(0, SizeStep);
-    EXPECT_EQ(std::vector<int>{0}, CheckedSteps());
-    EXPECT_EQ(5u, m_marks.size());
     EXPECT_EQ(TPageMargins{}, preferences->PageMargins);
     EXPECT_EQ(WindowColor, preferences->BackgroundColor);
     EXPECT_EQ("Windows Registry Editor Version 5.00\r\n\r\n[" + CantorixKey + "]\r\n", FileText());
@@ -83,7 +69,6 @@ TEST_F(PreferencesTest, TakesStoredValuesAsTheyAre) {
     StyleFonts[StyleSlot::Tab].Name = "Előző";
     const auto preferences = Start();
     EXPECT_EQ(7, SizeStep);
-    EXPECT_EQ(std::vector<int>{}, CheckedSteps());
     EXPECT_EQ(FontStyle::Bold | FontStyle::Underline, StyleFonts[StyleSlot::Verse].Style);
     EXPECT_EQ(0, StyleFonts[StyleSlot::Chords].Style);
     EXPECT_EQ("Előző", StyleFonts[StyleSlot::Tab].Name);          // empty name: typeface unchanged
@@ -149,7 +134,7 @@ TEST_F(PreferencesTest, CommandsWriteEveryValueEvenWhenNothingChanged) {
     preferences->SavePageMargins();                                           // a cancelled page setup
     preferences->SizeCommand(-2);
     preferences->SaveWindowPosition("Main", {10, 20, 800, 600});
-    EXPECT_EQ(std::vector<int>{-2}, CheckedSteps());
+    EXPECT_EQ(-2, SizeStep);
     const std::string key = "\r\n[" + CantorixKey;
     EXPECT_EQ(
         "Windows Registry Editor Version 5.00\r\n" + key + "]\r\n\"Background\"=\"-2147483643\"\r\n" + key +

@@ -7,9 +7,11 @@
 #include "shell/mainwindow.h"
 #include "shell/pagesetupdialog.h"
 #include "shell/songwindow.h"
+#include "shell/startup.h"
 #include "tests/support/songfixture.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -31,7 +33,7 @@ void TProgram::Start(std::optional<QSize> workspace) {
         Main = new TMainWindow(DataFolder());
         Main->resize(Main->size() + *workspace - Main->WorkspaceSize());
         QCoreApplication::processEvents();
-        ListWindow = new TListWindow(Main);
+        ListWindow = Main->CreateListWindow();
         PageSetupDialog = new TPageSetupDialog(Main);
     } else {
         Main = StartProgram(DataFolder());
@@ -45,7 +47,6 @@ TProgram::~TProgram() {
     delete Main;
     ListWindow = nullptr;
     PageSetupDialog = nullptr;
-    ActiveSongWindow = nullptr;
     Artists.reset();
     unsetenv("VIVIRA_SETTINGS_FILE");
 }
@@ -69,6 +70,26 @@ TSongWindow* TProgram::OpenSong(const QString& artist, const QString& title) {
         }
     }
     return nullptr;
+}
+
+QAction* TProgram::Action(const char* name) const {
+    auto* action = Main->findChild<QAction*>(name);
+    if (!action)
+        qFatal("no menu entry %s", name);
+    return action;
+}
+
+QMenu* TProgram::Menu(const char* name) const {
+    auto* menu = Main->findChild<QMenu*>(name);
+    if (!menu)
+        qFatal("no menu %s", name);
+    return menu;
+}
+
+void VerifyNothingLeft() {
+    QVERIFY(!MainWindow && !ListWindow && !PageSetupDialog && !ActiveSongWindow && !Artists);
+    for (const QWidget* widget : QApplication::topLevelWidgets()) // a tool tip fades by itself
+        QVERIFY2(!widget->isVisible() || widget->inherits("QTipLabel"), widget->metaObject()->className());
 }
 
 void Click(QAction* action) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QTimer;
 class QWidget;
 class TMainWindow;
@@ -41,12 +42,20 @@ public:
     // Opens the song of the tree by artist and title, as a user would: select, Enter.
     TSongWindow* OpenSong(const QString& artist, const QString& title);
 
+    // A menu entry, or a menu, of the main window, by the name the program knows it by.
+    QAction* Action(const char* name) const;
+    QMenu* Menu(const char* name) const;
+
     TMainWindow* Main = nullptr;
     TListWindow* List = nullptr;
 
 private:
     TTempDirectory m_folder;
 };
+
+// For each test class's cleanup(): the step's program is gone whole, no
+// window of it is left on screen, and the globals it set are reset.
+void VerifyNothingLeft();
 
 // Triggers the action from the event loop, as a menu click does, so that an
 // error reaches the program's error report.

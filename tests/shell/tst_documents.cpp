@@ -73,7 +73,7 @@ QString SaveAs(TProgram& program, const QString& folder, const QString& name, bo
         if (dialog->isVisible())
             dialog->reject(); // the overwrite question was answered no
     });
-    Click(program.Main->SaveRTF);
+    Click(program.Action("SaveRTF"));
     return offered;
 }
 
@@ -83,6 +83,8 @@ class TestDocuments : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     void savesTheSongWindowsOwnDocumentAndTheTreesFreshOne() {
         TProgram program(Library);
         program.Start();
@@ -150,7 +152,7 @@ private slots:
             dialog->reject();
         });
         SelectInTree(program, "AC/DC");
-        Click(program.Main->SaveRTF);
+        Click(program.Action("SaveRTF"));
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(opened, QDir(documents).exists() ? documents : QDir::homePath());
         QCOMPARE(renderedWhileOpen, std::size_t{0});
@@ -165,7 +167,7 @@ private slots:
             qobject_cast<QFileDialog*>(modal)->reject();
         });
         SelectInTree(program, "AC/DC");
-        Click(program.Main->SaveRTF);
+        Click(program.Action("SaveRTF"));
         QCOMPARE(opened, QString::fromStdString(out / "mappa"));
     }
 
@@ -177,7 +179,7 @@ private slots:
         selection.setPosition(2);
         selection.setPosition(5, QTextCursor::KeepAnchor);
         window->RichEdit->setTextCursor(selection);
-        Click(program.Main->CopyRTF);
+        Click(program.Action("CopyRTF"));
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         for (const char* format : {"text/rtf", "text/richtext", "application/rtf"})
             QCOMPARE(copied->data(format).toStdString(), RichText(window->Document()));
@@ -200,9 +202,9 @@ private slots:
         QString title;
         TRichDocument* document = nullptr;
         QVERIFY(!program.Main->GetCurrentDocument(title, document));
-        Click(program.Main->CopyRTF);
+        Click(program.Action("CopyRTF"));
         QCOMPARE(QApplication::clipboard()->text(), QString("előtte"));
-        const QStringList dialogs = TriggerAnsweringErrors([&] { Click(program.Main->SaveRTF); });
+        const QStringList dialogs = TriggerAnsweringErrors([&] { Click(program.Action("SaveRTF")); });
         QVERIFY(dialogs.isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
 

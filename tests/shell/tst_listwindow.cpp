@@ -1,6 +1,7 @@
 #include "print/qtcolor.h"
 #include "print/qttext.h"
 #include "shell/application.h"
+#include "shell/icons.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/songwindow.h"
@@ -42,6 +43,10 @@ int SongWindowCount(const TProgram& program) {
     return count;
 }
 
+QImage Picture(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage();
+}
+
 // As the system delivers a double-click: a click, then the double-click.
 void DoubleClick(QTreeWidget* tree, QPoint point) {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
@@ -54,6 +59,8 @@ class TestListWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     // No locale set (the C locale) must still sort a Hungarian library as Hungarian.
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
@@ -82,18 +89,24 @@ private slots:
         QCOMPARE(ChildTexts(nameless), QStringList{"névtelen dal"});
     }
 
+    // A closed folder, an open folder, a page of text: by their pictures.
     void artistNodesShowTheirStateAndAlwaysAnExpandButton() {
-        TProgram program(TLibraryFiles{{"1.txt", {".artist Üres"}}});
+        TProgram program(TLibraryFiles{{"1.txt", {".artist Üres"}}, {"2.txt", {".artist Dalos", ".title Dal"}}});
         program.Start();
+        const QImage closed = Picture(RoleIcon("folder", "folder"));
+        const QImage open = Picture(RoleIcon("folder-open", "folderopen"));
+        QVERIFY(closed != open);
         QTreeWidgetItem* empty = Artist(program, "Üres");
         QCOMPARE(empty->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-        const qint64 closed = empty->icon(0).cacheKey();
+        QCOMPARE(Picture(empty->icon(0)), closed);
         empty->setExpanded(true);
         QCOMPARE(empty->childCount(), 0);
-        const qint64 open = empty->icon(0).cacheKey();
-        QVERIFY(open != closed);
+        QCOMPARE(Picture(empty->icon(0)), open);
         empty->setExpanded(false);
-        QCOMPARE(empty->icon(0).cacheKey(), closed);
+        QCOMPARE(Picture(empty->icon(0)), closed);
+        QTreeWidgetItem* full = Artist(program, "Dalos");
+        full->setExpanded(true);
+        QCOMPARE(Picture(full->child(0)->icon(0)), Picture(RoleIcon("text-x-generic", "page")));
     }
 
     void opensANewWindowForEverySongCommandAndNoneForArtists() {

@@ -11,19 +11,23 @@
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 
+#include <QActionGroup>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -56,56 +60,102 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// The menus as an outline: an entry a line, indented under its menu.
+QString MenuOutline(const QList<QAction*>& actions, const QString& indent) {
+    QString outline;
+    for (const QAction* action : actions) {
+        if (action->isSeparator()) {
+            outline += indent + "-\n";
+            continue;
+        }
+        const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
+        outline += indent + name + " " + action->text() + (action->icon().isNull() ? "" : " *") + "\n";
+        if (action->menu())
+            outline += MenuOutline(action->menu()->actions(), indent + "  ");
+    }
+    return outline;
+}
+
+// The pictures of the menus' entries, each as its 16-pixel image.
+void CollectImages(const QList<QAction*>& actions, QSet<QByteArray>& images) {
+    for (const QAction* action : actions) {
+        if (!action->icon().isNull()) {
+            const QImage image = action->icon().pixmap(16, 16).toImage();
+            images.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+        }
+        if (action->menu())
+            CollectImages(action->menu()->actions(), images);
+    }
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
+    // The whole menu bar, top to bottom, as the program's design gives it:
+    // name, caption, and "*" where the entry shows an image.
     void firstRunUsesTheDefaultsAndShowsTheWholeMenu() {
         TProgram program(Library);
         program.Start();
         TMainWindow* main = program.Main;
         QCOMPARE(main->windowTitle(), QString("Vivira redir"));
-        const std::vector<std::pair<QAction*, QString>> captions = {
-            {main->m_File->menuAction(), "&Fájl"},
-            {main->SaveRTF, "Mentés..."},
-            {main->CopyRTF, "Másolás"},
-            {main->m_PageSetup, "Oldalbeállítás..."},
-            {main->m_PrinterSetup, "Nyomtató beállítása..."},
-            {main->m_Print, "Nyomtatás..."},
-            {main->m_Exit, "&Bezárás"},
-            {main->m_Setting->menuAction(), "&Beállítások"},
-            {main->m_Fonts->menuAction(), "&Betűk"},
-            {main->m_Size->menuAction(), "Betű&méret"},
-            {main->m_Size1, "Legkisebb"},
-            {main->m_Size2, "Kisebb"},
-            {main->m_Size3, "Közepes"},
-            {main->m_Size4, "Nagyobb"},
-            {main->m_Size5, "Legnagyobb"},
-            {main->m_Background, "Háttérszín..."},
-            {main->DefaultBackground, "Alapértelmezett háttérszín"},
-            {main->m_About, "Névjegy"},
-        };
-        for (const auto& [action, caption] : captions) {
-            QCOMPARE(action->text(), caption);
-            QVERIFY(action->isEnabled());
-        }
-        QStringList fontCaptions;
-        for (QAction* action : main->m_Fonts->actions())
-            fontCaptions << action->text();
-        QCOMPARE(fontCaptions, (QStringList{"&Normál szöveg...", "&Dalszöveg...", "&Kíséret...", "&Tabulatúra...",
-                                            "&Cím...", "&Szerzők..."}));
-        for (QAction* action :
-             {main->SaveRTF, main->CopyRTF, main->m_PageSetup, main->m_PrinterSetup, main->m_Print, main->m_Exit,
-              main->m_Fonts->menuAction(), main->m_Size->menuAction(), main->m_Background, main->DefaultBackground})
-            QVERIFY2(!action->icon().pixmap(16, 16).isNull(), qPrintable(action->objectName()));
-        QVERIFY(main->m_Size3->isChecked());
-        QVERIFY(!main->m_Size1->isChecked() && !main->m_Size5->isChecked());
+        QCOMPARE(MenuOutline(main->menuBar()->actions(), ""), QString(R"(m_File &Fájl
+  SaveRTF Mentés... *
+  CopyRTF Másolás *
+  -
+  m_PageSetup Oldalbeállítás... *
+  m_PrinterSetup Nyomtató beállítása... *
+  m_Print Nyomtatás... *
+  -
+  m_Exit &Bezárás *
+m_Setting &Beállítások
+  m_Fonts &Betűk *
+    m_Normal &Normál szöveg...
+    m_Verse &Dalszöveg...
+    m_Chords &Kíséret...
+    m_Tab &Tabulatúra...
+    m_Title &Cím...
+    m_Authors &Szerzők...
+  m_Size Betű&méret *
+    m_Size1 Legkisebb
+    m_Size2 Kisebb
+    m_Size3 Közepes
+    m_Size4 Nagyobb
+    m_Size5 Legnagyobb
+  -
+  m_Background Háttérszín... *
+  DefaultBackground Alapértelmezett háttérszín *
+m_About Névjegy
+)"));
+        // Ten images, one for each role: no two entries show the same picture.
+        QSet<QByteArray> images;
+        CollectImages(main->menuBar()->actions(), images);
+        QCOMPARE(images.size(), 10);
+        // The size items are one radio group, "Közepes" marked.
+        const QList<QAction*> sizes = program.Menu("m_Size")->actions();
+        QVERIFY(sizes[0]->actionGroup() && sizes[0]->actionGroup()->actions() == sizes);
+        for (QAction* item : sizes)
+            QCOMPARE(item->isChecked(), item->objectName() == "m_Size3");
         QCOMPARE(main->BackgroundColor(), WindowColor);
         QCOMPARE(main->PageMargins(), TPageMargins{});
-        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-            QCOMPARE(StyleFonts[static_cast<std::size_t>(slot)], DefaultFont(slot));
+        // The default fonts: face, points, bold and italic.
+        const std::tuple<const char*, int, bool, bool> fonts[] = {
+            {"Courier New", 9, false, false}, {"Courier New", 9, true, false},      {"Courier New", 9, false, true},
+            {"Courier New", 8, true, false},  {"Times New Roman", 24, true, false}, {"Times New Roman", 9, false, true},
+        };
+        for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
+            const TFont& font = StyleFonts[static_cast<std::size_t>(slot)];
+            const auto& [face, points, bold, italic] = fonts[slot];
+            QCOMPARE(font.Name, std::string(face));
+            QCOMPARE(font.Size(ScreenPixelsPerInch), points);
+            QCOMPARE(bool(font.Style & FontStyle::Bold), bold);
+            QCOMPARE(bool(font.Style & FontStyle::Italic), italic);
+            QCOMPARE(font.Charset, 238);
+        }
         QVERIFY(!main->findChild<TLoadStatus*>()); // shown while loading, gone now
         QCOMPARE(program.SettingsFileText(), Header);
     }
@@ -114,14 +164,14 @@ private slots:
         TProgram program(Library, Header + "\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts]\r\n\"Size\"=\"3\"\r\n");
         program.Start();
         QCOMPARE(SizeStep, 3);
-        for (QAction* item : {program.Main->m_Size1, program.Main->m_Size2, program.Main->m_Size3,
-                              program.Main->m_Size4, program.Main->m_Size5})
+        for (QAction* item : {program.Action("m_Size1"), program.Action("m_Size2"), program.Action("m_Size3"),
+                              program.Action("m_Size4"), program.Action("m_Size5")})
             QVERIFY(!item->isChecked());
         TSongWindow* open = program.OpenSong("Őszi Zenekar", "Első");
         QVERIFY(open);
         const qreal before = open->RichEdit->document()->firstBlock().next().charFormat().fontPointSize();
-        Click(program.Main->m_Size1);
-        QVERIFY(program.Main->m_Size1->isChecked());
+        Click(program.Action("m_Size1"));
+        QVERIFY(program.Action("m_Size1")->isChecked());
         QCOMPARE(SizeStep, -2);
         QVERIFY(Contains(program.SettingsFileText(), "\"Size\"=\"-2\""));
         // The step zooms open windows at once: 1.2^2 (the stored 3 zoomed as far as 2) down to 1.2^-2.
@@ -141,9 +191,7 @@ private slots:
     void aFontConfirmedUnchangedStaysTheSameFont() {
         TProgram program(Library);
         program.Start();
-        TMainWindow* main = program.Main;
-        for (QAction* item :
-             {main->m_Normal, main->m_Verse, main->m_Chords, main->m_Tab, main->m_Title, main->m_Authors}) {
+        for (QAction* item : program.Menu("m_Fonts")->actions()) {
             QString shown;
             const TAnswerModal answer([&shown](QWidget* modal) {
                 auto* dialog = qobject_cast<TFontColorDialog*>(modal);
@@ -175,7 +223,7 @@ private slots:
             }
             dialog->reject();
         });
-        Click(program.Main->m_Verse);
+        Click(program.Action("m_Verse"));
         QCOMPARE(title, QString("Betűtípus – Dalszöveg"));
         QCOMPARE(sample, QColor(200, 0, 0));
     }
@@ -189,7 +237,7 @@ private slots:
             dialog->FontPart->setCurrentFont(QFont("Liberation Mono", 30)); // changed, then cancelled
             dialog->reject();
         });
-        Click(program.Main->m_Title);
+        Click(program.Action("m_Title"));
         QCOMPARE(StyleFonts[StyleSlot::Title], DefaultFont(StyleSlot::Title));
         QVERIFY(Contains(program.SettingsFileText(),
                          "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Title]\r\n\"Charset\"=\"238\"\r\n\"Color\"="
@@ -208,14 +256,14 @@ private slots:
             dialog->FontPart->setCurrentFont(font);
             dialog->accept();
         });
-        Click(program.Main->m_Chords);
+        Click(program.Action("m_Chords"));
         const TAnswerModal answer3([](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
             QVERIFY(dialog);
             dialog->setCurrentColor(QColor(255, 255, 200));
             dialog->accept();
         });
-        Click(program.Main->m_Background);
+        Click(program.Action("m_Background"));
         QCOMPARE(program.Main->BackgroundColor(), RgbColor(255, 255, 200));
         QVERIFY(Contains(program.SettingsFileText(), "\"Background\"=\"13172735\""));
         TSongWindow* after = program.OpenSong("Őszi Zenekar", "Második");
@@ -234,7 +282,7 @@ private slots:
         QCOMPARE(before->RichEdit->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(after->RichEdit->palette().color(QPalette::Base), QColor(255, 255, 200));
 
-        Click(program.Main->DefaultBackground);
+        Click(program.Action("DefaultBackground"));
         QCOMPARE(program.Main->BackgroundColor(), WindowColor); // the system colour itself, not its value
         QVERIFY(Contains(program.SettingsFileText(), "\"Background\"=\"-2147483643\""));
     }
@@ -258,7 +306,7 @@ private slots:
                 else
                     box->close();
             });
-            Click(program.Main->m_About);
+            Click(program.Action("m_About"));
             QVERIFY2(escapeKeptItOpen, how);
         }
     }
@@ -268,15 +316,15 @@ private slots:
         program.Start();
         program.OpenSong("Őszi Zenekar", "Első");
         program.OpenSong("Őszi Zenekar", "Második");
-        emit program.Main->m_File->aboutToShow();
-        emit program.Main->m_File->aboutToShow(); // rebuilt, not added twice
+        emit program.Menu("m_File")->aboutToShow();
+        emit program.Menu("m_File")->aboutToShow(); // rebuilt, not added twice
         QStringList captions;
-        for (QAction* action : program.Main->m_File->actions()) {
+        for (QAction* action : program.Menu("m_File")->actions()) {
             if (action->isCheckable())
                 captions << action->text() + (action->isChecked() ? " *" : "");
         }
         QCOMPARE(captions, (QStringList{"&1 Előadók", "&2 Őszi Zenekar - Első", "&3 Őszi Zenekar - Második *"}));
-        program.Main->m_File->actions().at(program.Main->m_File->actions().size() - 2)->trigger();
+        program.Menu("m_File")->actions().at(program.Menu("m_File")->actions().size() - 2)->trigger();
         QCOMPARE(ActiveSongWindow->windowTitle(), QString("Őszi Zenekar - Első"));
     }
 
@@ -285,7 +333,7 @@ private slots:
         program.Start();
         program.OpenSong("Őszi Zenekar", "Első");
         program.List->setGeometry(5, 6, 300, 200);
-        Click(program.Main->m_Exit);
+        Click(program.Action("m_Exit"));
         QVERIFY(!program.Main->isVisible());
         QVERIFY(!program.List->isVisible());
         const std::string text = program.SettingsFileText();
@@ -300,7 +348,7 @@ private slots:
         // The settings folder turns into a file: every write fails from now on.
         std::filesystem::remove_all(program.SettingsFile());
         std::filesystem::create_directories(program.SettingsFile() + "/x");
-        const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Main->m_Size4); });
+        const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Action("m_Size4")); });
         QCOMPARE(errors, QStringList{"Vivira redir|Failed to create key Fonts: " +
                                      QString::fromStdString(program.SettingsFile()) + ": Is a directory."});
         QCOMPARE(SizeStep, 1); // changed in memory before the write failed

@@ -26,7 +26,7 @@ void RunPageSetup(TProgram& program, const std::function<void(TPageSetupDialog*)
         if (dialog->isVisible())
             dialog->close();
     });
-    Click(program.Main->m_PageSetup);
+    Click(program.Action("m_PageSetup"));
 }
 
 void Type(TMarginField* field, const QString& text) {
@@ -39,6 +39,8 @@ class TestPageSetup : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     // Whatever face stands in for "MS Sans Serif", and whatever the screen's
     // density, every label shows its whole text and nothing overlaps.
     void labelsShowTheirWholeTextAndNothingOverlaps() {

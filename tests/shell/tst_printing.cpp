@@ -107,7 +107,7 @@ public:
         m_program.Main->Workspace()->setActiveSubWindow(m_program.List);
         tree->setFocus();
         tree->setCurrentItem(tree->findItems(m_artist, Qt::MatchExactly).value(0));
-        Click(m_program.Main->m_Print);
+        Click(m_program.Action("m_Print"));
         Title = m_program.Main->CurrentPrinter().docName();
     }
 
@@ -193,6 +193,8 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     // A page breaks only where the next line does not fit; the document's
     // closing empty paragraph is no line, so a full last page gets no blank one.
     void breaksPagesOnlyWhereFullAndAddsNoBlankLastPage_data() {
@@ -341,7 +343,7 @@ private slots:
         TProgram program(Songbook());
         program.Start();
         QVERIFY(program.OpenSong("Dalos", "1. dal"));
-        const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Main->m_Print); });
+        const QStringList errors = TriggerAnsweringErrors([&] { Click(program.Action("m_Print")); });
         QCOMPARE(errors, QStringList{"Vivira redir|There is no default printer currently selected."});
     }
 };

@@ -31,6 +31,8 @@ class TestSongWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     void showsTheRenderedSongReadOnlyWithTheCaretAtTheStart() {
         TProgram program(Library);
         program.Start();
@@ -83,7 +85,7 @@ private slots:
             QCOMPARE(ActiveSongWindow, nullptr); // a dialog of the program's own
             modal->close();
         });
-        Click(program.Main->m_About);
+        Click(program.Action("m_About"));
 
         // Escape closes at once; the focus passes on and never leaves a closed window active.
         program.Main->Workspace()->setActiveSubWindow(second);
@@ -107,7 +109,7 @@ private slots:
         selection.setPosition(3);
         selection.setPosition(9, QTextCursor::KeepAnchor);
         window->RichEdit->setTextCursor(selection);
-        Click(program.Main->m_Size5);
+        Click(program.Action("m_Size5"));
         const QTextBlock title = window->RichEdit->document()->findBlockByNumber(2);
         QCOMPARE(qRound(title.begin().fragment().charFormat().fontPointSize() * 100), qRound(24 * 1.44 * 100));
         QCOMPARE(window->RichEdit->textCursor().anchor(), 3);

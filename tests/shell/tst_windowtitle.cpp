@@ -13,6 +13,8 @@ class TestWindowTitle : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
     // A maximised song window puts its caption into the frame's title; the
     // program's name must not be added to it once more.
     void theProgramsNameShowsOnceWithAMaximisedSongWindow() {

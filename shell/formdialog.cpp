@@ -1,0 +1,17 @@
+#include "shell/formdialog.h"
+
+#include <QKeyEvent>
+
+TFormDialog::TFormDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {}
+
+bool TFormDialog::IsForm(const QWidget* widget) {
+    return qobject_cast<const TFormDialog*>(widget) != nullptr;
+}
+
+void TFormDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
