@@ -3,17 +3,10 @@
 #include "print/qtcolor.h"
 #include "print/qttext.h"
 
-namespace {
-
-constexpr double TwipsPerPoint = 20.0;
-constexpr double TwipsPerInch = 1440.0;
-
-} // namespace
-
 QTextCharFormat TextCharFormat(const TCharacterFormat& format, double zoom) {
     QTextCharFormat result;
     result.setFontFamilies({FromAnsi(format.FaceName)});
-    result.setFontPointSize(format.SizeTwips / TwipsPerPoint * zoom);
+    result.setFontPointSize(format.SizeTwips / double{TwipsPerPoint} * zoom);
     result.setFontWeight(format.Style & FontStyle::Bold ? QFont::Bold : QFont::Normal);
     result.setFontItalic(format.Style & FontStyle::Italic);
     result.setFontUnderline(format.Style & FontStyle::Underline);
@@ -28,5 +21,5 @@ Qt::Alignment TextAlignment(TAlignment alignment) {
 }
 
 double TwipsToPixels(std::int32_t twips, double pixelsPerInch) {
-    return twips * pixelsPerInch / TwipsPerInch;
+    return twips * pixelsPerInch / double{TwipsPerInch};
 }

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr char ParagraphMark = '\r';
-constexpr std::int32_t TwipsPerPoint = 20;
 // Positions are 32-bit numbers wherever a document is shown or printed.
 constexpr std::size_t MaximumLength = 0x7FFFFFFF;
 

@@ -12,6 +12,10 @@
 
 enum class TAlignment { Left, Center };
 
+// Lengths in documents are in twips, twentieths of a point.
+constexpr std::int32_t TwipsPerPoint = 20;
+constexpr std::int32_t TwipsPerInch = 72 * TwipsPerPoint;
+
 enum class TFontAttribute { Charset, Color, Height, Name, Pitch, Size, Style };
 using TAttributeValue = std::variant<std::int64_t, std::string>;
 

@@ -1,6 +1,7 @@
 #include "render/htmlwriter.h"
 
 #include "platform/codepage.h"
+#include "render/paragraphwalk.h"
 
 #include <cstdio>
 
@@ -44,7 +45,7 @@ std::string SpanStyle(const TCharacterFormat& format) {
     std::string style = "font-family:'";
     AppendEscaped(style, format.FaceName);
     char size[32];
-    std::snprintf(size, sizeof size, "';font-size:%.1fpt", format.SizeTwips / 20.0);
+    std::snprintf(size, sizeof size, "';font-size:%.1fpt", format.SizeTwips / double{TwipsPerPoint});
     style += size;
     if (format.Style & FontStyle::Bold)
         style += ";font-weight:bold";
@@ -68,44 +69,24 @@ std::string SpanStyle(const TCharacterFormat& format) {
 std::string ParagraphStart(const TParagraphFormat& format) {
     char style[128];
     std::snprintf(style, sizeof style, "<p style=\"margin:0;white-space:pre;text-align:%s;text-indent:%.1fpt\">",
-                  format.Alignment == TAlignment::Center ? "center" : "left", format.FirstLineIndentTwips / 20.0);
+                  format.Alignment == TAlignment::Center ? "center" : "left",
+                  format.FirstLineIndentTwips / double{TwipsPerPoint});
     return style;
 }
 
 } // namespace
 
 std::string HtmlText(const TRichDocument& document) {
-    const std::string& text = document.Text();
-    const auto& runs = document.Runs();
     std::string out = "<html><head><meta charset=\"utf-8\"></head><body>\n";
-    std::size_t paragraph = 0;
-    std::size_t run = 0;
-    out += ParagraphStart(document.Paragraphs()[0]);
-    for (std::size_t position = 0; position < text.size();) {
-        while (run + 1 < runs.size() && runs[run + 1].Start <= position)
-            ++run;
-        const std::size_t runEnd = run + 1 < runs.size() ? runs[run + 1].Start : text.size();
-        const std::size_t end = std::min({runEnd, text.find('\r', position), text.size()});
-        if (end > position) {
-            out += "<span style=\"" + SpanStyle(runs[run].Format) + "\">";
-            AppendEscaped(out, std::string_view(text).substr(position, end - position));
+    ForEachParagraph(document, [&out](const TParagraphRuns& paragraph) {
+        out += ParagraphStart(*paragraph.Format);
+        for (const TTextRun& run : paragraph.Runs) {
+            out += "<span style=\"" + SpanStyle(*run.Format) + "\">";
+            AppendEscaped(out, run.Text);
             out += "</span>";
         }
-        position = end;
-        if (position < text.size() && text[position] == '\r') {
-            out += "</p>\n" + ParagraphStart(document.Paragraphs()[++paragraph]);
-            ++position;
-        }
-    }
-    out += "</p>\n</body></html>\n";
+        out += "</p>\n";
+    });
+    out += "</body></html>\n";
     return out;
-}
-
-std::string PlainText(const TRichDocument& document) {
-    std::string text = AnsiToUtf8(document.Text());
-    for (char& c : text) {
-        if (c == '\r')
-            c = '\n';
-    }
-    return text;
 }

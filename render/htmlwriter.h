@@ -7,6 +7,3 @@
 // The whole document as an HTML fragment in UTF-8, every format inline (CSS
 // in style attributes), for programs that paste HTML rather than Rich Text.
 std::string HtmlText(const TRichDocument& document);
-
-// The whole document as plain UTF-8 text, one line per paragraph.
-std::string PlainText(const TRichDocument& document);

@@ -1,5 +1,6 @@
 #include "render/rtfwriter.h"
 
+#include "platform/ascii.h"
 #include "platform/codepage.h"
 #include "render/paragraphwalk.h"
 
@@ -15,9 +16,8 @@ namespace {
 // skip \u; the font table's character set 238 says how to read that byte.
 std::array<std::string, 256> MakeEscapes() {
     std::array<std::string, 256> escapes;
-    constexpr char Hex[] = "0123456789abcdef";
     for (int byte = 0; byte < 256; ++byte) {
-        const std::string hex = {'\\', '\'', Hex[byte >> 4], Hex[byte & 15]};
+        const std::string hex = {'\\', '\'', HexDigits[byte >> 4], HexDigits[byte & 15]};
         if (byte >= 0x80) {
             const auto unicode = static_cast<std::int16_t>(AnsiToUnicode(static_cast<char>(byte)));
             escapes[byte] = "\\u" + std::to_string(unicode) + hex;

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev                       # unit tests
     libbenchmark-dev                   # bench/
     clang libclang-rt-14-dev           # fuzz/ (libFuzzer) and sanitizer runtimes
+    clang-format                       # CI checks the layout of every C++ file
     pandoc unrtf                       # independent RTF readers for the tests
     poppler-utils                      # pdftotext reads back where printed words landed
     qt6-base-dev                       # the program's windows (Qt 6 Widgets, Print Support, Test)

@@ -6,6 +6,7 @@
 #include "platform/filelock.h"
 #include "platform/inouterror.h"
 #include "platform/unicode.h"
+#include "settings/keypath.h"
 #include "settings/registryexport.h"
 
 #include <cerrno>
@@ -31,18 +32,6 @@ std::string DateStamp() {
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;
-}
-
-// The key paths from the root down to the section: "root", "root\Fonts", "root\Fonts\Title".
-std::vector<std::string> KeyChain(const std::string& rootKey, const std::string& section) {
-    std::vector<std::string> chain{rootKey};
-    for (std::size_t start = 0; start < section.size();) {
-        const std::size_t end = std::min(section.find('\\', start), section.size());
-        if (end > start)
-            chain.push_back(chain.back() + "\\" + section.substr(start, end - start));
-        start = end + 1;
-    }
-    return chain;
 }
 
 std::string ErrnoText(int error) {

@@ -11,13 +11,8 @@ std::optional<std::int32_t> ParseHexadecimal(std::string_view digits) {
         return std::nullopt;
     std::uint32_t value = 0;
     for (char c : digits) {
-        const char lower = AsciiLower(c);
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (lower >= 'a' && lower <= 'f')
-            digit = lower - 'a' + 10;
-        else
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
         value = value << 4 | static_cast<std::uint32_t>(digit);
     }

@@ -1,36 +1,18 @@
 #include "settings/preferences.h"
 
-namespace {
-
-constexpr const char* FontsSection = "Fonts";
-constexpr const char* PageSection = "Page";
-
-std::string FontSection(TStyleSlot slot) {
-    std::string name;
-    StyleSlotName(slot, name);
-    return std::string(FontsSection) + "\\" + name;
-}
-
-} // namespace
-
 TPreferences::TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch)
     : Settings(std::move(settings)), m_pixelsPerInch(pixelsPerInch) {}
 
-// Each value takes effect as it is read, so "Size", read after "Height",
-// always decides the height (sizes beyond what readers take are clamped).
 void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
     const std::string section = FontSection(slot);
-    font.Charset = static_cast<std::uint8_t>(Settings->ReadIntValue(section, "Charset", DefaultCharset(slot)));
-    font.Color =
-        static_cast<TColor>(Settings->ReadIntValue(section, "Color", static_cast<std::int32_t>(DefaultColor(slot))));
-    font.Height = Settings->ReadIntValue(section, "Height", DefaultHeight(slot));
-    if (std::string name = Settings->ReadTextValue(section, "Name", DefaultName(slot)); !name.empty())
-        font.Name = std::move(name);
-    font.Pitch = static_cast<std::uint8_t>(Settings->ReadIntValue(section, "Pitch", DefaultPitch(slot)));
-    // A size of 0 or less would leave no size at all: the slot's own is meant.
-    const std::int32_t size = Settings->ReadIntValue(section, "Size", DefaultSize(slot));
-    font.SetSize(size > 0 ? size : DefaultSize(slot), m_pixelsPerInch);
-    font.Style = Settings->ReadIntValue(section, "Style", DefaultStyle(slot)) & FontStyle::All;
+    for (const TFontValue& value : FontValues) {
+        if (value.IsText) { // an empty name leaves the typeface as it is
+            if (std::string name = Settings->ReadTextValue(section, value.Name, DefaultName(slot)); !name.empty())
+                font.Name = std::move(name);
+        } else {
+            value.Apply(font, Settings->ReadIntValue(section, value.Name, value.Default(slot)), slot, m_pixelsPerInch);
+        }
+    }
 }
 
 void TPreferences::LoadAll() {
@@ -48,53 +30,46 @@ void TPreferences::LoadFonts() {
 }
 
 void TPreferences::LoadSizeStep() {
-    SetSizeStep(Settings->ReadIntValue(FontsSection, "Size", 0));
+    SetSizeStep(Settings->ReadIntValue(FontsSection, SizeStepName, 0));
 }
 
 void TPreferences::LoadPageMargins() {
-    PageMargins.Top = Settings->ReadIntValue(PageSection, "MarginTop", 15);
-    PageMargins.Bottom = Settings->ReadIntValue(PageSection, "MarginBottom", 15);
-    PageMargins.Left = Settings->ReadIntValue(PageSection, "MarginLeft", 15);
-    PageMargins.Right = Settings->ReadIntValue(PageSection, "MarginRight", 15);
+    for (const TMarginValue& value : MarginValues)
+        PageMargins.*value.Margin = Settings->ReadIntValue(PageSection, value.Name, DefaultMargin);
 }
 
 void TPreferences::LoadBackgroundColor() {
     BackgroundColor =
-        static_cast<TColor>(Settings->ReadIntValue("", "Background", static_cast<std::int32_t>(WindowColor)));
+        static_cast<TColor>(Settings->ReadIntValue("", BackgroundName, static_cast<std::int32_t>(WindowColor)));
 }
 
 void TPreferences::SaveFontSlot(TStyleSlot slot, const TFont& font) {
     const std::string section = FontSection(slot);
-    Settings->WriteIntValue(section, "Charset", font.Charset);
-    Settings->WriteIntValue(section, "Color", static_cast<std::int32_t>(font.Color));
-    Settings->WriteIntValue(section, "Height", font.Height);
-    Settings->WriteTextValue(section, "Name", font.Name);
-    Settings->WriteIntValue(section, "Pitch", font.Pitch);
-    Settings->WriteIntValue(section, "Size", font.Size(m_pixelsPerInch));
-    Settings->WriteIntValue(section, "Style", font.Style & FontStyle::All);
+    for (const TFontValue& value : FontValues) {
+        if (value.IsText)
+            Settings->WriteTextValue(section, value.Name, font.Name);
+        else
+            Settings->WriteIntValue(section, value.Name, value.Written(font, m_pixelsPerInch));
+    }
 }
 
 void TPreferences::SaveSizeStep() {
-    Settings->WriteIntValue(FontsSection, "Size", SizeStep);
+    Settings->WriteIntValue(FontsSection, SizeStepName, SizeStep);
 }
 
 void TPreferences::SavePageMargins() {
-    Settings->WriteIntValue(PageSection, "MarginTop", PageMargins.Top);
-    Settings->WriteIntValue(PageSection, "MarginBottom", PageMargins.Bottom);
-    Settings->WriteIntValue(PageSection, "MarginLeft", PageMargins.Left);
-    Settings->WriteIntValue(PageSection, "MarginRight", PageMargins.Right);
+    for (const TMarginValue& value : MarginValues)
+        Settings->WriteIntValue(PageSection, value.Name, PageMargins.*value.Margin);
 }
 
 void TPreferences::SaveWindowPosition(const std::string& name, const TWindowGeometry& geometry) {
-    const std::string section = "Positions\\" + name;
-    Settings->WriteIntValue(section, "Top", geometry.Top);
-    Settings->WriteIntValue(section, "Left", geometry.Left);
-    Settings->WriteIntValue(section, "Width", geometry.Width);
-    Settings->WriteIntValue(section, "Height", geometry.Height);
+    const std::string section = std::string(PositionsSection) + "\\" + name;
+    for (const TGeometryValue& value : GeometryValues)
+        Settings->WriteIntValue(section, value.Name, geometry.*value.Part);
 }
 
 void TPreferences::SaveBackgroundColor() {
-    Settings->WriteIntValue("", "Background", static_cast<std::int32_t>(BackgroundColor));
+    Settings->WriteIntValue("", BackgroundName, static_cast<std::int32_t>(BackgroundColor));
 }
 
 void TPreferences::SetSizeStep(int value) {
@@ -119,4 +94,24 @@ void TPreferences::SizeCommand(int step) {
 void TPreferences::BackgroundCommand(TColor chosen) {
     SetBackgroundColor(chosen);
     SaveBackgroundColor();
+}
+
+std::vector<TSettingState> TPreferences::Describe() const {
+    std::vector<TSettingState> states;
+    const auto integer = [](std::int64_t value) { return std::to_string(value); };
+    states.push_back({"", BackgroundName, false, true, integer(static_cast<std::int32_t>(BackgroundColor))});
+    states.push_back({FontsSection, SizeStepName, false, true, integer(SizeStep)});
+    for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
+        const TFont& font = StyleFonts[static_cast<std::size_t>(slot)];
+        for (const TFontValue& value : FontValues)
+            states.push_back({FontSection(slot), value.Name, value.IsText, true,
+                              value.IsText ? font.Name : integer(value.Written(font, m_pixelsPerInch))});
+    }
+    for (const TMarginValue& value : MarginValues)
+        states.push_back({PageSection, value.Name, false, true, integer(PageMargins.*value.Margin)});
+    for (const char* window : GeometryWindows) {
+        for (const TGeometryValue& value : GeometryValues)
+            states.push_back({std::string(PositionsSection) + "\\" + window, value.Name, false, false, {}});
+    }
+    return states;
 }

@@ -3,16 +3,20 @@
 #include "render/pagemargins.h"
 #include "render/styleslots.h"
 #include "settings/settings.h"
+#include "settings/settingvalues.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 
-struct TWindowGeometry {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
+// One value as it is in effect, for tools that show the settings beside
+// what the store holds.
+struct TSettingState {
+    std::string Section;
+    std::string Name;
+    bool IsText;
+    bool IsRead;          // the window positions are written only
+    std::string InEffect; // as it would be written (model text for a name); nothing for a value never read
 };
 
 // What the main window keeps in the settings store, and how it loads and
@@ -44,6 +48,9 @@ public:
 
     void SetSizeStep(int value);
     void SetBackgroundColor(TColor color);
+
+    // Every value the viewer reads or writes, as it is in effect.
+    std::vector<TSettingState> Describe() const;
 
     // The menu commands: the in-memory value changes first, then it is written.
     void FontCommand(TStyleSlot slot, const TFont& chosen);

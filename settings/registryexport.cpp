@@ -13,13 +13,6 @@ constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view OlderHeader = "REGEDIT4";
 constexpr std::string_view Newline = "\r\n"; // as the registry editor writes, so that Windows imports it
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = AsciiLower(c);
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -66,9 +59,9 @@ std::uint32_t HexNumber(std::string_view digits, const std::string& problem) {
         Fail(problem);
     std::uint32_t number = 0;
     for (char c : digits) {
-        if (HexDigit(c) < 0)
+        if (HexDigitValue(c) < 0)
             Fail(problem);
-        number = number << 4 | static_cast<std::uint32_t>(HexDigit(c));
+        number = number << 4 | static_cast<std::uint32_t>(HexDigitValue(c));
     }
     return number;
 }
@@ -76,9 +69,9 @@ std::uint32_t HexNumber(std::string_view digits, const std::string& problem) {
 std::string HexBytes(std::string_view data) {
     std::string bytes;
     for (std::size_t i = 0; i < data.size();) {
-        if (i + 1 >= data.size() || HexDigit(data[i]) < 0 || HexDigit(data[i + 1]) < 0)
+        if (i + 1 >= data.size() || HexDigitValue(data[i]) < 0 || HexDigitValue(data[i + 1]) < 0)
             Fail("bytes must be pairs of hexadecimal digits");
-        bytes += static_cast<char>(HexDigit(data[i]) << 4 | HexDigit(data[i + 1]));
+        bytes += static_cast<char>(HexDigitValue(data[i]) << 4 | HexDigitValue(data[i + 1]));
         i += 2;
         if (i < data.size() && data[i++] != ',')
             Fail("bytes must be separated by commas");

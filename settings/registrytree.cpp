@@ -2,24 +2,9 @@
 
 #include "platform/ascii.h"
 #include "platform/unicode.h"
+#include "settings/keypath.h"
 
 #include <algorithm>
-
-namespace {
-
-// Splits a path into its parts, skipping empty ones.
-std::vector<std::string_view> PathParts(std::string_view path) {
-    std::vector<std::string_view> parts;
-    while (!path.empty()) {
-        const std::size_t slash = std::min(path.find('\\'), path.size());
-        if (slash > 0)
-            parts.push_back(path.substr(0, slash));
-        path.remove_prefix(std::min(slash + 1, path.size()));
-    }
-    return parts;
-}
-
-} // namespace
 
 TRegistryValue TRegistryValue::FromText(std::string name, std::string text) {
     TRegistryValue value;
@@ -36,8 +21,8 @@ bool RegistryValueText(const TRegistryValue& value, std::string& text) {
 }
 
 bool TKeyPathLess::operator()(const std::string& a, const std::string& b) const {
-    const auto left = PathParts(a);
-    const auto right = PathParts(b);
+    const auto left = KeyPathParts(a);
+    const auto right = KeyPathParts(b);
     return std::lexicographical_compare(
         left.begin(), left.end(), right.begin(), right.end(), [](std::string_view x, std::string_view y) {
             return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),

@@ -1,6 +1,7 @@
 #include "shell/documentmimedata.h"
 
 #include "render/htmlwriter.h"
+#include "render/plaintextwriter.h"
 #include "render/rtfwriter.h"
 
 namespace {

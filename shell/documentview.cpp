@@ -3,6 +3,7 @@
 #include "print/qttext.h"
 #include "print/textformat.h"
 #include "render/paragraphwalk.h"
+#include "render/styleslots.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -22,7 +23,7 @@ QTextBlockFormat BlockFormat(const TParagraphFormat& format, double zoom, int pi
 } // namespace
 
 double SizeStepZoom(int sizeStep) {
-    return std::pow(SizeStepFactor, std::clamp(sizeStep, -2, 2));
+    return std::pow(SizeStepFactor, std::clamp(sizeStep, SmallestSizeStep, LargestSizeStep));
 }
 
 void FillTextDocument(const TRichDocument& document, QTextDocument& view, double zoom, int pixelsPerInch) {

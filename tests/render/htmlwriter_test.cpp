@@ -1,4 +1,5 @@
 #include "render/htmlwriter.h"
+#include "render/plaintextwriter.h"
 #include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"

@@ -1,5 +1,6 @@
 #include "tools/songbook/jsonwriter.h"
 
+#include "platform/ascii.h"
 #include "platform/codepage.h"
 #include "platform/unicode.h"
 
@@ -8,14 +9,13 @@
 namespace {
 
 void WriteJsonUtf8String(std::ostream& out, std::string_view utf8) {
-    static constexpr char Hex[] = "0123456789abcdef";
     out << '"';
     for (char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\')
             out << '\\' << c;
         else if (byte < 0x20)
-            out << "\\u00" << Hex[byte >> 4] << Hex[byte & 0xF];
+            out << "\\u00" << HexDigits[byte >> 4] << HexDigits[byte & 0xF];
         else
             out << c;
     }
