@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chords/notation.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,3 +10,10 @@ class TArtist;
 
 // An artist read from a song file made of the given UTF-8 lines.
 std::unique_ptr<TArtist> ArtistFromLines(const std::vector<std::string>& utf8Lines);
+
+// An artist of one song whose only paragraph is a chords paragraph of the
+// given UTF-8 lines.
+std::unique_ptr<TArtist> ChordsSong(const std::vector<std::string>& utf8Lines);
+
+// The lines of such a song transposed, as UTF-8.
+std::vector<std::string> Transposed(const std::vector<std::string>& utf8Lines, int semitones, TNotation fallback);
