@@ -1,0 +1,26 @@
+#include "chords/chordlines.h"
+
+#include "library/paragraph.h"
+#include "library/song.h"
+
+bool IsChordLine(const TParagraph& paragraph, std::size_t position) {
+    switch (paragraph.Kind) {
+    case TChords::KindNumber:
+        return true;
+    case TDefVerse::KindNumber:
+        return position % 2 == 0;
+    default:
+        return false;
+    }
+}
+
+std::vector<std::string_view> ChordLines(const TSong& song) {
+    std::vector<std::string_view> lines;
+    for (const TParagraph* paragraph = song.FirstParagraph.get(); paragraph; paragraph = paragraph->Next.get()) {
+        std::size_t position = 0;
+        for (std::string_view line : paragraph->Lines)
+            if (IsChordLine(*paragraph, position++))
+                lines.push_back(line);
+    }
+    return lines;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A word of a chord line and the column it starts at.
+struct TToken {
+    std::size_t Column;
+    std::string_view Text;
+};
+
+// The words of the line, split at spaces and tabs.
+std::vector<TToken> SplitTokens(std::string_view line);
+
+// The line rebuilt with each token's text replaced by the matching entry of
+// texts, keeping every token at its column: a token moves right only when
+// the one before it grew into its place, and then only as far as needed to
+// leave one space; a shorter text is padded with spaces.
+// A line without trailing spaces ends with its last token, so it gains none.
+// A line with trailing spaces keeps its length and at least one of them.
+// A line with a tab keeps every separator as it is and lets tokens shift:
+// the tab's width is up to the display, so no column can be counted there.
+std::string LayOutTokens(std::string_view line, const std::vector<TToken>& tokens,
+                         const std::vector<std::string>& texts);

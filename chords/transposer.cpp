@@ -1,0 +1,49 @@
+#include "chords/transposer.h"
+
+#include "chords/key.h"
+#include "chords/linelayout.h"
+
+namespace {
+
+// A song without chords has no key; its lines hold no chord to spell either.
+constexpr TKey NoKey = {0, false};
+
+TKey ShiftedKey(const std::optional<TChord>& firstChord, int semitones) {
+    const TKey key = firstChord ? KeyOf(*firstChord) : NoKey;
+    return {PitchClassOf(key.Tonic + semitones), key.Minor};
+}
+
+} // namespace
+
+TTransposer::TTransposer(const TSong& song, int semitones, TNotation fallback)
+    : m_notation(DetectNotation(song, fallback)), m_semitones(semitones % 12),
+      m_firstChord(FirstChord(song, m_notation)),
+      m_speller(ShiftedKey(m_firstChord, m_semitones), m_notation, m_semitones > 0) {}
+
+std::string TTransposer::TransposeLine(std::string_view chordLine) const {
+    if (m_semitones == 0)
+        return std::string(chordLine);
+    const std::vector<TToken> tokens = SplitTokens(chordLine);
+    std::vector<std::string> texts;
+    texts.reserve(tokens.size());
+    for (const TToken& token : tokens) {
+        const std::optional<TChord> chord = ParseChord(token.Text, m_notation);
+        texts.push_back(chord ? TransposeChord(*chord) : std::string(token.Text));
+    }
+    return LayOutTokens(chordLine, tokens, texts);
+}
+
+std::string TTransposer::KeyName() const {
+    if (!m_firstChord)
+        return {};
+    if (m_semitones == 0)
+        return m_firstChord->Root.Name + (KeyOf(*m_firstChord).Minor ? "m" : "");
+    return m_speller.KeyName();
+}
+
+std::string TTransposer::TransposeChord(const TChord& chord) const {
+    std::string name = m_speller.Name(chord.Root.PitchClass + m_semitones) + chord.Suffix;
+    if (chord.Bass)
+        name += "/" + m_speller.Name(chord.Bass->PitchClass + m_semitones);
+    return name;
+}
