@@ -5,7 +5,7 @@
 
 // Case folding for the ASCII letters only: keywords and file extensions are
 // matched this way whatever the locale, and accented letters never fold.
-inline char AsciiLower(char c) {
+constexpr char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
