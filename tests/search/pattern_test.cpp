@@ -1,0 +1,56 @@
+#include "search/pattern.h"
+#include "tests/support/songfixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<unsigned char> Folded(const std::string& ansi) {
+    std::vector<unsigned char> codes;
+    for (char c : ansi)
+        codes.push_back(FoldedCode(c));
+    return codes;
+}
+
+// Candidates come from 16-byte blocks: the word must be found at every offset
+// of texts of every length around the block size, and never past the end,
+// even when the bytes read beyond the end would complete it.
+TEST(Pattern, FindsAtEveryOffsetAndNeverPastTheEnd) {
+    const std::string word = AnsiFromUtf8("Szél");
+    const TPattern pattern(AnsiFromUtf8("szel"));
+    for (std::size_t length = 0; length < 50; ++length) {
+        for (std::size_t offset = 0; offset <= length; ++offset) {
+            std::string text = std::string(length, 'x') + word + std::string(TPattern::Overread, 'x');
+            text.replace(offset, word.size(), word);
+            const std::vector<unsigned char> codes = Folded(text);
+            const unsigned char* const end = codes.data() + length;
+            const unsigned char* const found = pattern.Find(codes.data(), end);
+            const bool fits = offset + word.size() <= length;
+            ASSERT_EQ(fits ? codes.data() + offset : end, found) << "length " << length << " offset " << offset;
+        }
+    }
+}
+
+struct TFindCase {
+    const char* Pattern; // UTF-8, as TQuery keeps it
+    const char* Text;
+    int Position; // -1: not found
+};
+
+TEST(Pattern, ComparesEveryCharacterNotOnlyTheEnds) {
+    const TFindCase cases[] = {
+        {"szel", "sxxl sZÉl", 5}, {"szél", "szel szél", 5}, {"a", "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbÁ", 32},
+        {"ab", "aab", 1},         {"abc", "abxabyabc", 6},  {"hej te", "hej  te hej te", 8},
+        {"", "abc", -1},
+    };
+    for (const TFindCase& test : cases) {
+        std::vector<unsigned char> codes = Folded(AnsiFromUtf8(test.Text));
+        const std::size_t size = codes.size();
+        codes.resize(size + TPattern::Overread);
+        const unsigned char* const found = TPattern(AnsiFromUtf8(test.Pattern)).Find(codes.data(), codes.data() + size);
+        EXPECT_EQ(test.Position < 0 ? size : static_cast<std::size_t>(test.Position), found - codes.data())
+            << test.Pattern << " in " << test.Text;
+    }
+}
+
+} // namespace
