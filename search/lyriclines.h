@@ -23,3 +23,7 @@ template <class TVisit> void VisitLyricLines(const TSong& song, TVisit&& visit) 
         }
     }
 }
+
+// The song's lyric line at this index (counting as VisitLyricLines visits);
+// empty when the song has fewer.
+std::string_view LyricLine(const TSong& song, std::size_t index);

@@ -4,31 +4,60 @@
 #include "search/pattern.h"
 
 #include <algorithm>
+#include <cstring>
+
+// A query's words as one search tries them on song after song, longest
+// first: longer words are rarer, so most songs fail sooner.
+struct TSearchIndex::TWordScan {
+    explicit TWordScan(const TQuery& query) {
+        std::vector<std::string> words = query.Words();
+        std::ranges::stable_sort(words, std::ranges::greater(), &std::string::size);
+        for (const std::string& word : words)
+            Words.emplace_back(word);
+        InArtistName.resize(Words.size());
+        Found.resize(Words.size());
+    }
+
+    std::vector<TPattern> Words;
+    std::vector<bool> InArtistName;
+    std::vector<const unsigned char*> Found; // each word's first place in the song being matched
+};
 
 namespace {
 
-// Longer words are rarer, so trying them first rejects most songs sooner.
-std::vector<TPattern> LongestFirst(const TQuery& query) {
-    std::vector<std::string> words = query.Words();
-    std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
-    std::vector<TPattern> patterns;
-    for (const std::string& word : words)
-        patterns.emplace_back(word);
-    return patterns;
+// Folding never lengthens a line, so the lines' own lengths bound the folded
+// text, which then takes one allocation instead of copies as it grows.
+std::size_t FoldedSizeBound(const TArtist* artists) {
+    std::size_t bound = TPattern::Overread;
+    for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
+        bound += artist->ArtistName.size() + 1;
+        for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get()) {
+            bound += song->Title.size() + song->Authors.size() + 2;
+            VisitLyricLines(*song, [&bound](std::string_view line) {
+                bound += line.size() + 1;
+                return true;
+            });
+        }
+    }
+    return bound;
 }
 
-std::string_view LyricLine(const TSong& song, std::size_t index) {
-    std::string_view found;
-    VisitLyricLines(song, [&](std::string_view line) {
-        found = line;
-        return index-- > 0;
-    });
-    return found;
+// memchr skips a line at a time, where counting would compare every byte.
+std::size_t LineEndsBefore(const unsigned char* begin, const unsigned char* position) {
+    std::size_t count = 0;
+    for (const void* end; (end = std::memchr(begin, LineEndCode, position - begin)); ++count)
+        begin = static_cast<const unsigned char*>(end) + 1;
+    return count;
 }
 
 } // namespace
 
+std::string_view TSongHit::ContextLine() const {
+    return Rank == TMatchRank::Lyrics ? LyricLine(*Song, ContextIndex) : std::string_view();
+}
+
 TSearchIndex::TSearchIndex(const TArtist* artists) {
+    m_text.reserve(FoldedSizeBound(artists));
     for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
         const std::size_t nameBegin = m_text.size();
         AppendLine(artist->ArtistName);
@@ -41,7 +70,6 @@ TSearchIndex::TSearchIndex(const TArtist* artists) {
         entry.EndSong = m_songs.size();
     }
     m_text.resize(m_text.size() + TPattern::Overread, LineEndCode);
-    m_text.shrink_to_fit();
 }
 
 void TSearchIndex::AppendLine(std::string_view ansi) {
@@ -67,46 +95,47 @@ TSearchResult TSearchIndex::Find(const TQuery& query, const std::atomic<bool>* c
     TSearchResult result;
     if (query.Empty())
         return result;
-    const std::vector<TPattern> words = LongestFirst(query);
-    std::vector<bool> inArtistName(words.size());
+    TWordScan scan(query);
     for (const TArtistEntry& artist : m_artists) {
-        for (std::size_t k = 0; k < words.size(); ++k)
-            inArtistName[k] = words[k].Find(At(artist.NameBegin), At(artist.NameEnd)) != At(artist.NameEnd);
-        if (std::ranges::find(inArtistName, false) == inArtistName.end())
+        for (std::size_t k = 0; k < scan.Words.size(); ++k)
+            scan.InArtistName[k] = scan.Words[k].Find(At(artist.NameBegin), At(artist.NameEnd)) != At(artist.NameEnd);
+        if (std::ranges::find(scan.InArtistName, false) == scan.InArtistName.end())
             result.Artists.push_back(artist.Artist);
         for (std::size_t s = artist.FirstSong; s < artist.EndSong; ++s) {
             if (cancel && cancel->load(std::memory_order_relaxed))
                 return {};
-            if (const auto hit = MatchSong(m_songs[s], words, inArtistName))
+            if (const auto hit = MatchSong(m_songs[s], scan))
                 result.Songs.push_back(*hit);
         }
     }
     return result;
 }
 
-std::optional<TSongHit> TSearchIndex::MatchSong(const TSongEntry& song, const std::vector<TPattern>& words,
-                                                const std::vector<bool>& inArtistName) const {
-    bool needsLyrics = false;
-    for (std::size_t k = 0; k < words.size(); ++k) {
-        if (inArtistName[k])
-            continue;
-        const unsigned char* const found = words[k].Find(At(song.Head), At(song.End));
-        if (found == At(song.End))
+// A word in the artist's name counts as found before the lyrics. The first
+// lyric line with a query word is then the first with a word that only the
+// lyrics hold, unless a word also found before the lyrics occurs in them
+// sooner. An occurrence that starts before first but runs past it is missed,
+// yet it lies on first's line, as none spans a line end.
+std::optional<TSongHit> TSearchIndex::MatchSong(const TSongEntry& song, TWordScan& scan) const {
+    const unsigned char* const lyrics = At(song.Lyrics);
+    const unsigned char* const end = At(song.End);
+    const unsigned char* first = end;
+    for (std::size_t k = 0; k < scan.Words.size(); ++k) {
+        const unsigned char* const found =
+            scan.InArtistName[k] ? At(song.Head) : scan.Words[k].Find(At(song.Head), end);
+        if (found == end)
             return std::nullopt;
-        needsLyrics = needsLyrics || found >= At(song.Lyrics);
+        scan.Found[k] = found;
+        if (found >= lyrics)
+            first = std::min(first, found);
     }
-    if (!needsLyrics)
-        return TSongHit{song.Song, TMatchRank::Title, {}};
-    return TSongHit{song.Song, TMatchRank::Lyrics, ContextLine(song, words)};
-}
-
-// An occurrence that starts before first but ends after it is missed, yet
-// it lies on first's line, as no occurrence spans a line end.
-std::string_view TSearchIndex::ContextLine(const TSongEntry& song, const std::vector<TPattern>& words) const {
-    const unsigned char* first = At(song.End);
-    for (const TPattern& word : words)
-        first = word.Find(At(song.Lyrics), first);
-    return LyricLine(*song.Song, std::count(At(song.Lyrics), first, LineEndCode));
+    if (first == end)
+        return TSongHit{song.Song, TMatchRank::Title, 0};
+    for (std::size_t k = 0; k < scan.Words.size(); ++k) {
+        if (scan.Found[k] < lyrics)
+            first = scan.Words[k].Find(lyrics, first);
+    }
+    return TSongHit{song.Song, TMatchRank::Lyrics, LineEndsBefore(lyrics, first)};
 }
 
 std::size_t TSearchIndex::MemoryBytes() const {

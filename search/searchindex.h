@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-class TPattern;
-
 // Where a song matched. Title covers the title, the authors and the artist's
 // name: a song ranks Title when those hold every word, Lyrics when some word
 // is only in its lyrics. Title sorts first.
@@ -20,9 +18,13 @@ enum class TMatchRank { Title, Lyrics };
 struct TSongHit {
     const TSong* Song;
     TMatchRank Rank;
-    // For a Lyrics hit, the song's first lyric line that holds a query word,
-    // as the model has it (code page 1250, unfolded); empty for a Title hit.
-    std::string_view ContextLine;
+    // For a Lyrics hit, which of the song's lyric lines first holds a query word.
+    std::size_t ContextIndex;
+
+    // That line as the model has it (code page 1250, unfolded); empty for a
+    // Title hit. Read when asked, for the rows on screen: reading the line of
+    // every hit would take several times as long as the search itself.
+    std::string_view ContextLine() const;
 };
 
 struct TSearchResult {
@@ -64,13 +66,12 @@ private:
         std::size_t Lyrics;
         std::size_t End;
     };
+    struct TWordScan;
 
     void AppendLine(std::string_view ansi);
     void AddSong(const TSong& song);
     const unsigned char* At(std::size_t offset) const { return m_text.data() + offset; }
-    std::optional<TSongHit> MatchSong(const TSongEntry& song, const std::vector<TPattern>& words,
-                                      const std::vector<bool>& inArtistName) const;
-    std::string_view ContextLine(const TSongEntry& song, const std::vector<TPattern>& words) const;
+    std::optional<TSongHit> MatchSong(const TSongEntry& song, TWordScan& scan) const;
 
     std::vector<unsigned char> m_text;
     std::vector<TArtistEntry> m_artists;

@@ -58,7 +58,7 @@ std::string Describe(const TSearchResult& result) {
         text += "[" + Utf8FromAnsi(artist->ArtistName) + "] ";
     for (const TSongHit& hit : result.Songs) {
         text += Utf8FromAnsi(hit.Song->Title);
-        text += hit.Rank == TMatchRank::Title ? "; " : " <" + Utf8FromAnsi(hit.ContextLine) + ">; ";
+        text += hit.Rank == TMatchRank::Title ? "; " : " <" + Utf8FromAnsi(hit.ContextLine()) + ">; ";
     }
     return text;
 }
