@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <set>
-#include <vector>
 
 namespace {
 
@@ -115,36 +114,6 @@ TEST(Folding, QueryCharactersAcceptExactlyTheirFolds) {
     for (int t = 0; t < 256; ++t)
         EXPECT_EQ(FoldLetter(static_cast<char>(t)) == ' ',
                   (FoldedCode(static_cast<char>(t)) & space.Mask) == space.Value);
-}
-
-struct TFoldCase {
-    const char* Text; // UTF-8
-    const char* Folded;
-    std::vector<std::size_t> Positions;
-};
-
-TEST(Folding, FoldTextJoinsSeparatorRunsAndKeepsOriginalPositions) {
-    const TFoldCase cases[] = {
-        {"", "", {}},
-        {" ...! ", "", {}},
-        {"  Hej,  te! ", "hej te", {2, 3, 4, 5, 8, 9}},
-        {"ŐSZI  eső", "őszi eső", {0, 1, 2, 3, 4, 6, 7, 8}},
-        {"a\tb\r\n–c", "a b c", {0, 1, 2, 3, 6}},
-        {"Am x02210", "am x02210", {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-    };
-    for (const TFoldCase& test : cases) {
-        std::vector<unsigned char> codes;
-        std::vector<std::size_t> positions;
-        FoldText(AnsiFromUtf8(test.Text), [&](unsigned char code, std::size_t position) {
-            codes.push_back(code);
-            positions.push_back(position);
-        });
-        std::vector<unsigned char> expected;
-        for (char c : AnsiFromUtf8(test.Folded))
-            expected.push_back(FoldedCode(c));
-        EXPECT_EQ(expected, codes) << test.Text;
-        EXPECT_EQ(test.Positions, positions) << test.Text;
-    }
 }
 
 } // namespace

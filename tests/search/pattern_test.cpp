@@ -31,26 +31,4 @@ TEST(Pattern, FindsAtEveryOffsetAndNeverPastTheEnd) {
     }
 }
 
-struct TFindCase {
-    const char* Pattern; // UTF-8, as TQuery keeps it
-    const char* Text;
-    int Position; // -1: not found
-};
-
-TEST(Pattern, ComparesEveryCharacterNotOnlyTheEnds) {
-    const TFindCase cases[] = {
-        {"szel", "sxxl sZÉl", 5}, {"szél", "szel szél", 5}, {"a", "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbÁ", 32},
-        {"ab", "aab", 1},         {"abc", "abxabyabc", 6},  {"hej te", "hej  te hej te", 8},
-        {"", "abc", -1},
-    };
-    for (const TFindCase& test : cases) {
-        std::vector<unsigned char> codes = Folded(AnsiFromUtf8(test.Text));
-        const std::size_t size = codes.size();
-        codes.resize(size + TPattern::Overread);
-        const unsigned char* const found = TPattern(AnsiFromUtf8(test.Pattern)).Find(codes.data(), codes.data() + size);
-        EXPECT_EQ(test.Position < 0 ? size : static_cast<std::size_t>(test.Position), found - codes.data())
-            << test.Pattern << " in " << test.Text;
-    }
-}
-
 } // namespace
