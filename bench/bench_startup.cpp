@@ -11,7 +11,7 @@
 #include "bench/benchcorpus.h"
 #include "library/loader.h"
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"

@@ -12,10 +12,11 @@
 namespace {
 
 constexpr std::array<const char*, 40> Words = {
-    "tavaszi", "szél",  "vizet", "áraszt",    "virágom", "minden",      "madár",   "társat",    "választ", "hát",
-    "én",      "immár", "kit",   "válasszak", "őszi",    "eső",         "űrhajó",  "éjféli",    "vonat",   "álmodó",
-    "város",   "Ő",     "ÜRGE",  "csillagok", "szépen",  "ragyogjatok", "szegény", "legénynek", "utat",    "mutassatok",
-    "erdő",    "kerek", "lakik", "benne",     "kék",     "lába",        "zöld",    "szárnya",   "jaj",     "ÁLMOS",
+    "tavaszi", "szél",        "vizet",   "áraszt",    "virágom",  "minden",     "madár", "társat",
+    "választ", "hát",         "én",      "immár",     "szerelem", "válasszak",  "őszi",  "eső",
+    "űrhajó",  "éjféli",      "vonat",   "álmodó",    "város",    "Ő",          "ÜRGE",  "csillagok",
+    "szépen",  "ragyogjatok", "szegény", "legénynek", "utat",     "mutassatok", "erdő",  "kerek",
+    "lakik",   "benne",       "kék",     "lába",      "zöld",     "szárnya",    "jaj",   "ÁLMOS",
 };
 constexpr std::array<const char*, 8> Chords = {"Am", "C", "G", "Dm", "E7", "F", "D", "Em"};
 

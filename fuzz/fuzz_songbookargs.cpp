@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(exports == 1 && parsed.Output.has_value() && parsed.Files.empty());
         if (parsed.Command != "export")
             Require(exports == 0 && !parsed.Output);
-        Require(!(parsed.DataDirectory && !parsed.Files.empty()));
+        Require(!(parsed.DataDirectory && !parsed.Files.empty() && parsed.Command == "lint"));
+        Require(!parsed.Json || parsed.Command == "find");
     } catch (const TUsageError&) {
     }
     return 0;

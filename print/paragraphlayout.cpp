@@ -1,7 +1,7 @@
 #include "print/paragraphlayout.h"
 
-#include "print/qttext.h"
 #include "print/textformat.h"
+#include "qtbridge/qttext.h"
 
 #include <QPaintDevice>
 #include <QPainter>

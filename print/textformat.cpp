@@ -1,7 +1,7 @@
 #include "print/textformat.h"
 
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 
 QTextCharFormat TextCharFormat(const TCharacterFormat& format, double zoom) {
     QTextCharFormat result;

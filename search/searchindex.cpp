@@ -52,8 +52,14 @@ std::size_t LineEndsBefore(const unsigned char* begin, const unsigned char* posi
 
 } // namespace
 
+// Without the tabs and spaces that indent it in the song.
 std::string_view TSongHit::ContextLine() const {
-    return Rank == TMatchRank::Lyrics ? LyricLine(*Song, ContextIndex) : std::string_view();
+    if (Rank != TMatchRank::Lyrics)
+        return {};
+    std::string_view line = LyricLine(*Song, ContextIndex);
+    const std::size_t start = line.find_first_not_of(" \t");
+    line.remove_prefix(start == std::string_view::npos ? line.size() : start);
+    return line.substr(0, line.find_last_not_of(" \t") + 1);
 }
 
 TSearchIndex::TSearchIndex(const TArtist* artists) {

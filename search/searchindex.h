@@ -21,9 +21,10 @@ struct TSongHit {
     // For a Lyrics hit, which of the song's lyric lines first holds a query word.
     std::size_t ContextIndex;
 
-    // That line as the model has it (code page 1250, unfolded); empty for a
-    // Title hit. Read when asked, for the rows on screen: reading the line of
-    // every hit would take several times as long as the search itself.
+    // That line as the model has it (code page 1250, unfolded) without its
+    // indent; empty for a Title hit. Read when asked, for the rows on screen:
+    // reading the line of every hit would take several times as long as the
+    // search itself.
     std::string_view ContextLine() const;
 };
 

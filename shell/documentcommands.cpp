@@ -1,7 +1,7 @@
 #include "shell/documentcommands.h"
 
 #include "platform/filename.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "render/pagemargins.h"
 #include "render/songrenderer.h"
 #include "settings/preferences.h"

@@ -1,7 +1,7 @@
 #include "shell/documentview.h"
 
-#include "print/qttext.h"
 #include "print/textformat.h"
+#include "qtbridge/qttext.h"
 #include "render/paragraphwalk.h"
 #include "render/styleslots.h"
 

@@ -1,7 +1,7 @@
 #include "shell/errorreport.h"
 
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "shell/application.h"
 
 #include <QMessageBox>

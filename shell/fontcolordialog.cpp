@@ -1,7 +1,7 @@
 #include "shell/fontcolordialog.h"
 
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

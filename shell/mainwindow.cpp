@@ -3,7 +3,7 @@
 #include "library/loader.h"
 #include "platform/executable.h"
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"
 #include "shell/documentcommands.h"
@@ -89,6 +89,24 @@ void TMainWindow::ConnectMenu() {
                 Reporting([this, item] { FontClick(item.Slot, item.StyleName); }));
     for (int step = SmallestSizeStep; step <= LargestSizeStep; ++step)
         connect(m_menu->SizeItem(step), &QAction::triggered, this, Reporting([this, step] { SizeClick(step); }));
+    auto* find = new QAction("Keresés", this); // a key of the whole window, in no menu
+    find->setObjectName("Find");
+    find->setShortcut(QKeySequence::Find);
+    addAction(find);
+    connect(find, &QAction::triggered, this, Reporting([this] { FindClick(); }));
+}
+
+// Ctrl+F from anywhere: in a song window, finding in its text; elsewhere,
+// the library's search field above the tree.
+void TMainWindow::FindClick() {
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* songWindow = qobject_cast<TSongWindow*>(widget))
+            return songWindow->ShowFind();
+    }
+    if (!m_listWindow)
+        return;
+    m_workspace->setActiveSubWindow(m_listWindow);
+    m_listWindow->FocusSearch();
 }
 
 // The song window that gets the focus becomes the active one; the list

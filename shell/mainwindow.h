@@ -70,6 +70,7 @@ private:
     void m_BackgroundClick();
     void DefaultBackgroundClick();
     void m_AboutClick();
+    void FindClick();
     void SaveRTFClick();
     void CopyRTFClick();
     void m_PrintClick();

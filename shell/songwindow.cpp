@@ -1,16 +1,18 @@
 #include "shell/songwindow.h"
 
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "render/songrenderer.h"
 #include "render/styleslots.h"
 #include "shell/application.h"
 #include "shell/documentview.h"
 #include "shell/errorreport.h"
+#include "shell/findbar.h"
 #include "shell/icons.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 TSongWindow::TSongWindow(const TSong& song, TColor background)
     : Song(song), RichEdit(new QTextEdit(this)), m_document(ScreenPixelsPerInch) {
@@ -28,7 +30,13 @@ TSongWindow::TSongWindow(const TSong& song, TColor background)
     RichEdit->installEventFilter(this);
     ShowSizeStep(SizeStep);
     setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title));
-    setWidget(RichEdit);
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(RichEdit);
+    layout->addWidget(m_find = new TFindBar(*RichEdit, m_document, content));
+    setWidget(content);
     RunReportingErrors([this, background] { FormCreate(background); });
 }
 
@@ -54,11 +62,20 @@ void TSongWindow::ShowSizeStep(int sizeStep) {
     RichEdit->setTextCursor(cursor);
 }
 
+void TSongWindow::ShowFind() {
+    m_find->Open();
+}
+
+// Escape closes the window; F3 and Shift+F3 go through the matches of the last find.
 bool TSongWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == RichEdit && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (watched != RichEdit || event->type() != QEvent::KeyPress)
+        return QMdiSubWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape)
         close();
-        return true;
-    }
-    return QMdiSubWindow::eventFilter(watched, event);
+    else if (key->key() == Qt::Key_F3)
+        key->modifiers() & Qt::ShiftModifier ? m_find->Previous() : m_find->Next();
+    else
+        return QMdiSubWindow::eventFilter(watched, event);
+    return true;
 }

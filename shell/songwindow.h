@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 
 class QTextEdit;
+class TFindBar;
 
 // One song, rendered when the window is made and never changed afterwards:
 // later font and colour changes reach only windows opened after them. The
@@ -27,6 +28,8 @@ public:
     TRichDocument& Document() { return m_document; }
     // Shows the text zoomed by the font-size step.
     void ShowSizeStep(int sizeStep);
+    // Ctrl+F: finding in the song's text.
+    void ShowFind();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,4 +38,5 @@ private:
     void FormCreate(TColor background);
 
     TRichDocument m_document;
+    TFindBar* m_find;
 };

@@ -1,6 +1,6 @@
 #include "library/loader.h"
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "render/styleslots.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"

@@ -1,5 +1,5 @@
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
 #include "shell/marginfield.h"

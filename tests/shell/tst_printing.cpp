@@ -1,7 +1,7 @@
 #include "print/pageprinter.h"
 #include "print/paragraphlayout.h"
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "render/paragraphwalk.h"
 #include "render/styleslots.h"
 #include "shell/application.h"

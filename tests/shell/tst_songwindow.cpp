@@ -1,5 +1,5 @@
 #include "print/qtcolor.h"
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 #include "render/styleslots.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"

@@ -112,6 +112,8 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"export", "--all", "-o"},
         {"dump", "--all"},
         {"settings", "--data", folder.Path()},
+        {"find", "--data", folder.Path()},
+        {"dump", "--json"},
     };
     WriteBytes(folder / "file", "x");
     const TRun unlistable = Songbook({"dump", "--data", folder / "file"}); // not a folder at all
@@ -121,9 +123,47 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         EXPECT_EQ(2, run.ExitCode) << (arguments.empty() ? "(none)" : arguments[0]);
         EXPECT_EQ(0u, run.Err.find("songbook: ")) << run.Err;
     }
-    for (const std::vector<std::string>& help :
-         {std::vector<std::string>{"--help"}, {"dump", "--help"}, {"lint", "-h"}, {"export", "--help"}})
+    for (const std::vector<std::string>& help : {std::vector<std::string>{"--help"},
+                                                 {"dump", "--help"},
+                                                 {"lint", "-h"},
+                                                 {"export", "--help"},
+                                                 {"find", "--help"}})
         EXPECT_EQ(0, Songbook(help).ExitCode);
+}
+
+// Title hits first, then lyric hits with their line, each in the tree's
+// Hungarian order (Cs after Cukor); chord lines do not count.
+TEST(SongbookFind, ListsTitleHitsBeforeLyricHitsInTheTreesOrder) {
+    TTempDirectory folder;
+    WriteBytes(folder / "1.txt",
+               SongFileBytes({".artist Zenekar", ".title Öreg szív", ".title Más", ".defverse", "Am",
+                              "\tElőször a szívem", ".title Harmadik", ".defverse", "Sziv G", "\tsemmi"}));
+    WriteBytes(folder / "2.txt", SongFileBytes({".artist Csak", ".title Cukor", ".verse", "A szív dala"}));
+    WriteBytes(folder / "3.txt", SongFileBytes({".artist Cukor", ".title Szívem", ".title Szivar"}));
+    const TRun run = Songbook({"find", "--data", folder.Path(), "SZIV"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    EXPECT_EQ("Cukor - Szivar\nCukor - Szívem\nZenekar - Öreg szív\n"
+              "Csak - Cukor\n    A szív dala\nZenekar - Más\n    Először a szívem\n",
+              run.Out);
+    const TRun json = Songbook({"find", "--json", "--data", folder.Path(), "dala", "szív"});
+    EXPECT_EQ(0, json.ExitCode);
+    EXPECT_EQ("{\"hits\":[\n{\"artist\":\"Csak\",\"title\":\"Cukor\",\"foundIn\":\"lyrics\","
+              "\"line\":\"A szív dala\"}\n]}\n",
+              json.Out);
+}
+
+TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
+    TTempDirectory folder;
+    WriteBytes(folder / "1.txt", SongFileBytes({".artist Zenekar", ".title Öreg", ".defverse", "Am", "\tszöveg"}));
+    for (const std::vector<std::string>& query :
+         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"€"}, {"--json", "x"}}) {
+        std::vector<std::string> arguments = {"find", "--data", folder.Path()};
+        arguments.insert(arguments.end(), query.begin(), query.end());
+        const TRun run = Songbook(arguments);
+        EXPECT_EQ(1, run.ExitCode) << query[0];
+        EXPECT_EQ(query[0] == "--json" ? "{\"hits\":[\n]}\n" : "", run.Out);
+    }
+    EXPECT_EQ("Zenekar - Öreg\n", Songbook({"find", "--data", folder.Path(), "oreg", "zenekar"}).Out);
 }
 
 std::string PandocText(const std::string& path) {

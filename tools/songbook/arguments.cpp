@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> Commands = {"dump", "export", "lint", "settings"};
+constexpr std::array<std::string_view, 5> Commands = {"dump", "export", "find", "lint", "settings"};
 
 bool IsCommand(const std::string& word) {
     return std::find(Commands.begin(), Commands.end(), word) != Commands.end();
@@ -52,6 +52,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             parsed.Help = true;
         } else if (word == "--all") {
             parsed.All = true;
+        } else if (word == "--json") {
+            parsed.Json = true;
         } else if (auto* slot = ValueSlot(parsed, word)) {
             if (i + 1 == arguments.size())
                 throw TUsageError(word + " needs a value");
@@ -70,9 +72,13 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         throw TUsageError("no command given");
     if (parsed.Command == "dump" && !parsed.Files.empty())
         throw TUsageError("dump takes no file names; use --data");
+    if (parsed.Command == "find" && parsed.Files.empty() && !parsed.Help)
+        throw TUsageError("find needs the words to look for");
+    if (parsed.Json && parsed.Command != "find")
+        throw TUsageError("--json belongs to find");
     if (parsed.Command == "settings" && (parsed.DataDirectory || !parsed.Files.empty()))
         throw TUsageError("settings takes no folder or file names");
-    if (parsed.DataDirectory && !parsed.Files.empty())
+    if (parsed.DataDirectory && !parsed.Files.empty() && parsed.Command == "lint")
         throw TUsageError("give either --data or file names, not both");
     CheckExport(parsed);
     return parsed;

@@ -19,7 +19,8 @@ struct TSongbookArguments {
     std::optional<std::string> Song;
     bool All = false;
     std::optional<std::string> Output;
-    std::vector<std::string> Files;
+    bool Json = false;              // find: the hits as JSON
+    std::vector<std::string> Files; // lint's files; find's query words
 };
 
 // Throws TUsageError for an unknown command or option, or a missing value.

@@ -7,6 +7,7 @@
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
 #include "tools/songbook/exportcommand.h"
+#include "tools/songbook/findcommand.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/lintcommand.h"
 #include "tools/songbook/settingscommand.h"
@@ -27,6 +28,7 @@ The command-line companion of the Vivira redir songbook viewer.
 commands:
   dump     print the loaded song library as JSON
   export   write songs or whole songbooks as Rich Text (RTF)
+  find     list the songs that hold some words, in title or lyrics
   lint     list the lines of song files that the program ignores
   settings show the viewer's settings: each value in effect and what is stored
 
@@ -61,6 +63,23 @@ each, named by the artist) with the user's style fonts, as the viewer's
 and letter case included. Exits with 1 for an unknown artist or song or a
 file that cannot be written; with --all, every other songbook is still
 written and each failure is listed.
+)";
+
+constexpr const char* FindHelp = R"(usage: songbook find [--data DIR] [--json] WORD...
+
+Lists the songs in which every word occurs, in any order, in the artist's
+name, the title, the authors or a line of the lyrics (chord lines, tablature
+and details do not count), as the viewer's search finds them: letter case,
+punctuation and accents aside (o finds ó, ö and ő), but an accented letter
+finds only itself. Songs found by their title come first, then those found in
+their lyrics, each with the line that matched; both in the order of the
+viewer's tree (by artist, then by title):
+
+  ARTIST - TITLE
+      the line that matched
+
+With --json: {"hits":[{"artist","title","foundIn":"title"|"lyrics","line"}]}.
+Exits with 1 when nothing is found.
 )";
 
 constexpr const char* SettingsHelp = R"(usage: songbook settings
@@ -130,6 +149,15 @@ int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream&
     return failures.empty() ? Success : Findings;
 }
 
+int Find(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<TArtist> artists;
+    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
+    std::string query;
+    for (const std::string& word : arguments.Files)
+        query += (query.empty() ? "" : " ") + word;
+    return FindSongs(artists.get(), query, arguments.Json, out) > 0 ? Success : Findings;
+}
+
 int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> paths = arguments.Files;
     if (paths.empty()) {
@@ -152,6 +180,8 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
         PrintSettings(*LoadPreferences(err), SettingsFilePath(SettingsRoot), out);
         return Success;
     }
+    if (arguments.Command == "find")
+        return arguments.Help ? (out << FindHelp, Success) : Find(arguments, out, err);
     if (arguments.Command == "lint")
         return arguments.Help ? (out << LintHelp, Success) : Lint(arguments, out, err);
     out << GeneralHelp;

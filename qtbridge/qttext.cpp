@@ -1,4 +1,4 @@
-#include "print/qttext.h"
+#include "qtbridge/qttext.h"
 
 #include "platform/codepage.h"
 
