@@ -12,8 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int exports = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
         if (parsed.Command == "export" && !parsed.Help)
             Require(exports == 1 && parsed.Output.has_value() && parsed.Files.empty());
-        if (parsed.Command != "export")
+        if (parsed.Command == "transpose" && !parsed.Help)
+            Require(parsed.Song && exports == 1 && !parsed.Output && parsed.Files.empty());
+        if (parsed.Command != "export" && parsed.Command != "transpose")
             Require(exports == 0 && !parsed.Output);
+        Require(parsed.Semitones >= -24 && parsed.Semitones <= 24 && parsed.Capo >= 0 && parsed.Capo <= 11);
         Require(!(parsed.DataDirectory && !parsed.Files.empty() && parsed.Command == "lint"));
         Require(!parsed.Json || parsed.Command == "find");
     } catch (const TUsageError&) {

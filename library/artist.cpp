@@ -4,6 +4,8 @@
 #include "library/parseobserver.h"
 #include "library/songfile.h"
 
+#include <filesystem>
+
 namespace {
 
 bool IsBlank(std::string_view text) {
@@ -22,7 +24,8 @@ TIgnoredReason ReasonFor(const TCommandLine& line, TKeyword keyword, bool inside
 } // namespace
 
 TArtist::TArtist(const std::string& path, TParseObserver* observer)
-    : SongFile(std::make_unique<TSongFile>(path)), m_observer(observer) {
+    : FileName(std::filesystem::path(path).filename().string()), SongFile(std::make_unique<TSongFile>(path)),
+      m_observer(observer) {
     while (!AtEnd()) {
         const TCommandLine line = ReadCommandLine();
         const TKeyword keyword = MatchKeyword(line.Command);

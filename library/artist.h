@@ -25,6 +25,7 @@ public:
     std::unique_ptr<TSong> FirstSong;
     std::string PageTitle;
     std::string ArtistName;
+    std::string FileName; // the song file's name without its folder, as the system spells it
     TSong* LastSong = nullptr;
 
     // The bytes of the artist's file: about as much text as its songbook holds.

@@ -21,6 +21,7 @@ void TPreferences::LoadAll() {
     LoadFonts();
     LoadPageMargins();
     LoadBackgroundColor();
+    LoadNotation();
 }
 
 void TPreferences::LoadFonts() {
@@ -41,6 +42,11 @@ void TPreferences::LoadPageMargins() {
 void TPreferences::LoadBackgroundColor() {
     BackgroundColor =
         static_cast<TColor>(Settings->ReadIntValue("", BackgroundName, static_cast<std::int32_t>(WindowColor)));
+}
+
+// Anything but English is the default, Hungarian.
+void TPreferences::LoadNotation() {
+    Notation = Settings->ReadIntValue(ChordsSection, NotationName, 0) == 1 ? TNotation::English : TNotation::Hungarian;
 }
 
 void TPreferences::SaveFontSlot(TStyleSlot slot, const TFont& font) {
@@ -72,6 +78,10 @@ void TPreferences::SaveBackgroundColor() {
     Settings->WriteIntValue("", BackgroundName, static_cast<std::int32_t>(BackgroundColor));
 }
 
+void TPreferences::SaveNotation() {
+    Settings->WriteIntValue(ChordsSection, NotationName, Notation == TNotation::English ? 1 : 0);
+}
+
 void TPreferences::SetSizeStep(int value) {
     SizeStep = value;
 }
@@ -96,6 +106,11 @@ void TPreferences::BackgroundCommand(TColor chosen) {
     SaveBackgroundColor();
 }
 
+void TPreferences::NotationCommand(TNotation chosen) {
+    Notation = chosen;
+    SaveNotation();
+}
+
 std::vector<TSettingState> TPreferences::Describe() const {
     std::vector<TSettingState> states;
     const auto integer = [](std::int64_t value) { return std::to_string(value); };
@@ -109,6 +124,7 @@ std::vector<TSettingState> TPreferences::Describe() const {
     }
     for (const TMarginValue& value : MarginValues)
         states.push_back({PageSection, value.Name, false, true, integer(PageMargins.*value.Margin)});
+    states.push_back({ChordsSection, NotationName, false, true, integer(Notation == TNotation::English ? 1 : 0)});
     for (const char* window : GeometryWindows) {
         for (const TGeometryValue& value : GeometryValues)
             states.push_back({std::string(PositionsSection) + "\\" + window, value.Name, false, false, {}});

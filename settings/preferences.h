@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chords/notation.h"
 #include "render/pagemargins.h"
 #include "render/styleslots.h"
 #include "settings/settings.h"
@@ -21,7 +22,8 @@ struct TSettingState {
 
 // What the main window keeps in the settings store, and how it loads and
 // saves it: the slot fonts (StyleFonts), the size step (SizeStep), the page
-// margins, the song windows' background colour and the window geometries.
+// margins, the song windows' background colour, the chord notation of songs
+// that do not show theirs, and the window geometries.
 // Each change is written when it is made.
 class TPreferences {
 public:
@@ -39,12 +41,14 @@ public:
     void LoadSizeStep();
     void LoadPageMargins();
     void LoadBackgroundColor();
+    void LoadNotation();
 
     void SaveFontSlot(TStyleSlot slot, const TFont& font);
     void SaveSizeStep();
     void SavePageMargins();
     void SaveWindowPosition(const std::string& name, const TWindowGeometry& geometry);
     void SaveBackgroundColor();
+    void SaveNotation();
 
     void SetSizeStep(int value);
     void SetBackgroundColor(TColor color);
@@ -56,10 +60,12 @@ public:
     void FontCommand(TStyleSlot slot, const TFont& chosen);
     void SizeCommand(int step);
     void BackgroundCommand(TColor chosen);
+    void NotationCommand(TNotation chosen);
 
     std::unique_ptr<TSettings> Settings;
     TColor BackgroundColor = WindowColor;
     TPageMargins PageMargins;
+    TNotation Notation = TNotation::Hungarian;
 
 private:
     int m_pixelsPerInch;

@@ -22,6 +22,8 @@ constexpr const char* PageSection = "Page";
 constexpr const char* PositionsSection = "Positions";
 constexpr const char* SizeStepName = "Size";         // in "Fonts"
 constexpr const char* BackgroundName = "Background"; // in the root
+constexpr const char* ChordsSection = "Chords";
+constexpr const char* NotationName = "Notation"; // in "Chords": 0 Hungarian (H, B), 1 English (B, Bb)
 
 // "Fonts\" and the slot's name.
 std::string FontSection(TStyleSlot slot);

@@ -169,7 +169,9 @@ void TListWindow::FocusSearch() {
 }
 
 // An empty field shows the artist tree as it was left; any text, what the
-// search finds (once its index is ready).
+// search finds (once its index is ready). The stack hands the keyboard
+// focus on to whichever tree it shows: Enter may have sent it to the tree
+// before the index was ready.
 void TListWindow::ShowSearch(const QString& text) {
     if (text.trimmed().isEmpty() || !m_search) {
         m_trees->setCurrentWidget(SongList);

@@ -81,6 +81,20 @@ void TMainMenu::CreateSettingsMenu(QMainWindow& window) {
     m_Background = NamedAction(settings, "m_Background", "Háttérszín...", RoleIcon("color-fill", "background"));
     DefaultBackground = NamedAction(settings, "DefaultBackground", "Alapértelmezett háttérszín",
                                     RoleIcon(nullptr, "defaultbackground"));
+    settings->addSeparator();
+    QMenu* notation = NamedMenu(settings->addMenu("&Hangjegyírás"), "Notation");
+    auto* notationGroup = new QActionGroup(&window);
+    NotationHungarian = NamedAction(notation, "NotationHungarian", "Magyar (H, B)");
+    NotationEnglish = NamedAction(notation, "NotationEnglish", "Angol (B, Bb)");
+    for (QAction* action : {NotationHungarian, NotationEnglish}) {
+        action->setCheckable(true);
+        notationGroup->addAction(action);
+    }
+    MarkNotation(TNotation::Hungarian);
+}
+
+void TMainMenu::MarkNotation(TNotation notation) const {
+    (notation == TNotation::English ? NotationEnglish : NotationHungarian)->setChecked(true);
 }
 
 QAction* TMainMenu::SizeItem(int step) const {

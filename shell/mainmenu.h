@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chords/notation.h"
 #include "render/styleslots.h"
 
 #include <QList>
@@ -34,12 +35,15 @@ public:
     std::array<TFontItem, StyleSlot::Count> FontItems;
     QAction* m_Background;
     QAction* DefaultBackground;
+    QAction* NotationHungarian; // "Hangjegyírás": for songs whose chords do not show theirs
+    QAction* NotationEnglish;
     QAction* m_About;
 
     // The size item of a step, -2..2.
     QAction* SizeItem(int step) const;
     // Marks the step's item alone; a step beyond the menu marks none.
     void MarkSizeStep(int step) const;
+    void MarkNotation(TNotation notation) const;
     // The open windows by caption at the end of "Fájl", as they are now.
     void ListWindows(QMdiArea& workspace);
 

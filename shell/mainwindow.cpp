@@ -4,6 +4,7 @@
 #include "platform/executable.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
+#include "settings/songshifts.h"
 #include "shell/aboutbox.h"
 #include "shell/application.h"
 #include "shell/documentcommands.h"
@@ -89,6 +90,9 @@ void TMainWindow::ConnectMenu() {
                 Reporting([this, item] { FontClick(item.Slot, item.StyleName); }));
     for (int step = SmallestSizeStep; step <= LargestSizeStep; ++step)
         connect(m_menu->SizeItem(step), &QAction::triggered, this, Reporting([this, step] { SizeClick(step); }));
+    for (const auto& [action, notation] : {std::pair(m_menu->NotationHungarian, TNotation::Hungarian),
+                                           std::pair(m_menu->NotationEnglish, TNotation::English)})
+        connect(action, &QAction::triggered, this, Reporting([this, notation] { NotationClick(notation); }));
     auto* find = new QAction("Keresés", this); // a key of the whole window, in no menu
     find->setObjectName("Find");
     find->setShortcut(QKeySequence::Find);
@@ -130,6 +134,8 @@ void TMainWindow::TrackFocus(QWidget* now) {
 void TMainWindow::FormCreate(const std::string& dataDirectory) {
     RunReportingErrors([this] { LoadSettings(); });
     m_menu->MarkSizeStep(SizeStep);
+    if (m_preferences)
+        m_menu->MarkNotation(m_preferences->Notation);
     RunReportingErrors([this, &dataDirectory] { LoadLibrary(dataDirectory); });
 }
 
@@ -184,7 +190,13 @@ TListWindow* TMainWindow::CreateListWindow() {
 
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    auto* window = new TSongWindow(song, BackgroundColor());
+    auto* window = m_preferences ? new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
+                                                   ReadSongShift(*m_preferences->Settings, song))
+                                 : new TSongWindow(song, BackgroundColor(), TNotation::Hungarian, {});
+    connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
+                if (m_preferences)
+                    WriteSongShift(*m_preferences->Settings, chosen, shift);
+            }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;
     window->setGeometry(WorkspaceSize().width() / 4 + offset, offset, WorkspaceSize().width() * 3 / 5,
@@ -241,6 +253,12 @@ void TMainWindow::m_BackgroundClick() {
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     const bool chosen = dialog.exec() == QDialog::Accepted;
     m_preferences->BackgroundCommand(chosen ? FromQColor(dialog.selectedColor()) : m_preferences->BackgroundColor);
+}
+
+// Songs opened from now on whose chords do not show their notation take this one.
+void TMainWindow::NotationClick(TNotation notation) {
+    if (m_preferences)
+        m_preferences->NotationCommand(notation);
 }
 
 void TMainWindow::DefaultBackgroundClick() {

@@ -69,6 +69,7 @@ private:
     void SizeClick(int step);
     void m_BackgroundClick();
     void DefaultBackgroundClick();
+    void NotationClick(TNotation notation);
     void m_AboutClick();
     void FindClick();
     void SaveRTFClick();

@@ -1,24 +1,30 @@
 #pragma once
 
+#include "chords/transposition.h"
 #include "library/song.h"
 #include "render/document.h"
+#include "render/styleslots.h"
 #include "render/systemcolors.h"
 
 #include <QMdiSubWindow>
 
+class QAction;
+class QMenu;
 class QTextEdit;
 class TFindBar;
 
-// One song, rendered when the window is made and never changed afterwards:
-// later font and colour changes reach only windows opened after them. The
+// One song, rendered when the window is made in the fonts of that moment:
+// later font and colour changes reach only windows opened after them. Its
+// shift (transposition and capo) renders it anew, in those same fonts. The
 // main window makes it and places it in its workspace.
 class TSongWindow : public QMdiSubWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TSongWindow)
 
 public:
-    // Renders the song, shown on the background colour.
-    TSongWindow(const TSong& song, TColor background);
+    // Renders the song shifted, shown on the background colour; notation is
+    // for a song whose chords do not show theirs.
+    TSongWindow(const TSong& song, TColor background, TNotation notation, TSongShift shift);
     ~TSongWindow() override;
 
     const TSong& Song;
@@ -31,12 +37,29 @@ public:
     // Ctrl+F: finding in the song's text.
     void ShowFind();
 
+    TSongShift Shift() const { return m_shift; }
+    // The song rendered anew with the shift, its caption saying so.
+    void SetShift(TSongShift shift);
+
+signals:
+    // The user moved the song: Ctrl+Up, Ctrl+Down, or the context menu.
+    void ShiftChosen(const TSong& song, TSongShift shift);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate(TColor background);
+    void CreateShiftActions();
+    void ShowContextMenu(QPoint position);
+    void ChooseShift(TSongShift shift);
+    void RenderShifted();
 
     TRichDocument m_document;
     TFindBar* m_find;
+    const TStyleFonts m_fonts;
+    const TNotation m_notation;
+    TSongShift m_shift;
+    QMenu* m_shiftMenu;
+    std::array<QAction*, HighestCapo + 1> m_capoItems;
 };

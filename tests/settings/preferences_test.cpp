@@ -36,6 +36,7 @@ protected:
         preferences->LoadFonts();
         preferences->LoadPageMargins();
         preferences->LoadBackgroundColor();
+        preferences->LoadNotation();
         return preferences;
     }
 
@@ -162,6 +163,7 @@ TEST_F(PreferencesTest, ChosenSettingsComeBackAtTheNextStart) {
         preferences->PageMargins = {20, 0, -3, 25};
         preferences->SavePageMargins();
         preferences->SizeCommand(2);
+        preferences->NotationCommand(TNotation::English);
     }
     const TFont chosen = StyleFonts[StyleSlot::Chords];
     SetUp();
@@ -170,6 +172,13 @@ TEST_F(PreferencesTest, ChosenSettingsComeBackAtTheNextStart) {
     EXPECT_EQ(RgbColor(255, 255, 224), preferences->BackgroundColor);
     EXPECT_EQ((TPageMargins{20, 0, -3, 25}), preferences->PageMargins);
     EXPECT_EQ(2, SizeStep);
+    EXPECT_EQ(TNotation::English, preferences->Notation);
+    preferences->NotationCommand(TNotation::Hungarian);
+    EXPECT_EQ(TNotation::Hungarian, Start()->Notation);
+    for (const char* stored : {"2", "-1", "x"}) { // only 1 is English
+        Store("Chords", "Notation", stored);
+        EXPECT_EQ(TNotation::Hungarian, Start()->Notation) << stored;
+    }
 }
 
 TEST_F(PreferencesTest, AValueOfAnotherTypeStopsTheLoadingWithTheRegistrysMessage) {

@@ -129,6 +129,10 @@ m_Setting &Beállítások
   -
   m_Background Háttérszín... *
   DefaultBackground Alapértelmezett háttérszín *
+  -
+  Notation &Hangjegyírás
+    NotationHungarian Magyar (H, B)
+    NotationEnglish Angol (B, Bb)
 m_About Névjegy
 )"));
         // Ten images, one for each role: no two entries show the same picture.

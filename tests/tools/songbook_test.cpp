@@ -114,6 +114,14 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"settings", "--data", folder.Path()},
         {"find", "--data", folder.Path()},
         {"dump", "--json"},
+        {"transpose", "--song", "A - B"},
+        {"transpose", "--song", "A - B", "1", "2"},
+        {"transpose", "--song", "A - B", "x"},
+        {"transpose", "--song", "A - B", "25"},
+        {"transpose", "2"},
+        {"transpose", "--song", "A - B", "1", "--capo", "12"},
+        {"export", "--all", "-o", "x", "--transpose", "1.5"},
+        {"dump", "--capo", "2"},
     };
     WriteBytes(folder / "file", "x");
     const TRun unlistable = Songbook({"dump", "--data", folder / "file"}); // not a folder at all
@@ -233,6 +241,34 @@ TEST_F(SongbookWithSettings, LoadsTheSettingsAsTheViewerDoes) {
     EXPECT_EQ(0, run.ExitCode) << run.Err;
     EXPECT_EQ("songbook: settings: Invalid data type for 'Color'\n", run.Err);
     EXPECT_NE(std::string::npos, ReadBytes(data / "a.rtf").find("MS Sans Serif;"));
+}
+
+// The song as the viewer shows it moved: chords only, in the song's notation
+// or the stored one; a capo line with the shapes to play.
+TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
+    TTempDirectory data;
+    WriteBytes(data / "a.txt", SongFileBytes({".artist Zenekar", ".title Dal", ".defverse", "A       D", "szöveg",
+                                              ".details", "Capo 2", "Am x02210"}));
+    const std::vector<std::string> song = {"transpose", "--data", data.Path(), "--song", "Zenekar - Dal"};
+    auto with = [&song](std::vector<std::string> more) {
+        more.insert(more.begin(), song.begin(), song.end());
+        return Songbook(more);
+    };
+    const TRun up = with({"1"});
+    EXPECT_EQ(0, up.ExitCode) << up.Err;
+    EXPECT_EQ("\nZenekar\nDal\n\nB       Eb\nszöveg\n\nCapo 2\nAm x02210\n", up.Out);
+    EXPECT_EQ("\nZenekar\nDal\n\nCapo 3\n\nAb      Db\nszöveg\n\nCapo 2\nAm x02210\n", with({"2", "--capo", "3"}).Out);
+    EXPECT_NE(std::string::npos, with({"-22"}).Out.find("H       E")); // -22 is +2, B natural is H
+    StoreSetting("Chords", "Notation", "1");
+    EXPECT_NE(std::string::npos, with({"1"}).Out.find("Bb      Eb"));
+    EXPECT_NE(std::string::npos, with({"-22"}).Out.find("B       E"));
+    const TRun missing = Songbook({"transpose", "--data", data.Path(), "--song", "Zenekar - Nincs", "1"});
+    EXPECT_EQ(1, missing.ExitCode);
+
+    const TRun exported =
+        Songbook({"export", "--data", data.Path(), "--artist", "Zenekar", "--transpose", "-2", "-o", data / "dal.rtf"});
+    EXPECT_EQ(0, exported.ExitCode) << exported.Err;
+    EXPECT_NE(std::string::npos, ReadBytes(data / "dal.rtf").find("G       C"));
 }
 
 class SongbookExport : public SongbookWithSettings {

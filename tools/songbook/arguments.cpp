@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <string_view>
 
 namespace {
 
-constexpr std::array<std::string_view, 5> Commands = {"dump", "export", "find", "lint", "settings"};
+constexpr std::array<std::string_view, 6> Commands = {"dump", "export", "find", "lint", "settings", "transpose"};
 
 bool IsCommand(const std::string& word) {
     return std::find(Commands.begin(), Commands.end(), word) != Commands.end();
@@ -25,10 +27,32 @@ std::optional<std::string>* ValueSlot(TSongbookArguments& parsed, const std::str
     return nullptr;
 }
 
+// A whole number within the bounds, or a usage error naming the option.
+int NumberArgument(const std::string& option, const std::string& text, int lowest, int highest) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+        throw TUsageError(option + " takes a whole number from " + std::to_string(lowest) + " to " +
+                          std::to_string(highest));
+    return value;
+}
+
+// transpose names one song and how far: --song "ARTIST - TITLE" N.
+void CheckTranspose(TSongbookArguments& parsed) {
+    if (parsed.Command != "transpose" || parsed.Help)
+        return;
+    if (!parsed.Song || parsed.Artist || parsed.All || parsed.Output)
+        throw TUsageError("transpose needs --song \"ARTIST - TITLE\" and nothing else to name");
+    if (parsed.Files.size() != 1)
+        throw TUsageError("transpose needs the number of semitones");
+    parsed.Semitones = NumberArgument("transpose", parsed.Files.front(), -24, 24);
+    parsed.Files.clear();
+}
+
 void CheckExport(const TSongbookArguments& parsed) {
     const int choices = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
     if (parsed.Command != "export") {
-        if (choices > 0 || parsed.Output)
+        if (parsed.Command != "transpose" && (choices > 0 || parsed.Output))
             throw TUsageError("--artist, --song, --all and -o belong to export");
         return;
     }
@@ -54,11 +78,19 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             parsed.All = true;
         } else if (word == "--json") {
             parsed.Json = true;
+        } else if (word == "--transpose" || word == "--capo") {
+            if (i + 1 == arguments.size())
+                throw TUsageError(word + " needs a value");
+            if (word == "--transpose")
+                parsed.Semitones = NumberArgument(word, arguments[++i], -24, 24);
+            else
+                parsed.Capo = NumberArgument(word, arguments[++i], 0, 11);
+            parsed.Shifted = true;
         } else if (auto* slot = ValueSlot(parsed, word)) {
             if (i + 1 == arguments.size())
                 throw TUsageError(word + " needs a value");
             *slot = arguments[++i];
-        } else if (word.starts_with("-")) {
+        } else if (word.starts_with("-") && !(word.size() > 1 && std::isdigit(static_cast<unsigned char>(word[1])))) {
             throw TUsageError("unknown option " + word);
         } else if (parsed.Command.empty()) {
             if (!IsCommand(word))
@@ -80,6 +112,9 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         throw TUsageError("settings takes no folder or file names");
     if (parsed.DataDirectory && !parsed.Files.empty() && parsed.Command == "lint")
         throw TUsageError("give either --data or file names, not both");
+    if (parsed.Shifted && parsed.Command != "export" && parsed.Command != "transpose")
+        throw TUsageError("--transpose and --capo belong to export and transpose");
+    CheckTranspose(parsed);
     CheckExport(parsed);
     return parsed;
 }

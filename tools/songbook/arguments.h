@@ -19,8 +19,12 @@ struct TSongbookArguments {
     std::optional<std::string> Song;
     bool All = false;
     std::optional<std::string> Output;
+    // export and transpose: semitones (--transpose N, or transpose's number) and capo fret (--capo N)
+    int Semitones = 0;
+    int Capo = 0;
+    bool Shifted = false;           // --transpose or --capo given
     bool Json = false;              // find: the hits as JSON
-    std::vector<std::string> Files; // lint's files; find's query words
+    std::vector<std::string> Files; // lint's files; find's query words; transpose's number
 };
 
 // Throws TUsageError for an unknown command or option, or a missing value.

@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "platform/filename.h"
+#include "render/plaintextwriter.h"
 #include "render/songrenderer.h"
 #include "tools/songbook/jsonwriter.h"
 
@@ -41,10 +42,10 @@ const TSong& FindSong(const TArtist* artists, const std::string& caption) {
 }
 
 template <class Item>
-void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TRenderStyle&), const std::string& path,
-          const TRenderStyle& style, std::ostream& out) {
+void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TRenderStyle&, TSongChange&),
+          const std::string& path, const TRenderStyle& style, TSongChange& change, std::ostream& out) {
     TRichDocument document(style.PixelsPerInch);
-    render(item, document, style);
+    render(item, document, style, change);
     document.SaveRichTextFile(path);
     out << PathForDisplay(path) << '\n';
 }
@@ -52,7 +53,7 @@ void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TR
 // One songbook per artist, named by the artist; a name taken twice gets a
 // number. A songbook that cannot be written does not stop the others.
 std::vector<std::string> ExportAll(const TArtist* artists, const std::string& folder, const TRenderStyle& style,
-                                   std::ostream& out) {
+                                   TSongChange& change, std::ostream& out) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder))
@@ -65,7 +66,7 @@ std::vector<std::string> ExportAll(const TArtist* artists, const std::string& fo
         for (int number = 2; !taken.insert(fileName).second; ++number)
             fileName = name + " (" + std::to_string(number) + ").rtf";
         try {
-            Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), style, out);
+            Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), style, change, out);
         } catch (const std::exception& failure) {
             failures.push_back(PathForDisplay(failure.what()));
         }
@@ -76,12 +77,19 @@ std::vector<std::string> ExportAll(const TArtist* artists, const std::string& fo
 } // namespace
 
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
-                                     const TRenderStyle& style, std::ostream& out) {
+                                     const TRenderStyle& style, TSongChange& change, std::ostream& out) {
     if (arguments.All)
-        return ExportAll(artists, *arguments.Output, style, out);
+        return ExportAll(artists, *arguments.Output, style, change, out);
     if (arguments.Artist)
-        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, style, out);
+        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, style, change, out);
     else
-        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, style, out);
+        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, style, change, out);
     return {};
+}
+
+void PrintSong(const TArtist* artists, const std::string& caption, const TRenderStyle& style, TSongChange& change,
+               std::ostream& out) {
+    TRichDocument document(style.PixelsPerInch);
+    RenderSong(FindSong(artists, caption), document, style, change);
+    out << PlainText(document);
 }

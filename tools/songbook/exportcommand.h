@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/artist.h"
+#include "render/songrenderer.h"
 #include "render/styleslots.h"
 #include "tools/songbook/arguments.h"
 
@@ -16,9 +17,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Renders what the arguments name from the loaded library in the style and
-// writes it as Rich Text; lists each file written on out. For every artist
-// (--all), each songbook that could not be written is returned, and the
-// others are written all the same.
+// Renders what the arguments name from the loaded library in the style, each
+// song changed (transposed) as it goes, and writes it as Rich Text; lists
+// each file written on out. For every artist (--all), each songbook that
+// could not be written is returned, and the others are written all the same.
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
-                                     const TRenderStyle& style, std::ostream& out);
+                                     const TRenderStyle& style, TSongChange& change, std::ostream& out);
+
+// The song named "ARTIST - TITLE", changed, as plain UTF-8 text.
+void PrintSong(const TArtist* artists, const std::string& caption, const TRenderStyle& style, TSongChange& change,
+               std::ostream& out);

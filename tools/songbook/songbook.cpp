@@ -1,5 +1,6 @@
 #include "tools/songbook/songbook.h"
 
+#include "chords/transposition.h"
 #include "library/loader.h"
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
@@ -26,11 +27,12 @@ constexpr const char* GeneralHelp = R"(usage: songbook COMMAND [options]
 The command-line companion of the Vivira redir songbook viewer.
 
 commands:
-  dump     print the loaded song library as JSON
-  export   write songs or whole songbooks as Rich Text (RTF)
-  find     list the songs that hold some words, in title or lyrics
-  lint     list the lines of song files that the program ignores
-  settings show the viewer's settings: each value in effect and what is stored
+  dump      print the loaded song library as JSON
+  export    write songs or whole songbooks as Rich Text (RTF)
+  find      list the songs that hold some words, in title or lyrics
+  lint      list the lines of song files that the program ignores
+  settings  show the viewer's settings: each value in effect and what is stored
+  transpose print a song as text with its chords moved to another key
 
 Run "songbook COMMAND --help" for the options of a command.
 )";
@@ -63,6 +65,9 @@ each, named by the artist) with the user's style fonts, as the viewer's
 and letter case included. Exits with 1 for an unknown artist or song or a
 file that cannot be written; with --all, every other songbook is still
 written and each failure is listed.
+
+With --transpose N (-24 to 24) and --capo C (0 to 11) every song is written
+moved as "songbook transpose" moves it.
 )";
 
 constexpr const char* FindHelp = R"(usage: songbook find [--data DIR] [--json] WORD...
@@ -80,6 +85,17 @@ viewer's tree (by artist, then by title):
 
 With --json: {"hits":[{"artist","title","foundIn":"title"|"lyrics","line"}]}.
 Exits with 1 when nothing is found.
+)";
+
+constexpr const char* TransposeHelp = R"(usage: songbook transpose [--data DIR] --song "ARTIST - TITLE" N [--capo C]
+
+Prints the song as text with its chords moved N semitones (-24 to 24;
+negative is down), as the viewer's song window shows it: only chord lines
+change, each chord at its column, spelled in the new key and in the song's
+own notation (H and B in a Hungarian song, B and Bb in an English one; a
+song that does not show which takes the viewer's "Hangjegyírás" setting).
+With --capo C (0 to 11) it shows the shapes to play with a capo on fret C,
+under a "Capo C" line.
 )";
 
 constexpr const char* SettingsHelp = R"(usage: songbook settings
@@ -141,12 +157,21 @@ std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
-    LoadPreferences(err);
+    TTransposition transposition({arguments.Semitones, arguments.Capo}, LoadPreferences(err)->Notation);
     const std::vector<std::string> failures =
-        ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, out);
+        ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, transposition, out);
     for (const std::string& failure : failures)
         err << "songbook: " << failure << '\n';
     return failures.empty() ? Success : Findings;
+}
+
+// The song as text, moved as the viewer would move it with these settings.
+int Transpose(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<TArtist> artists;
+    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
+    TTransposition transposition({arguments.Semitones, arguments.Capo}, LoadPreferences(err)->Notation);
+    PrintSong(artists.get(), *arguments.Song, {StyleFonts, StandardPixelsPerInch}, transposition, out);
+    return Success;
 }
 
 int Find(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
@@ -184,6 +209,8 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
         return arguments.Help ? (out << FindHelp, Success) : Find(arguments, out, err);
     if (arguments.Command == "lint")
         return arguments.Help ? (out << LintHelp, Success) : Lint(arguments, out, err);
+    if (arguments.Command == "transpose")
+        return arguments.Help ? (out << TransposeHelp, Success) : Transpose(arguments, out, err);
     out << GeneralHelp;
     return Success;
 }
