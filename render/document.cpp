@@ -181,11 +181,18 @@ void TRichDocument::SetSelectionLength(std::size_t count) {
 }
 
 void TRichDocument::SaveRichTextFile(const std::string& path) const {
+    SaveRichTextFile(path, {});
+}
+
+bool TRichDocument::SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const {
     TAtomicFile file(path);
     if (!file.Open())
         throw TDocumentError("Cannot create file " + path + ": " + file.FailureReason());
     bool written = true;
-    WriteRichText(*this, [&](std::string_view piece) { written = written && file.Write(piece); });
+    if (!WriteRichText(
+            *this, [&](std::string_view piece) { written = written && file.Write(piece); }, progress))
+        return false; // the temporary file goes with the TAtomicFile
     if (!written || !file.Commit())
         throw TDocumentError("Failed to Save Stream: " + path + ": " + file.FailureReason());
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ enum class TAlignment { Left, Center };
 // Lengths in documents are in twips, twentieths of a point.
 constexpr std::int32_t TwipsPerPoint = 20;
 constexpr std::int32_t TwipsPerInch = 72 * TwipsPerPoint;
+constexpr double PointsFromTwips(std::int32_t twips) {
+    return twips / double{TwipsPerPoint};
+}
+
+// How far a long write is, in paragraphs written; false stops it.
+using TWriteProgress = std::function<bool(std::size_t paragraphsWritten)>;
 
 enum class TFontAttribute { Charset, Color, Height, Name, Pitch, Size, Style };
 using TAttributeValue = std::variant<std::int64_t, std::string>;
@@ -84,8 +91,10 @@ public:
     void SetSelectionLength(std::size_t count);
 
     // Writes the whole document as Rich Text, whatever the extension. The
-    // file is replaced only once the new one is complete.
+    // file is replaced only once the new one is complete: stopped by the
+    // progress (false), the old file stays as it was.
     void SaveRichTextFile(const std::string& path) const;
+    bool SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const;
 
     TRect PrintRect;
 

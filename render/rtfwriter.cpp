@@ -163,8 +163,9 @@ public:
         : m_tables(tables), m_out(out), m_sink(sink) {}
 
     // A paragraph restates its format; each run its own; an empty line the
-    // format of its paragraph mark, which decides its height.
-    void Write(const TParagraphRuns& paragraph) {
+    // format of its paragraph mark, which decides its height. True when a
+    // piece went to the sink.
+    bool Write(const TParagraphRuns& paragraph) {
         SetParagraph(*paragraph.Format);
         if (paragraph.Runs.empty() && !paragraph.IsLast)
             m_out += RunFormat(*paragraph.MarkFormat);
@@ -174,10 +175,11 @@ public:
         }
         if (!paragraph.IsLast)
             m_out += "\\par\r\n";
-        if (m_out.size() >= PieceSize) {
-            m_sink(m_out);
-            m_out.clear();
-        }
+        if (m_out.size() < PieceSize)
+            return false;
+        m_sink(m_out);
+        m_out.clear();
+        return true;
     }
 
 private:
@@ -212,14 +214,28 @@ private:
 } // namespace
 
 void WriteRichText(const TRichDocument& document, const TRichTextSink& sink) {
+    WriteRichText(document, sink, {});
+}
+
+bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
     TTables tables(document);
     std::string out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
     out.reserve(PieceSize + 1024);
     tables.AppendTo(out);
     TBodyWriter body(tables, out, sink);
-    ForEachParagraph(document, [&body](const TParagraphRuns& paragraph) { body.Write(paragraph); });
+    std::size_t written = 0;
+    bool going = true;
+    ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
+        ++written;
+        if (body.Write(paragraph) && progress)
+            going = progress(written);
+        return going;
+    });
+    if (!going)
+        return false;
     out += "}\r\n";
     sink(out);
+    return !progress || progress(written);
 }
 
 std::string RichText(const TRichDocument& document) {

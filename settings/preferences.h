@@ -6,9 +6,13 @@
 #include "settings/settings.h"
 #include "settings/settingvalues.h"
 
-#include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <variant>
+#include <vector>
+
+struct TPlainValue;
 
 // One value as it is in effect, for tools that show the settings beside
 // what the store holds.
@@ -16,24 +20,26 @@ struct TSettingState {
     std::string Section;
     std::string Name;
     bool IsText;
-    bool IsRead;          // the window positions are written only
-    std::string InEffect; // as it would be written (model text for a name); nothing for a value never read
+    bool IsRead;                      // the window positions are written only
+    std::string InEffect;             // as it would be written (model text for a name); nothing for a value never read
+    const char* EmptyMeans = nullptr; // what an empty stored text does, where it does something of its own
+    bool IsSongSlot = false;          // one of the many per-song values: worth showing only when stored
 };
 
 // What the main window keeps in the settings store, and how it loads and
-// saves it: the slot fonts (StyleFonts), the size step (SizeStep), the page
-// margins, the song windows' background colour, the chord notation of songs
-// that do not show theirs, and the window geometries.
-// Each change is written when it is made.
+// saves it: the slot fonts and the size step (into what it is given: the
+// program chooses which), the page margins, the song windows' background
+// colour, the chord notation of songs that do not show theirs, and the
+// window geometries. Each change is written when it is made.
 class TPreferences {
 public:
     // Font sizes and heights are tied at the given resolution, the screen's.
-    TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch);
+    TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch, TStyleFonts& fonts, int& sizeStep);
 
     // What the program does with the settings as it starts: six new fonts
     // as the platform makes them, then every stored value over them (fonts,
-    // size step, margins, background). A value of the wrong type stops it
-    // there with the registry's error; what was loaded before stays.
+    // size step, margins, background, notation). A value of the wrong type
+    // stops it there with the registry's error; what was loaded before stays.
     void LoadAll();
 
     void LoadFontSlot(TStyleSlot slot, TFont& font);
@@ -63,10 +69,34 @@ public:
     void NotationCommand(TNotation chosen);
 
     std::unique_ptr<TSettings> Settings;
+    TStyleFonts& Fonts;
+    int& FontSizeStep;
     TColor BackgroundColor = WindowColor;
     TPageMargins PageMargins;
     TNotation Notation = TNotation::Hungarian;
 
 private:
+    void Load(const TPlainValue& value);
+    void Save(const TPlainValue& value);
+
     int m_pixelsPerInch;
 };
+
+// A value as the store keeps it: an integer or a text.
+using TStoredValue = std::variant<std::int32_t, std::string>;
+
+// A value of its own beside the font sections, the margins and the window
+// positions: where it lives, its default (whose kind is the value's), and
+// its rule. Loading, saving and Describe all walk these rows, so a new
+// value is one more row (and the member it goes into).
+struct TPlainValue {
+    const char* Section;
+    const char* Name;
+    TStoredValue Default;
+    // Takes the value read (or the default) into the preferences, by its rule.
+    void (*Apply)(TPreferences& preferences, const TStoredValue& value);
+    // The value in effect, as it is written.
+    TStoredValue (*Written)(const TPreferences& preferences);
+};
+// The values of "Fonts" among them are loaded with the fonts, the others after the margins.
+std::span<const TPlainValue> PlainValues();

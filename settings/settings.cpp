@@ -54,10 +54,10 @@ std::string HomeFolder() {
 }
 
 #ifndef _WIN32
-std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, std::ostream& warnings,
+std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, const std::string& program, std::ostream& warnings,
                                     TRegistryFileBackend::TAccess access) {
     return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
-        SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings, access));
+        SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings, access, program));
 }
 #endif
 
@@ -77,19 +77,21 @@ std::string SettingsFilePath(const std::string& rootPath) {
     return (folder / product / "settings.reg").string();
 }
 
-std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, [[maybe_unused]] std::ostream& warnings) {
+std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, [[maybe_unused]] const std::string& program,
+                                        [[maybe_unused]] std::ostream& warnings) {
 #ifdef _WIN32
     return std::make_unique<TSettings>(std::make_unique<TWin32RegistryBackend>(rootPath));
 #else
-    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadWrite);
+    return OpenFile(rootPath, program, warnings, TRegistryFileBackend::TAccess::ReadWrite);
 #endif
 }
 
 std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath,
+                                                  [[maybe_unused]] const std::string& program,
                                                   [[maybe_unused]] std::ostream& warnings) {
 #ifdef _WIN32
     return std::make_unique<TSettings>(std::make_unique<TWin32RegistryBackend>(rootPath));
 #else
-    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadOnly);
+    return OpenFile(rootPath, program, warnings, TRegistryFileBackend::TAccess::ReadOnly);
 #endif
 }

@@ -42,8 +42,15 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 
 } // namespace
 
+// The settings store opens whatever the file is like (trouble is told, not
+// thrown), so the preferences and the commands always exist.
 TMainWindow::TMainWindow(const std::string& dataDirectory)
-    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)) {
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)),
+      m_preferences(std::make_unique<TPreferences>(OpenSettings(SettingsRoot, "vivira", std::cerr), ScreenPixelsPerInch,
+                                                   StyleFonts, SizeStep)),
+      m_commands(std::make_unique<TDocumentCommands>(
+          *this, TempRichEdit, *m_preferences,
+          TCommandWindows{[] { return ActiveSongWindow; }, [] { return PageSetupDialog; }})) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -134,14 +141,11 @@ void TMainWindow::TrackFocus(QWidget* now) {
 void TMainWindow::FormCreate(const std::string& dataDirectory) {
     RunReportingErrors([this] { LoadSettings(); });
     m_menu->MarkSizeStep(SizeStep);
-    if (m_preferences)
-        m_menu->MarkNotation(m_preferences->Notation);
+    m_menu->MarkNotation(m_preferences->Notation);
     RunReportingErrors([this, &dataDirectory] { LoadLibrary(dataDirectory); });
 }
 
 void TMainWindow::LoadSettings() {
-    m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
-    m_commands = std::make_unique<TDocumentCommands>(*this, TempRichEdit, *m_preferences);
     if (const std::string problem = m_preferences->Settings->OpenProblem(); !problem.empty())
         ReportWarning(MessageText(problem.c_str()));
     m_preferences->LoadAll();
@@ -190,12 +194,10 @@ TListWindow* TMainWindow::CreateListWindow() {
 
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    auto* window = m_preferences ? new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
-                                                   ReadSongShift(*m_preferences->Settings, song))
-                                 : new TSongWindow(song, BackgroundColor(), TNotation::Hungarian, {});
+    auto* window = new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
+                                   ReadSongShift(*m_preferences->Settings, song));
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
-                if (m_preferences)
-                    WriteSongShift(*m_preferences->Settings, chosen, shift);
+                WriteSongShift(*m_preferences->Settings, chosen, shift);
             }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;
@@ -257,8 +259,7 @@ void TMainWindow::m_BackgroundClick() {
 
 // Songs opened from now on whose chords do not show their notation take this one.
 void TMainWindow::NotationClick(TNotation notation) {
-    if (m_preferences)
-        m_preferences->NotationCommand(notation);
+    m_preferences->NotationCommand(notation);
 }
 
 void TMainWindow::DefaultBackgroundClick() {

@@ -26,7 +26,7 @@ public:
     explicit TMainWindow(const std::string& dataDirectory = {});
     ~TMainWindow() override;
 
-    TColor BackgroundColor() const { return m_preferences ? m_preferences->BackgroundColor : WindowColor; }
+    TColor BackgroundColor() const { return m_preferences->BackgroundColor; }
     TPageMargins& PageMargins() { return m_preferences->PageMargins; }
     QSize WorkspaceSize() const;
     QMdiArea* Workspace() const { return m_workspace; }

@@ -61,7 +61,6 @@ QPushButton* Button(QWidget* parent, const TDialogScale& scale, const char* name
 TPageSetupDialog::TPageSetupDialog(QWidget* owner) : TFormDialog(owner) {
     setObjectName("PageSetupDialog");
     setWindowTitle("Oldalbeállítás");
-    setFont(QFont("MS Sans Serif", 8));
     const TDialogScale scale(fontMetrics());
     setFixedSize(scale.Of(289), scale.Of(138));
     move(194, 112);

@@ -8,6 +8,8 @@
 #include "tests/support/strictrtfreader.h"
 #include "tests/support/tempdirectory.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,6 +165,32 @@ TEST(SaveRichTextFile, NamesThePathItCannotCreate) {
         } catch (const TDocumentError& error) {
             EXPECT_EQ(0u, std::string(error.what()).find("Cannot create file " + path + ": ")) << error.what();
         }
+    }
+}
+
+// A long save tells how far it is, in paragraphs, piece by piece; stopped
+// anywhere, the old file stays and nothing of the new one is left.
+TEST(SaveRichTextFile, ReportsItsProgressAndAStopKeepsTheOldFile) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    TRichDocument document(StandardPixelsPerInch);
+    for (int line = 0; line < 20000; ++line)
+        document.AppendLine(AnsiFromUtf8("Őszi dal, sor ") + std::to_string(line));
+    const std::size_t paragraphs = document.Paragraphs().size();
+    std::vector<std::size_t> reported;
+    EXPECT_TRUE(document.SaveRichTextFile(path, [&](std::size_t done) { return reported.push_back(done), true; }));
+    EXPECT_EQ(RichText(document), ReadBytes(path));
+    ASSERT_GT(reported.size(), 3u); // more than one piece
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+    EXPECT_EQ(paragraphs, reported.back());
+
+    for (const std::size_t stopAt : {std::size_t{1}, reported.size() / 2, reported.size()}) {
+        WriteBytes(path, "régi");
+        std::size_t calls = 0;
+        EXPECT_FALSE(document.SaveRichTextFile(path, [&](std::size_t) { return ++calls < stopAt; })) << stopAt;
+        EXPECT_EQ(stopAt, calls);
+        EXPECT_EQ("régi", ReadBytes(path)) << stopAt;
+        EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {})) << stopAt;
     }
 }
 

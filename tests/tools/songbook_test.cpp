@@ -126,6 +126,8 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
     WriteBytes(folder / "file", "x");
     const TRun unlistable = Songbook({"dump", "--data", folder / "file"}); // not a folder at all
     EXPECT_EQ(2, unlistable.ExitCode);
+    EXPECT_EQ(0u, unlistable.Err.find("songbook: not a folder: " + folder / "file\n")) << unlistable.Err;
+    EXPECT_EQ(0u, Songbook({"dump", "--data", folder / "missing"}).Err.find("songbook: no such folder: "));
     for (const auto& arguments : bad) {
         const TRun run = Songbook(arguments);
         EXPECT_EQ(2, run.ExitCode) << (arguments.empty() ? "(none)" : arguments[0]);
@@ -185,7 +187,7 @@ protected:
     void TearDown() override { unsetenv("VIVIRA_SETTINGS_FILE"); }
 
     void StoreSetting(const std::string& section, const std::string& name, const std::string& text) {
-        OpenSettings(SettingsRoot, std::cerr)->WriteTextValue(section, name, AnsiFromUtf8(text));
+        OpenSettings(SettingsRoot, "songbook_tests", std::cerr)->WriteTextValue(section, name, AnsiFromUtf8(text));
     }
 
     TTempDirectory m_settingsFolder;
@@ -211,6 +213,33 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Positions\\Main\\Width       -                    stored \"800\", never read\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
+}
+
+// The warnings name the program that runs; a line is said to be skipped
+// only when it is; a stored text stays on its line of the table, and so do
+// the songs' own transpositions, shown when there are some.
+TEST_F(SongbookWithSettings, ShowsEveryStoredValueOnOneLineAndWarnsAsItself) {
+    WriteBytes(m_settingsFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Tab]\r\n"
+                               "\"Name\"=hex(1):41,00,0a,00,42,00,00,00\r\n"
+                               "\"Size\" = \"9\"\r\n"
+                               "[HKEY_CURRENT_USER\\Software\\Cantorix\\Transpose]\r\n"
+                               "\"Song7\"=\"2 0 a.txt|Dal\"\r\n");
+    const TRun run = Songbook({"settings"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    EXPECT_EQ("songbook: " + m_settingsFile +
+                  ":1: an older export (REGEDIT4): read as version 5.00\n"
+                  "songbook: " +
+                  m_settingsFile +
+                  ":5: a value name must be followed by = with no space; "
+                  "the line is not read, and kept as a comment\n",
+              run.Err);
+    EXPECT_NE(std::string::npos,
+              run.Out.find("Fonts\\Tab\\Name             \"A\\x0aB\"             stored \"A\\x0aB\"\n"))
+        << run.Out;
+    EXPECT_NE(std::string::npos,
+              run.Out.find("Transpose\\Song7            \"2 0 a.txt|Dal\"      stored \"2 0 a.txt|Dal\"\n"))
+        << run.Out;
+    EXPECT_EQ(std::string::npos, run.Out.find("Transpose\\Song8")) << run.Out; // nothing stored there
 }
 
 // The tools only read the settings: no file is made, none kept aside.

@@ -3,11 +3,10 @@
 #include "library/artist.h"
 #include "library/parseobserver.h"
 #include "library/songfile.h"
-#include "platform/ascii.h"
-#include "platform/codepage.h"
 #include "platform/filebytes.h"
 #include "platform/inouterror.h"
 #include "tools/songbook/jsonwriter.h"
+#include "tools/songbook/printabletext.h"
 
 #include <algorithm>
 
@@ -18,14 +17,7 @@ constexpr std::size_t LongestWordShown = 40;
 // A command word as one readable line: control characters escaped, and a
 // word that runs on (a file read as one line) cut short.
 std::string Printable(std::string_view ansiWord) {
-    std::string shown;
-    for (char c : ansiWord.substr(0, LongestWordShown)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += std::string("\\x") + HexDigits[byte >> 4] + HexDigits[byte & 0xF];
-        else
-            shown += AnsiToUtf8(std::string_view(&c, 1));
-    }
+    const std::string shown = PrintableText(ansiWord.substr(0, LongestWordShown));
     return ansiWord.size() > LongestWordShown ? shown + "..." : shown;
 }
 

@@ -115,8 +115,11 @@ std::vector<std::string> SongFilePaths(const std::string& directory) {
 // The viewer treats a missing folder as an empty library; here it is a typo.
 void RequireFolder(const std::string& directory) {
     std::error_code error;
-    if (!std::filesystem::is_directory(directory, error))
-        throw TUsageError("no such folder: " + PathForDisplay(directory));
+    const std::filesystem::file_status status = std::filesystem::status(directory, error);
+    if (std::filesystem::is_directory(status))
+        return;
+    throw TUsageError((std::filesystem::exists(status) ? "not a folder: " : "no such folder: ") +
+                      PathForDisplay(directory));
 }
 
 void ReportFailures(const std::vector<TLoadFailure>& failures, std::ostream& err) {
@@ -144,7 +147,8 @@ int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 // value that cannot be read is reported and the rest stays at its default,
 // as in the viewer.
 std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
-    auto preferences = std::make_unique<TPreferences>(OpenSettingsForReading(SettingsRoot, err), StandardPixelsPerInch);
+    auto preferences = std::make_unique<TPreferences>(OpenSettingsForReading(SettingsRoot, "songbook", err),
+                                                      StandardPixelsPerInch, StyleFonts, SizeStep);
     try {
         preferences->LoadAll();
     } catch (const TSettingsError& error) {
