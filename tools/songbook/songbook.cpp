@@ -101,7 +101,7 @@ under a "Capo C" line.
 constexpr const char* SettingsHelp = R"(usage: songbook settings
 
 Prints every setting the viewer keeps: the value in effect and whether it is
-stored or the default. The settings file is $VIVIRA_SETTINGS_FILE if set,
+stored or the default; of the songs' own transpositions, those stored. The settings file is $VIVIRA_SETTINGS_FILE if set,
 else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset).
 )";
 
