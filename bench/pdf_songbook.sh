@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 # Verses with chords become ChordPro's chords in brackets, each at its column.
 python3 - "$work/data"/*.txt >"$work/book.cho" <<'PY'
 import sys
-lines = open(sys.argv[1], encoding="cp852").read().split("\r\n")
+lines = open(sys.argv[1], encoding="cp852").read().splitlines()
 kind, pending = None, None
 def inline(chords, text):
     out, at = "", 0
