@@ -45,6 +45,7 @@ void TRichDocument::AppendLine(std::string_view text) {
     if (m_runs.empty() || !(m_runs.back().Format == m_insertionFormat))
         m_runs.push_back({start, m_insertionFormat});
     m_paragraphs.push_back(m_paragraphs.back());
+    m_paragraphs.back().KeepWithNext = TKeepWithNext::No;
     m_selectionStart = m_text.size();
     m_selectionLength = 0;
 }
@@ -128,6 +129,11 @@ void TRichDocument::SetParagraphAlignment(TAlignment alignment) {
 void TRichDocument::SetFirstLineIndent(std::int32_t points) {
     m_paragraphs[ParagraphAt(m_selectionStart)].FirstLineIndentTwips =
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{points} * TwipsPerPoint, INT32_MIN, INT32_MAX));
+}
+
+void TRichDocument::KeepLastLineWithNext(TKeepWithNext keep) {
+    if (m_paragraphs.size() > 1)
+        m_paragraphs[m_paragraphs.size() - 2].KeepWithNext = keep;
 }
 
 void TRichDocument::Reserve(std::size_t characters) {

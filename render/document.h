@@ -38,9 +38,18 @@ struct TCharacterFormat {
     bool operator==(const TCharacterFormat&) const = default;
 };
 
+// What holds a paragraph on the same page as the one after it.
+enum class TKeepWithNext : std::uint8_t {
+    No,
+    Always, // a chord line and the text under it
+    Verse,  // a line of a verse and the next: together when verses are kept together and the verse fits a page
+    Header, // a song's header and its first line: together when verses are kept together
+};
+
 struct TParagraphFormat {
     TAlignment Alignment = TAlignment::Left;
     std::int32_t FirstLineIndentTwips = 0;
+    TKeepWithNext KeepWithNext = TKeepWithNext::No;
 
     bool operator==(const TParagraphFormat&) const = default;
 };
@@ -77,6 +86,8 @@ public:
     // For the paragraph at the caret and those appended after it.
     void SetParagraphAlignment(TAlignment alignment);
     void SetFirstLineIndent(std::int32_t points);
+    // Ties the last line appended to the next one; a new line starts untied.
+    void KeepLastLineWithNext(TKeepWithNext keep);
 
     // Room for about this many more characters, so that a songbook made
     // line by line is not copied to a bigger place over and over.

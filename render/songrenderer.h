@@ -41,6 +41,8 @@ using TKeepRendering = std::function<bool(std::size_t songsDone)>;
 // The same, for a songbook the user waits for; false when stopped.
 bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style,
                   const TKeepRendering& keepRendering);
+bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style, TSongChange& change,
+                  const TKeepRendering& keepRendering);
 
 // Each paragraph kind in its slots; change, when given, rewrites the chord lines.
 void Render(const TNormal& paragraph, TRichDocument& document, const TRenderStyle& style);

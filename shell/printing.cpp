@@ -45,7 +45,7 @@ private:
 
 bool PrintPagesWithProgress(const TRichDocument& document, QPrinter& printer, QWidget* owner) {
     TWorkProgress progress(owner, "Nyomtatás...", document.Paragraphs().size());
-    const bool finished = PrintPages(document, printer, [&](int pages, std::size_t paragraphs) {
+    const bool finished = PrintPages(document, printer, TPageOptions{}, [&](int pages, std::size_t paragraphs) {
         if (progress.Report(paragraphs, QString("Nyomtatás: %1. oldal").arg(pages + 1)))
             return true;
         printer.abort();

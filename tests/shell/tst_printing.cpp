@@ -219,7 +219,7 @@ private slots:
         const double height = LineHeight(document, pdf);
         document.PrintRect = {0, 0, 1000, static_cast<std::int32_t>(height * linesPerPage + height / 2)};
         int printed = 0;
-        QVERIFY(PrintPages(document, pdf, [&](int done, std::size_t) { return (printed = done) > 0; }));
+        QVERIFY(PrintPages(document, pdf, TPageOptions{}, [&](int done, std::size_t) { return (printed = done) > 0; }));
         QCOMPARE(printed, pages);
     }
 
@@ -234,7 +234,7 @@ private slots:
         TTempDirectory folder;
         QPdfWriter pdf(QString::fromStdString(folder / "hosszú.pdf"));
         pdf.setResolution(1200);
-        QVERIFY(PrintPages(document, pdf, [](int, std::size_t) { return true; }));
+        QVERIFY(PrintPages(document, pdf, TPageOptions{}, [](int, std::size_t) { return true; }));
         int pages = 0;
         std::set<QString> words;
         for (const TWord& word : PdfWords(folder / "hosszú.pdf", pages))

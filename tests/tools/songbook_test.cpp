@@ -3,6 +3,7 @@
 #include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
+#include "tests/tools/songbookrun.h"
 #include "tools/songbook/songbook.h"
 
 #include <cstdlib>
@@ -13,19 +14,6 @@
 #include <sstream>
 
 namespace {
-
-struct TRun {
-    int ExitCode;
-    std::string Out;
-    std::string Err;
-};
-
-TRun Songbook(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = RunSongbook(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
-}
 
 TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
     TTempDirectory folder;
@@ -179,20 +167,6 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
 std::string PandocText(const std::string& path) {
     return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
 }
-
-// The user's own settings stay out of reach: each test has a settings file of its own.
-class SongbookWithSettings : public testing::Test {
-protected:
-    void SetUp() override { setenv("VIVIRA_SETTINGS_FILE", m_settingsFile.c_str(), 1); }
-    void TearDown() override { unsetenv("VIVIRA_SETTINGS_FILE"); }
-
-    void StoreSetting(const std::string& section, const std::string& name, const std::string& text) {
-        OpenSettings(SettingsRoot, "songbook_tests", std::cerr)->WriteTextValue(section, name, AnsiFromUtf8(text));
-    }
-
-    TTempDirectory m_settingsFolder;
-    std::string m_settingsFile = m_settingsFolder / "settings.reg";
-};
 
 TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Title", "Size", "30");

@@ -54,6 +54,8 @@ void CheckExport(const TSongbookArguments& parsed) {
     if (parsed.Command != "export") {
         if (parsed.Command != "transpose" && (choices > 0 || parsed.Output))
             throw TUsageError("--artist, --song, --all and -o belong to export");
+        if (parsed.Pdf.Requested || !parsed.Pdf.LayoutOptions.empty())
+            throw TUsageError("--pdf and the page layout options belong to export");
         return;
     }
     if (parsed.Help)
@@ -64,9 +66,15 @@ void CheckExport(const TSongbookArguments& parsed) {
         throw TUsageError("export needs -o");
     if (!parsed.Files.empty())
         throw TUsageError("export takes no file names; use --data");
+    if (!parsed.Pdf.LayoutOptions.empty() && !ExportsPdf(parsed))
+        throw TUsageError(parsed.Pdf.LayoutOptions.front() + " belongs to PDF: -o FILE.pdf, or --pdf with --all");
 }
 
 } // namespace
+
+bool ExportsPdf(const TSongbookArguments& arguments) {
+    return arguments.Pdf.Requested || (!arguments.All && arguments.Output && IsPdfName(*arguments.Output));
+}
 
 TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& arguments) {
     TSongbookArguments parsed;
@@ -86,6 +94,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             else
                 parsed.Capo = NumberArgument(word, arguments[++i], 0, 11);
             parsed.Shifted = true;
+        } else if (TakePdfOption(arguments, i, parsed.Pdf)) {
+            continue;
         } else if (auto* slot = ValueSlot(parsed, word)) {
             if (i + 1 == arguments.size())
                 throw TUsageError(word + " needs a value");

@@ -11,6 +11,7 @@
 #include "tools/songbook/findcommand.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/lintcommand.h"
+#include "tools/songbook/pdfexport.h"
 #include "tools/songbook/settingscommand.h"
 
 #include <filesystem>
@@ -55,9 +56,9 @@ lines are layout and are not listed. Without arguments it checks the Data
 folder beside this program. Exits with 1 if it found anything.
 )";
 
-constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf
-       songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf
-       songbook export [--data DIR] --all -o FOLDER
+constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf|FILE.pdf
+       songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf|FILE.pdf
+       songbook export [--data DIR] --all [--pdf] -o FOLDER
 
 Renders one artist's songbook, one song, or every artist's songbook (one file
 each, named by the artist) with the user's style fonts, as the viewer's
@@ -68,6 +69,21 @@ written and each failure is listed.
 
 With --transpose N (-24 to 24) and --capo C (0 to 11) every song is written
 moved as "songbook transpose" moves it.
+
+A FILE named *.pdf (or --pdf, which with --all writes one PDF per artist) is
+written as PDF, laid out as the viewer prints: real text with its fonts, a
+chord line never parted from the line under it, inside the margins of the
+viewer's "Oldalbeállítás...". It needs no display. PDF options:
+  --paper A5|A4|Letter    the paper (A4)
+  --landscape             the paper turned
+  --margins T,B,L,R       margins in millimetres from the paper's edges
+  --keep-verses           a verse that fits a page is never split, and a
+                          song's header never stays alone at a page's foot
+                          (also when the viewer's page setup says so)
+  --toc                   first pages listing the songs in the tree's order
+                          with their pages
+  --page-numbers          each page numbered at its foot
+  --columns N             N columns a page (1 to 4), for landscape or large paper
 )";
 
 constexpr const char* FindHelp = R"(usage: songbook find [--data DIR] [--json] WORD...
@@ -161,9 +177,16 @@ std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
-    TTransposition transposition({arguments.Semitones, arguments.Capo}, LoadPreferences(err)->Notation);
-    const std::vector<std::string> failures =
-        ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, transposition, out);
+    const std::unique_ptr<TPreferences> preferences = LoadPreferences(err);
+    TTransposition transposition({arguments.Semitones, arguments.Capo}, preferences->Notation);
+    const TRenderStyle style{StyleFonts, StandardPixelsPerInch};
+    TExportFormat format{style, transposition, std::nullopt};
+    std::optional<TPdfSession> session;
+    if (ExportsPdf(arguments)) {
+        session.emplace();
+        format.Pdf = PdfBookFor(arguments.Pdf, preferences->PageMargins, false);
+    }
+    const std::vector<std::string> failures = ExportSongs(artists.get(), arguments, format, out);
     for (const std::string& failure : failures)
         err << "songbook: " << failure << '\n';
     return failures.empty() ? Success : Findings;
