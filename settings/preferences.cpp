@@ -22,6 +22,9 @@ const TPlainValue PlainValueRows[] = {
     {FontsSection, SizeStepName, 0,
      [](TPreferences& preferences, const TStoredValue& value) { preferences.SetSizeStep(Number(value)); },
      [](const TPreferences& preferences) -> TStoredValue { return preferences.FontSizeStep; }},
+    {PageSection, KeepVersesName, 0,
+     [](TPreferences& preferences, const TStoredValue& value) { preferences.KeepVerses = Number(value) == 1; },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.KeepVerses ? 1 : 0; }},
     {ChordsSection, NotationName, 0,
      [](TPreferences& preferences, const TStoredValue& value) {
          preferences.Notation = Number(value) == 1 ? TNotation::English : TNotation::Hungarian;
@@ -147,6 +150,10 @@ void TPreferences::SaveWindowPosition(const std::string& name, const TWindowGeom
 
 void TPreferences::SaveBackgroundColor() {
     Save(PlainValue("", BackgroundName));
+}
+
+void TPreferences::SaveKeepVerses() {
+    Save(PlainValue(PageSection, KeepVersesName));
 }
 
 void TPreferences::SaveNotation() {

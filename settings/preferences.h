@@ -55,6 +55,7 @@ public:
     void SaveWindowPosition(const std::string& name, const TWindowGeometry& geometry);
     void SaveBackgroundColor();
     void SaveNotation();
+    void SaveKeepVerses();
 
     void SetSizeStep(int value);
     void SetBackgroundColor(TColor color);
@@ -73,6 +74,7 @@ public:
     int& FontSizeStep;
     TColor BackgroundColor = WindowColor;
     TPageMargins PageMargins;
+    bool KeepVerses = false; // printing keeps each verse that fits a page whole
     TNotation Notation = TNotation::Hungarian;
 
 private:

@@ -1,6 +1,7 @@
 #include "shell/documentcommands.h"
 
 #include "platform/filename.h"
+#include "print/pageprinter.h"
 #include "qtbridge/qttext.h"
 #include "render/pagemargins.h"
 #include "render/songrenderer.h"
@@ -21,6 +22,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -144,7 +146,32 @@ void TDocumentCommands::Print() {
         return;
     ApplyPrintMargins(*document);
     if (ConfirmPrintFile(CurrentPrinter(), &m_window))
-        PrintDocument(*document, title, CurrentPrinter(), &m_window);
+        PrintDocument(*document, title, CurrentPrinter(), PageOptions(), &m_window);
+}
+
+// What printing would print, page by page, from which the user may print.
+void TDocumentCommands::PrintPreview() {
+    QString title;
+    TRichDocument* document = nullptr;
+    if (!GetCurrentDocument(title, document))
+        return;
+    QPrintPreviewDialog preview(&CurrentPrinter(), &m_window);
+    preview.setObjectName("PrintPreviewDialog");
+    preview.setWindowTitle("Nyomtatási kép – " + title);
+    CurrentPrinter().setDocName(title);
+    // The preview's own page setup may change the paper: the margins are applied anew each time.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
+        document->PrintRect = PrintRectFor(m_preferences.PageMargins, printer->logicalDpiX(), printer->logicalDpiY(),
+                                           printer->width(), printer->height());
+        PrintPages(*document, *printer, PageOptions(), [](int, std::size_t) { return true; });
+    });
+    preview.exec();
+}
+
+TPageOptions TDocumentCommands::PageOptions() const {
+    TPageOptions options;
+    options.KeepVerses = m_preferences.KeepVerses;
+    return options;
 }
 
 // Qt quietly prints into a PDF file when no printer is installed; a user who
@@ -181,6 +208,7 @@ void TDocumentCommands::PageSetup() {
     TPageSetupDialog* dialog = m_windows.PageSetupDialog();
     if (!dialog) // not made yet: the program is still starting
         return;
-    dialog->Execute(m_preferences.PageMargins);
+    dialog->Execute(m_preferences.PageMargins, m_preferences.KeepVerses);
     m_preferences.SavePageMargins();
+    m_preferences.SaveKeepVerses();
 }

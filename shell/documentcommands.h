@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/pageflow.h"
 #include "render/document.h"
 
 #include <QString>
@@ -49,6 +50,7 @@ public:
     void Save();
     void Copy();
     void Print();
+    void PrintPreview();
     void PrinterSetup();
     void PageSetup();
 
@@ -64,6 +66,7 @@ private:
     };
     std::optional<TChoice> ChooseCurrentDocument() const;
     TRichDocument* Render(const TChoice& choice, TWorkProgress& progress);
+    TPageOptions PageOptions() const;
 
     QWidget& m_window;
     TRichDocument& m_tempRichEdit;

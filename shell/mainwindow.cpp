@@ -87,6 +87,7 @@ void TMainWindow::ConnectMenu() {
     on(m_menu->m_PageSetup, &TMainWindow::m_PageSetupClick);
     on(m_menu->m_PrinterSetup, &TMainWindow::m_PrinterSetupClick);
     on(m_menu->m_Print, &TMainWindow::m_PrintClick);
+    on(m_menu->m_PrintPreview, &TMainWindow::PrintPreviewClick);
     on(m_menu->m_Background, &TMainWindow::m_BackgroundClick);
     on(m_menu->DefaultBackground, &TMainWindow::DefaultBackgroundClick);
     on(m_menu->m_About, &TMainWindow::m_AboutClick);
@@ -281,6 +282,10 @@ void TMainWindow::CopyRTFClick() {
 
 void TMainWindow::m_PrintClick() {
     m_commands->Print();
+}
+
+void TMainWindow::PrintPreviewClick() {
+    m_commands->PrintPreview();
 }
 
 void TMainWindow::m_PrinterSetupClick() {

@@ -75,6 +75,7 @@ private:
     void SaveRTFClick();
     void CopyRTFClick();
     void m_PrintClick();
+    void PrintPreviewClick();
     void m_PrinterSetupClick();
     void m_PageSetupClick();
 

@@ -154,6 +154,7 @@ private slots:
   m_PageSetup Oldalbeállítás... *
   m_PrinterSetup Nyomtató beállítása... *
   m_Print Nyomtatás... *
+  m_PrintPreview Nyomtatási kép... *
   -
   m_Exit &Bezárás *
 m_Setting &Beállítások
