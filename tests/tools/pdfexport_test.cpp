@@ -117,6 +117,8 @@ TEST_F(PdfExport, KeptTogetherEveryVerseThatFitsIsOnOnePage) {
     };
     EXPECT_EQ(0, splitVerses(pagesKept));
     EXPECT_GT(splitVerses(pagesFree), 0) << "no verse crosses a page foot: the check proves nothing";
+    StoreSetting("Page", "KeepVerses", "1"); // as the viewer's page setup keeps it
+    EXPECT_EQ(0, splitVerses(FirstWordPages(Export({}, "beállítva.pdf"))));
     const auto lines = PdfLines(ReadPdfWords(m_out / "könyv.pdf"));
     for (std::size_t index = 0; index + 1 < lines.size(); ++index) {
         if (lines[index].back().Text == "ének") { // the title, where the header ends (no authors)

@@ -184,7 +184,7 @@ int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream&
     std::optional<TPdfSession> session;
     if (ExportsPdf(arguments)) {
         session.emplace();
-        format.Pdf = PdfBookFor(arguments.Pdf, preferences->PageMargins, false);
+        format.Pdf = PdfBookFor(arguments.Pdf, preferences->PageMargins, preferences->KeepVerses);
     }
     const std::vector<std::string> failures = ExportSongs(artists.get(), arguments, format, out);
     for (const std::string& failure : failures)
