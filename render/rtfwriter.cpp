@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -162,15 +163,16 @@ public:
     TBodyWriter(TTables& tables, std::string& out, const TRichTextSink& sink)
         : m_tables(tables), m_out(out), m_sink(sink) {}
 
-    // A paragraph restates its format; each run its own; an empty line the
-    // format of its paragraph mark, which decides its height. True when a
-    // piece went to the sink.
+    // Formats carry on from paragraph to paragraph and from run to run, so
+    // each is stated only where it changes; an empty line states the format
+    // of its paragraph mark, which decides its height. True when a piece
+    // went to the sink.
     bool Write(const TParagraphRuns& paragraph) {
         SetParagraph(*paragraph.Format);
         if (paragraph.Runs.empty() && !paragraph.IsLast)
-            m_out += RunFormat(*paragraph.MarkFormat);
+            SetRun(*paragraph.MarkFormat);
         for (const TTextRun& run : paragraph.Runs) {
-            m_out += RunFormat(*run.Format);
+            SetRun(*run.Format);
             AppendText(m_out, run.Text);
         }
         if (!paragraph.IsLast)
@@ -183,32 +185,27 @@ public:
     }
 
 private:
-    // A songbook has a handful of formats in many lines: spell each out once.
-    const std::string& RunFormat(const TCharacterFormat& format) {
-        if (&format != m_lastRun) {
-            m_lastRun = &format;
-            m_runFormat.clear();
-            AppendCharacterFormat(m_runFormat, format, m_tables);
-        }
-        return m_runFormat;
+    void SetRun(const TCharacterFormat& format) {
+        if (m_lastRun && *m_lastRun == format)
+            return;
+        m_lastRun = format;
+        AppendCharacterFormat(m_out, format, m_tables);
     }
 
+    // What RTF says of a paragraph: its alignment and indent.
     void SetParagraph(const TParagraphFormat& format) {
-        if (m_paragraphFormat.empty() || !(format == m_lastParagraph)) {
-            m_lastParagraph = format;
-            m_paragraphFormat.clear();
-            AppendParagraphFormat(m_paragraphFormat, format);
-        }
-        m_out += m_paragraphFormat;
+        if (m_lastParagraph && m_lastParagraph->Alignment == format.Alignment &&
+            m_lastParagraph->FirstLineIndentTwips == format.FirstLineIndentTwips)
+            return;
+        m_lastParagraph = format;
+        AppendParagraphFormat(m_out, format);
     }
 
     TTables& m_tables;
     std::string& m_out;
     const TRichTextSink& m_sink;
-    const TCharacterFormat* m_lastRun = nullptr;
-    std::string m_runFormat;
-    std::string m_paragraphFormat;
-    TParagraphFormat m_lastParagraph;
+    std::optional<TCharacterFormat> m_lastRun;
+    std::optional<TParagraphFormat> m_lastParagraph;
 };
 
 } // namespace
@@ -240,8 +237,7 @@ bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, con
 
 std::string RichText(const TRichDocument& document) {
     std::string whole;
-    // Formats are restated for every line, which makes songbooks about three times their text.
-    whole.reserve(3 * document.Text().size() + 256);
+    whole.reserve(2 * document.Text().size() + 256);
     WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
     return whole;
 }

@@ -19,7 +19,7 @@ void SetNumber(TRichDocument& document, TFontAttribute attribute, std::int64_t v
 }
 
 // The exact bytes are the contract with every reader: check them once in full.
-TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
+TEST(RichText, WritesHeaderTablesAndEachFormatWhereItChanges) {
     TRichDocument document(StandardPixelsPerInch);
     document.SetSelectionAttribute(TFontAttribute::Name, std::string("Times New Roman"));
     SetNumber(document, TFontAttribute::Size, 24);
@@ -34,6 +34,8 @@ TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
     SetNumber(document, TFontAttribute::Color, 0x80000008); // window text: automatic
     document.SetParagraphAlignment(TAlignment::Left);
     document.AppendLine("a\tb\nc");
+    document.AppendLine("d"); // as the line before it: nothing to state
+    document.AppendLine("");
 
     EXPECT_EQ("{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n"
               "{\\fonttbl{\\f0\\fnil\\fcharset238\\fprq0 Times New Roman;}"
@@ -41,7 +43,9 @@ TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
               "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
               "\\pard\\qc\\fi20\\plain\\f0\\fs48\\b\\ul\\cf1 \\u336\\'d5szi \\{dal\\} \\\\\\par\r\n"
               "\\pard\\ql\\fi20\\plain\\f1\\fs18\\i\\strike a\\tab b\\line c\\par\r\n"
-              "\\pard\\ql\\fi20}\r\n",
+              "d\\par\r\n"
+              "\\par\r\n"
+              "}\r\n",
               RichText(document));
 }
 
