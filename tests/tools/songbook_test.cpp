@@ -139,6 +139,13 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         EXPECT_EQ(0, Songbook(help).ExitCode);
 }
 
+TEST(Songbook, TellsItsVersion) {
+    const TRun run = Songbook({"--version"});
+    EXPECT_EQ(0, run.ExitCode);
+    EXPECT_EQ(std::string("songbook (Vivira redir) ") + VIVIRA_VERSION + "\n", run.Out);
+    EXPECT_EQ("", run.Err);
+}
+
 // Title hits first, then lyric hits with their line, each in the tree's
 // Hungarian order (Cs after Cukor); chord lines do not count.
 TEST(SongbookFind, ListsTitleHitsBeforeLyricHitsInTheTreesOrder) {

@@ -34,7 +34,8 @@ commands:
   settings  show the viewer's settings: each value in effect and what is stored
   transpose print a song as text with its chords moved to another key
 
-Run "songbook COMMAND --help" for the options of a command.
+Run "songbook COMMAND --help" for the options of a command, "songbook --version"
+for the version.
 )";
 
 constexpr const char* DumpHelp = R"(usage: songbook dump [--data DIR]
@@ -195,6 +196,8 @@ int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 }
 
 int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.Version)
+        return out << "songbook (Vivira redir) " << VIVIRA_VERSION << '\n', Success;
     if (arguments.Command == "dump")
         return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
     if (arguments.Command == "export")
