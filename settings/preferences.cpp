@@ -22,6 +22,7 @@ void TPreferences::LoadAll() {
     LoadPageMargins();
     LoadBackgroundColor();
     LoadNotation();
+    LoadDataFolder();
 }
 
 void TPreferences::LoadFonts() {
@@ -47,6 +48,10 @@ void TPreferences::LoadBackgroundColor() {
 // Anything but English is the default, Hungarian.
 void TPreferences::LoadNotation() {
     Notation = Settings->ReadIntValue(ChordsSection, NotationName, 0) == 1 ? TNotation::English : TNotation::Hungarian;
+}
+
+void TPreferences::LoadDataFolder() {
+    DataFolder = Settings->ReadTextValue("", DataFolderName, {});
 }
 
 void TPreferences::SaveFontSlot(TStyleSlot slot, const TFont& font) {
@@ -111,10 +116,16 @@ void TPreferences::NotationCommand(TNotation chosen) {
     SaveNotation();
 }
 
+void TPreferences::DataFolderCommand(const std::string& chosen) {
+    DataFolder = chosen;
+    Settings->WriteTextValue("", DataFolderName, DataFolder);
+}
+
 std::vector<TSettingState> TPreferences::Describe() const {
     std::vector<TSettingState> states;
     const auto integer = [](std::int64_t value) { return std::to_string(value); };
     states.push_back({"", BackgroundName, false, true, integer(static_cast<std::int32_t>(BackgroundColor))});
+    states.push_back({"", DataFolderName, true, true, DataFolder});
     states.push_back({FontsSection, SizeStepName, false, true, integer(SizeStep)});
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
         const TFont& font = StyleFonts[static_cast<std::size_t>(slot)];

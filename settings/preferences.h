@@ -23,7 +23,7 @@ struct TSettingState {
 // What the main window keeps in the settings store, and how it loads and
 // saves it: the slot fonts (StyleFonts), the size step (SizeStep), the page
 // margins, the song windows' background colour, the chord notation of songs
-// that do not show theirs, and the window geometries.
+// that do not show theirs, the song folder chosen, and the window geometries.
 // Each change is written when it is made.
 class TPreferences {
 public:
@@ -42,6 +42,7 @@ public:
     void LoadPageMargins();
     void LoadBackgroundColor();
     void LoadNotation();
+    void LoadDataFolder();
 
     void SaveFontSlot(TStyleSlot slot, const TFont& font);
     void SaveSizeStep();
@@ -61,11 +62,13 @@ public:
     void SizeCommand(int step);
     void BackgroundCommand(TColor chosen);
     void NotationCommand(TNotation chosen);
+    void DataFolderCommand(const std::string& chosen);
 
     std::unique_ptr<TSettings> Settings;
     TColor BackgroundColor = WindowColor;
     TPageMargins PageMargins;
     TNotation Notation = TNotation::Hungarian;
+    std::string DataFolder; // model text; empty until the user chooses one
 
 private:
     int m_pixelsPerInch;

@@ -22,6 +22,7 @@ constexpr const char* PageSection = "Page";
 constexpr const char* PositionsSection = "Positions";
 constexpr const char* SizeStepName = "Size";         // in "Fonts"
 constexpr const char* BackgroundName = "Background"; // in the root
+constexpr const char* DataFolderName = "DataFolder"; // in the root: the song folder chosen in the viewer
 constexpr const char* ChordsSection = "Chords";
 constexpr const char* NotationName = "Notation"; // in "Chords": 0 Hungarian (H, B), 1 English (B, Bb)
 

@@ -31,6 +31,7 @@ public:
     QAction* m_PageSetup;
     QAction* m_PrinterSetup;
     QAction* m_Print;
+    QAction* OpenLibrary; // another song folder, remembered
     QAction* m_Exit;
     std::array<TFontItem, StyleSlot::Count> FontItems;
     QAction* m_Background;

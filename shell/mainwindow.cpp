@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "library/loader.h"
+#include "platform/codepage.h"
 #include "platform/executable.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
@@ -12,6 +13,7 @@
 #include "shell/fontcolordialog.h"
 #include "shell/formdialog.h"
 #include "shell/icons.h"
+#include "shell/librarywatcher.h"
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
@@ -20,18 +22,31 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <filesystem>
 #include <iostream>
 
 namespace {
 
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
+
+// Keeps a library for as long as the window it is given to lives: a song
+// window's song stays valid when another library takes the place of its own.
+class TLibraryShare : public QObject {
+public:
+    TLibraryShare(QObject* holder, std::shared_ptr<const TArtist> library)
+        : QObject(holder), m_library(std::move(library)) {}
+
+private:
+    std::shared_ptr<const TArtist> m_library;
+};
 
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
@@ -43,7 +58,8 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 } // namespace
 
 TMainWindow::TMainWindow(const std::string& dataDirectory)
-    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)) {
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)),
+      m_watcher(new TLibraryWatcher(this)) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -59,6 +75,7 @@ TMainWindow::TMainWindow(const std::string& dataDirectory)
             ActiveSongWindow = qobject_cast<TSongWindow*>(window);
     });
     connect(qApp, &QApplication::focusChanged, this, Reporting([this](QWidget*, QWidget* now) { TrackFocus(now); }));
+    connect(m_watcher, &TLibraryWatcher::Changed, this, Reporting([this] { ReloadLibrary(m_libraryFolder); }));
     FormCreate(dataDirectory);
     show();
     activateWindow(); // without a window manager nothing else would give it the keyboard
@@ -80,6 +97,7 @@ void TMainWindow::ConnectMenu() {
     on(m_menu->m_PageSetup, &TMainWindow::m_PageSetupClick);
     on(m_menu->m_PrinterSetup, &TMainWindow::m_PrinterSetupClick);
     on(m_menu->m_Print, &TMainWindow::m_PrintClick);
+    on(m_menu->OpenLibrary, &TMainWindow::OpenLibraryClick);
     on(m_menu->m_Background, &TMainWindow::m_BackgroundClick);
     on(m_menu->DefaultBackground, &TMainWindow::DefaultBackgroundClick);
     on(m_menu->m_About, &TMainWindow::m_AboutClick);
@@ -147,18 +165,61 @@ void TMainWindow::LoadSettings() {
     m_preferences->LoadAll();
 }
 
+// The folder given for this run; else the one the user chose last, while
+// it is there; else the default.
 void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
-    const std::string folder = dataDirectory.empty() ? DataDirectory() : dataDirectory;
+    std::string folder = dataDirectory;
+    if (folder.empty() && m_preferences && !m_preferences->DataFolder.empty()) {
+        std::error_code error;
+        if (const std::string chosen = AnsiToUtf8(m_preferences->DataFolder);
+            std::filesystem::is_directory(chosen, error))
+            folder = chosen;
+    }
+    ReloadLibrary(folder.empty() ? DataDirectory() : folder);
+}
+
+// The folder's library in place of the one shown. The tree shows it with
+// what was open and selected where it still is; each song window shares the
+// library of its song, which lives on until the last of them closes.
+// The folder is watched before it is read: what changes while it is read
+// is read again after.
+void TMainWindow::ReloadLibrary(const std::string& folder) {
+    m_libraryFolder = folder;
+    m_watcher->Watch(QFile::decodeName(folder.c_str()));
+    std::unique_ptr<TArtist> loaded;
     std::vector<TLoadFailure> failures;
     {
         TLoadStatus status(this);
         status.ShowBeforeLoading();
-        failures = LoadSongLibrary(folder, Artists, &status);
+        failures = LoadSongLibrary(folder, loaded, &status);
     }
+    const TTreeState state = m_listWindow ? m_listWindow->ForgetLibrary() : TTreeState{};
+    Artists = std::move(loaded);
+    if (m_listWindow)
+        m_listWindow->ShowLibrary(Artists.get(), state);
     if (!failures.empty())
         ReportError(FailureReport(failures));
     else if (!Artists)
         ShowEmptyLibraryNotice(QFile::decodeName(folder.c_str()));
+}
+
+// The folder chosen is read at once and at every start after, as long as
+// the settings can hold its name.
+void TMainWindow::OpenLibraryClick() {
+    QFileDialog dialog(this, "Dalkönyvtár megnyitása");
+    dialog.setObjectName("LibraryDialog");
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(QFile::decodeName(m_libraryFolder.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = dialog.selectedFiles().first();
+    ReloadLibrary(QFile::encodeName(folder).toStdString());
+    if (const std::optional<std::string> name = Utf8ToAnsi(folder.toStdString()); name && m_preferences)
+        m_preferences->DataFolderCommand(*name);
+    else
+        ReportWarning("A mappa neve nem írható a beállítások közé, ezért a következő indításkor nem ez nyílik meg:\n" +
+                      folder);
 }
 
 // A new user with no songs yet learns where they go. The notice waits
@@ -179,7 +240,7 @@ QSize TMainWindow::WorkspaceSize() const {
 }
 
 TListWindow* TMainWindow::CreateListWindow() {
-    m_listWindow = new TListWindow(WorkspaceSize());
+    m_listWindow = new TListWindow(WorkspaceSize(), Artists.get());
     m_workspace->addSubWindow(m_listWindow);
     m_listWindow->show();
     connect(m_listWindow, &TListWindow::SongChosen, this,
@@ -193,6 +254,7 @@ TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     auto* window = m_preferences ? new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
                                                    ReadSongShift(*m_preferences->Settings, song))
                                  : new TSongWindow(song, BackgroundColor(), TNotation::Hungarian, {});
+    new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 if (m_preferences)
                     WriteSongShift(*m_preferences->Settings, chosen, shift);

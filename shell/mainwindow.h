@@ -9,6 +9,7 @@
 class QPrinter;
 class QMdiArea;
 class TDocumentCommands;
+class TLibraryWatcher;
 class TListWindow;
 class TMainMenu;
 class TSong;
@@ -62,6 +63,8 @@ private:
     void FormCreate(const std::string& dataDirectory);
     void LoadSettings();
     void LoadLibrary(const std::string& dataDirectory);
+    void ReloadLibrary(const std::string& folder);
+    void OpenLibraryClick();
     void ShowEmptyLibraryNotice(const QString& folder);
     void TrackFocus(QWidget* now);
 
@@ -81,6 +84,8 @@ private:
     QMdiArea* m_workspace;
     std::unique_ptr<TMainMenu> m_menu;
     TListWindow* m_listWindow = nullptr;
+    TLibraryWatcher* m_watcher;
+    std::string m_libraryFolder;
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<TDocumentCommands> m_commands;
 };

@@ -13,9 +13,10 @@ to save as RTF, copy and print.
   --version    show the version
 
 Without --data it reads, of these, the first folder that exists:
-  1. Data beside the program (a portable copy, or the build tree)
-  2. $XDG_DATA_HOME/Cantorix/Data (~/.local/share/Cantorix/Data by default)
-  3. the sample library installed with the program (<prefix>/share/vivira/Data)
+  1. the folder last chosen with "Dalkönyvtár megnyitása..." in the "Fájl" menu
+  2. Data beside the program (a portable copy, or the build tree)
+  3. $XDG_DATA_HOME/Cantorix/Data (~/.local/share/Cantorix/Data by default)
+  4. the sample library installed with the program (<prefix>/share/vivira/Data)
 )";
 
 // Qt's own options (-platform offscreen, -style Fusion ...) are Qt's to take.

@@ -205,6 +205,7 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Normal", "Height", "-99");
     StoreSetting("Page", "MarginLeft", "12 ");
     StoreSetting("Positions\\Main", "Width", "800");
+    StoreSetting("", "DataFolder", "/zene/dalok ő");
     const TRun run = Songbook({"settings"});
     EXPECT_EQ(0, run.ExitCode) << run.Err;
     EXPECT_EQ(0u, run.Out.find("settings file: " + m_settingsFile + "\n")) << run.Out;
@@ -216,6 +217,7 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Fonts\\Normal\\Height        -12                  stored \"-99\", not in effect as such\n",
              "Page\\MarginLeft            15                   stored \"12 \", not a number: the default is used\n",
              "Positions\\Main\\Width       -                    stored \"800\", never read\n",
+             "DataFolder                 \"/zene/dalok ő\"      stored \"/zene/dalok ő\"\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "settings/integertext.h"
+#include "settings/settingvalues.h"
 
 namespace {
 
@@ -20,8 +21,11 @@ std::string Status(const TSettingState& state, const std::optional<std::string>&
     if (!stored)
         return "default";
     std::string status = "stored \"" + AnsiToUtf8(*stored) + "\"";
+    if (state.IsText && stored->empty())
+        return status +
+               (state.Name == DataFolderName ? ", empty: the default folder is read" : ", empty: the typeface is kept");
     if (state.IsText)
-        return stored->empty() ? status + ", empty: the typeface is kept" : status;
+        return status;
     const auto parsed = ParseIntegerText(*stored);
     if (!parsed)
         return status + ", not a number: the default is used";
