@@ -140,5 +140,7 @@ std::vector<TSettingState> TPreferences::Describe() const {
         for (const TGeometryValue& value : GeometryValues)
             states.push_back({std::string(PositionsSection) + "\\" + window, value.Name, false, false, {}});
     }
+    for (const char* name : {TreeExpandedName, TreeSelectedName})
+        states.push_back({TreeSection, name, true, false, {}});
     return states;
 }

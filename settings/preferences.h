@@ -16,7 +16,7 @@ struct TSettingState {
     std::string Section;
     std::string Name;
     bool IsText;
-    bool IsRead;          // the window positions are written only
+    bool IsRead;          // false: held and read by the windows, not here (their positions, the tree)
     std::string InEffect; // as it would be written (model text for a name); nothing for a value never read
 };
 

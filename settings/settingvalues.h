@@ -25,6 +25,9 @@ constexpr const char* BackgroundName = "Background"; // in the root
 constexpr const char* DataFolderName = "DataFolder"; // in the root: the song folder chosen in the viewer
 constexpr const char* ChordsSection = "Chords";
 constexpr const char* NotationName = "Notation"; // in "Chords": 0 Hungarian (H, B), 1 English (B, Bb)
+constexpr const char* TreeSection = "Tree";      // what the artist tree had open and selected
+constexpr const char* TreeExpandedName = "Expanded";
+constexpr const char* TreeSelectedName = "Selected";
 
 // "Fonts\" and the slot's name.
 std::string FontSection(TStyleSlot slot);
@@ -50,7 +53,8 @@ struct TMarginValue {
 extern const TMarginValue MarginValues[4];
 constexpr std::int32_t DefaultMargin = 15;
 
-// A window's geometry under "Positions\<window>", written at close, never read.
+// A window's geometry under "Positions\<window>", written at close, read
+// back at start when it still fits the screen.
 struct TGeometryValue {
     const char* Name;
     std::int32_t TWindowGeometry::*Part;

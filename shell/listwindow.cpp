@@ -142,7 +142,8 @@ TTreeState TListWindow::TreeState() const {
     }
     if (const QTreeWidgetItem* current = SongList->currentItem()) {
         state.SelectedArtist = (current->parent() ? current->parent() : current)->text(0);
-        state.SelectedSong = current->parent() ? current->text(0) : QString();
+        if (current->parent())
+            state.SelectedSong = current->text(0);
     }
     return state;
 }
@@ -154,12 +155,13 @@ void TListWindow::RestoreTreeState(const TTreeState& state) {
         if (const auto found = SongList->findItems(name, Qt::MatchExactly); !found.isEmpty())
             found.front()->setExpanded(true);
     }
-    const auto artists = SongList->findItems(state.SelectedArtist, Qt::MatchExactly);
-    if (state.SelectedArtist.isNull() || artists.isEmpty())
+    const auto artists =
+        state.SelectedArtist ? SongList->findItems(*state.SelectedArtist, Qt::MatchExactly) : QList<QTreeWidgetItem*>();
+    if (artists.isEmpty())
         return;
     QTreeWidgetItem* selected = artists.front();
-    for (int index = 0; !state.SelectedSong.isNull() && index < selected->childCount(); ++index) {
-        if (selected->child(index)->text(0) == state.SelectedSong) {
+    for (int index = 0; state.SelectedSong && index < selected->childCount(); ++index) {
+        if (selected->child(index)->text(0) == *state.SelectedSong) {
             selected = selected->child(index);
             break;
         }

@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class QHelpEvent;
 class QLabel;
@@ -18,8 +19,8 @@ class TSong;
 // What the user had open and selected in the artist tree, by the nodes' texts.
 struct TTreeState {
     QStringList Expanded;
-    QString SelectedArtist; // null for none
-    QString SelectedSong;   // null for an artist selected
+    std::optional<QString> SelectedArtist;
+    std::optional<QString> SelectedSong; // none for an artist selected
 };
 
 // "Előadók": the artists, sorted, each with its songs once expanded, and a

@@ -18,6 +18,7 @@
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
 #include "shell/songwindow.h"
+#include "shell/windowplaces.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -77,8 +78,23 @@ TMainWindow::TMainWindow(const std::string& dataDirectory)
     connect(qApp, &QApplication::focusChanged, this, Reporting([this](QWidget*, QWidget* now) { TrackFocus(now); }));
     connect(m_watcher, &TLibraryWatcher::Changed, this, Reporting([this] { ReloadLibrary(m_libraryFolder); }));
     FormCreate(dataDirectory);
-    show();
+    ShowInPlace();
     activateWindow(); // without a window manager nothing else would give it the keyboard
+}
+
+// Where the window was left, when that still fits on a screen; else where
+// the system places a new window.
+void TMainWindow::ShowInPlace() {
+    const std::optional<QRect> place =
+        m_preferences ? OnAScreen(ReadWindowPosition(*m_preferences->Settings, "Main")) : std::nullopt;
+    if (!place) {
+        show();
+        return;
+    }
+    move(place->topLeft()); // a window's position is its frame's
+    resize(place->size());
+    show();
+    resize(place->size() - (frameGeometry().size() - size())); // the frame was stored; Qt sizes what it holds
 }
 
 TMainWindow::~TMainWindow() {
@@ -239,9 +255,16 @@ QSize TMainWindow::WorkspaceSize() const {
     return m_workspace->size();
 }
 
+// Where the list window was left, and what its tree had open and
+// selected, when they fit what is there now.
 TListWindow* TMainWindow::CreateListWindow() {
-    m_listWindow = new TListWindow(WorkspaceSize(), Artists.get());
+    TSettings* settings = m_preferences ? m_preferences->Settings.get() : nullptr;
+    m_listWindow = new TListWindow(WorkspaceSize(), Artists.get(),
+                                   settings ? TreeStateFrom(ReadTreeState(*settings)) : TTreeState{});
     m_workspace->addSubWindow(m_listWindow);
+    if (const std::optional<QRect> place =
+            settings ? InsideArea(ReadWindowPosition(*settings, "List"), WorkspaceSize()) : std::nullopt)
+        m_listWindow->setGeometry(*place);
     m_listWindow->show();
     connect(m_listWindow, &TListWindow::SongChosen, this,
             Reporting([this](const TSong& song) { CreateSongWindow(song); }));
@@ -355,16 +378,19 @@ void TMainWindow::m_PageSetupClick() {
 
 // The close is never refused; a position that cannot be written is reported.
 void TMainWindow::closeEvent(QCloseEvent* event) {
+    const std::optional<TTreeState> tree = m_listWindow ? std::optional(m_listWindow->TreeState()) : std::nullopt;
     if (m_listWindow)
         m_listWindow->Quitting = true;
     m_workspace->closeAllSubWindows();
-    RunReportingErrors([this] {
+    RunReportingErrors([this, &tree] {
         const QRect main = frameGeometry();
         m_preferences->SaveWindowPosition("Main", {main.left(), main.top(), main.width(), main.height()});
         if (m_listWindow) {
             const QRect list = m_listWindow->geometry();
             m_preferences->SaveWindowPosition("List", {list.left(), list.top(), list.width(), list.height()});
         }
+        if (tree)
+            WriteTreeState(*m_preferences->Settings, StoredTreeFrom(*tree));
     });
     event->accept();
 }

@@ -61,6 +61,7 @@ protected:
 private:
     void ConnectMenu();
     void FormCreate(const std::string& dataDirectory);
+    void ShowInPlace();
     void LoadSettings();
     void LoadLibrary(const std::string& dataDirectory);
     void ReloadLibrary(const std::string& folder);

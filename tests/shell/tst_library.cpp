@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -116,6 +118,54 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ArtistNames(program), QStringList{"Alma"}, ReloadWait);
         QCOMPARE(tree->currentItem()->text(0), QString("Alma"));
         QVERIFY(tree->currentItem()->isSelected());
+    }
+
+    // The next start shows the windows where they were and the tree as it
+    // was left; places that no longer fit give way to the first-run ones.
+    void theWindowsAndTheTreeComeBackAsTheyWereLeft() {
+        std::string settings;
+        QRect frame;
+        {
+            TProgram program(Library);
+            program.Start();
+            program.Main->move(30, 40);
+            program.Main->resize(700, 500);
+            QCoreApplication::processEvents();
+            program.List->setGeometry(10, 12, 300, 200);
+            QTreeWidget* tree = program.List->SongList;
+            QTreeWidgetItem* alma = tree->findItems("Alma", Qt::MatchExactly)[0];
+            alma->setExpanded(true);
+            tree->findItems("Cseresznye", Qt::MatchExactly)[0]->setExpanded(true);
+            tree->setCurrentItem(alma->child(1));
+            frame = program.Main->frameGeometry();
+            Click(program.Action("m_Exit"));
+            settings = program.SettingsFileText();
+        }
+        {
+            TProgram restarted(Library, settings);
+            restarted.Start();
+            QCOMPARE(frame.topLeft(), QPoint(30, 40));
+            QCOMPARE(restarted.Main->frameGeometry(), frame);
+            QCOMPARE(restarted.List->geometry(), QRect(10, 12, 300, 200));
+            QTreeWidget* tree = restarted.List->SongList;
+            QVERIFY(tree->findItems("Alma", Qt::MatchExactly)[0]->isExpanded());
+            QVERIFY(tree->findItems("Cseresznye", Qt::MatchExactly)[0]->isExpanded());
+            QCOMPARE(tree->currentItem()->text(0), QString("Második"));
+            QVERIFY(tree->currentItem()->isSelected());
+        }
+        const std::string screenSize = std::to_string(QGuiApplication::primaryScreen()->geometry().width() + 1);
+        const std::string elsewhere = "[HKEY_CURRENT_USER\\Software\\Cantorix\\Positions\\Main]\r\n\"Top\"=\"0\"\r\n"
+                                      "\"Left\"=\"0\"\r\n\"Width\"=\"" +
+                                      screenSize +
+                                      "\"\r\n\"Height\"=\"300\"\r\n\r\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Cantorix\\Positions\\List]\r\n\"Top\"=\"0\"\r\n"
+                                      "\"Left\"=\"-1\"\r\n\"Width\"=\"300\"\r\n\"Height\"=\"200\"\r\n";
+        TProgram misplaced(Library, "Windows Registry Editor Version 5.00\r\n\r\n" + elsewhere);
+        misplaced.Start();
+        QCOMPARE(misplaced.Main->size(), QGuiApplication::primaryScreen()->availableSize() * 4 / 5);
+        const QSize workspace = misplaced.Main->WorkspaceSize();
+        QCOMPARE(misplaced.List->geometry(), QRect(0, 0, (workspace.width() - 4) / 4, workspace.height() - 4));
+        QCOMPARE(misplaced.List->SongList->currentItem()->text(0), QString("Alma"));
     }
 
     // "Dalkönyvtár megnyitása..." reads another folder at once, and the next

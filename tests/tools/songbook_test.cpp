@@ -216,7 +216,9 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Fonts\\Title\\Name           \"Bő Betű\"            stored \"Bő Betű\"\n",
              "Fonts\\Normal\\Height        -12                  stored \"-99\", not in effect as such\n",
              "Page\\MarginLeft            15                   stored \"12 \", not a number: the default is used\n",
-             "Positions\\Main\\Width       -                    stored \"800\", never read\n",
+             "Positions\\Main\\Width       -                    stored \"800\", read by its window at start\n",
+             "Positions\\List\\Width       -                    not stored\n",
+             "Tree\\Selected              -                    not stored\n",
              "DataFolder                 \"/zene/dalok ő\"      stored \"/zene/dalok ő\"\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
