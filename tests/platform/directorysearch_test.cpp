@@ -41,6 +41,13 @@ TEST(DataDirectory, IsTheDataFolderBesideTheExecutable) {
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ExecutableDirectory()) / "platform_tests"));
 }
 
+// The build tree's programs read the repository's songs as they are, with
+// no copy that a rebuild would have to bring up to date.
+TEST(DataDirectory, OfTheBuildTreeIsTheRepositorysDataFolder) {
+    std::error_code error;
+    EXPECT_TRUE(std::filesystem::equivalent(DataDirectory(), VIVIRA_SAMPLE_DATA, error)) << error.message();
+}
+
 TEST(SafeFileName, ReplacesWhatWouldLeaveTheFolder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Őszi dal", "Őszi dal"},
