@@ -2,6 +2,7 @@
 
 #include "platform/directorysearch.h"
 #include "platform/inouterror.h"
+#include "platform/userfolders.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -19,5 +20,18 @@ std::string DataDirectoryBeside(const std::string& executableDirectory) {
 }
 
 std::string DataDirectory() {
-    return DataDirectoryBeside(ExecutableDirectory());
+    return DataDirectoryFor(ExecutableDirectory());
+}
+
+std::string DataDirectoryFor(const std::string& executableDirectory) {
+    std::error_code error;
+    if (const std::string beside = DataDirectoryBeside(executableDirectory);
+        std::filesystem::is_directory(beside, error))
+        return beside;
+    if (const std::string userData = UserDataFolder(); !userData.empty()) {
+        const std::string own = JoinPath(JoinPath(userData, "Cantorix"), "Data");
+        if (std::filesystem::is_directory(own, error))
+            return own;
+    }
+    return (std::filesystem::path(executableDirectory).parent_path() / "share" / "vivira" / "Data").string();
 }

@@ -15,6 +15,10 @@ packages=(
     qt6-translations-l10n              # Qt's own dialogs in Hungarian
     fonts-liberation2                  # metric twins of "Courier New" and "Times New Roman"
     xvfb xauth x11-utils               # the tests of what only a real X server shows (xvfb-run, xprop)
+    dpkg-dev                           # the Debian package's dependencies (dpkg-shlibdeps)
+    desktop-file-utils appstream       # the desktop entry and the metadata are validated
+    man-db                             # the manual pages are checked (man --warnings)
+    librsvg2-bin                       # packaging/icons/render.sh draws the icon's sizes
 )
 
 missing=()

@@ -19,6 +19,10 @@ const TPlainValue PlainValueRows[] = {
      [](const TPreferences& preferences) -> TStoredValue {
          return static_cast<std::int32_t>(preferences.BackgroundColor);
      }},
+    {"", DataFolderName, std::string(),
+     [](TPreferences& preferences, const TStoredValue& value) { preferences.DataFolder = std::get<std::string>(value); },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.DataFolder; },
+     "the default folder is read"},
     {FontsSection, SizeStepName, 0,
      [](TPreferences& preferences, const TStoredValue& value) { preferences.SetSizeStep(Number(value)); },
      [](const TPreferences& preferences) -> TStoredValue { return preferences.FontSizeStep; }},
@@ -189,10 +193,16 @@ void TPreferences::NotationCommand(TNotation chosen) {
     SaveNotation();
 }
 
+void TPreferences::DataFolderCommand(const std::string& chosen) {
+    DataFolder = chosen;
+    Save(PlainValue("", DataFolderName));
+}
+
 std::vector<TSettingState> TPreferences::Describe() const {
     std::vector<TSettingState> states;
     for (const TPlainValue& value : PlainValueRows)
-        states.push_back({value.Section, value.Name, IsText(value.Default), true, Text(value.Written(*this))});
+        states.push_back({value.Section, value.Name, IsText(value.Default), true, Text(value.Written(*this)),
+                          value.EmptyMeans});
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
         const TFont& font = Fonts[static_cast<std::size_t>(slot)];
         for (const TFontValue& value : FontValues)
@@ -211,5 +221,7 @@ std::vector<TSettingState> TPreferences::Describe() const {
         states.push_back(
             {TransposeSection, name, true, true, RememberedSongShift(*Settings, slot), "nothing is remembered", true});
     }
+    for (const char* name : {TreeExpandedName, TreeSelectedName})
+        states.push_back({TreeSection, name, true, false, {}});
     return states;
 }

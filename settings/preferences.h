@@ -20,7 +20,7 @@ struct TSettingState {
     std::string Section;
     std::string Name;
     bool IsText;
-    bool IsRead;                      // the window positions are written only
+    bool IsRead;                      // false: held and read by the windows, not here (their positions, the tree)
     std::string InEffect;             // as it would be written (model text for a name); nothing for a value never read
     const char* EmptyMeans = nullptr; // what an empty stored text does, where it does something of its own
     bool IsSongSlot = false;          // one of the many per-song values: worth showing only when stored
@@ -29,8 +29,9 @@ struct TSettingState {
 // What the main window keeps in the settings store, and how it loads and
 // saves it: the slot fonts and the size step (into what it is given: the
 // program chooses which), the page margins, the song windows' background
-// colour, the chord notation of songs that do not show theirs, and the
-// window geometries. Each change is written when it is made.
+// colour, the chord notation of songs that do not show theirs, the song
+// folder chosen, and the window geometries. Each change is written when it
+// is made.
 class TPreferences {
 public:
     // Font sizes and heights are tied at the given resolution, the screen's.
@@ -68,6 +69,7 @@ public:
     void SizeCommand(int step);
     void BackgroundCommand(TColor chosen);
     void NotationCommand(TNotation chosen);
+    void DataFolderCommand(const std::string& chosen);
 
     std::unique_ptr<TSettings> Settings;
     TStyleFonts& Fonts;
@@ -76,6 +78,7 @@ public:
     TPageMargins PageMargins;
     bool KeepVerses = false; // printing keeps each verse that fits a page whole
     TNotation Notation = TNotation::Hungarian;
+    std::string DataFolder; // model text; empty until the user chooses one
 
 private:
     void Load(const TPlainValue& value);
@@ -99,6 +102,7 @@ struct TPlainValue {
     void (*Apply)(TPreferences& preferences, const TStoredValue& value);
     // The value in effect, as it is written.
     TStoredValue (*Written)(const TPreferences& preferences);
+    const char* EmptyMeans = nullptr; // for a text: what an empty one does
 };
 // The values of "Fonts" among them are loaded with the fonts, the others after the margins.
 std::span<const TPlainValue> PlainValues();

@@ -1,14 +1,11 @@
 #include "settings/settings.h"
 
+#include "platform/userfolders.h"
 #include "settings/filebackend.h"
 #include "settings/integertext.h"
 
 #include <cstdlib>
 #include <filesystem>
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
 
 #ifdef _WIN32
 #include "settings/win32backend.h"
@@ -33,25 +30,6 @@ void TSettings::WriteTextValue(const std::string& section, const std::string& na
 }
 
 namespace {
-
-bool IsRootFolder(const std::filesystem::path& folder) {
-    return folder.lexically_normal().relative_path().empty();
-}
-
-// $HOME, else the password database's; never the root folder (we would make
-// /.config), and from the database only a folder that is there.
-std::string HomeFolder() {
-    if (const char* variable = std::getenv("HOME"); variable && *variable == '/' && !IsRootFolder(variable))
-        return variable;
-#ifndef _WIN32
-    std::error_code error;
-    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/' &&
-                                                 !IsRootFolder(user->pw_dir) &&
-                                                 std::filesystem::is_directory(user->pw_dir, error))
-        return user->pw_dir;
-#endif
-    return {};
-}
 
 #ifndef _WIN32
 std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, const std::string& program, std::ostream& warnings,

@@ -58,6 +58,8 @@ void TMainMenu::CreateFileMenu(QMainWindow& window) {
     m_Print = NamedAction(m_File, "m_Print", "Nyomtatás...", RoleIcon("document-print", "print"));
     m_PrintPreview =
         NamedAction(m_File, "m_PrintPreview", "Nyomtatási kép...", RoleIcon("document-print-preview", "print"));
+    OpenLibrary =
+        NamedAction(m_File, "OpenLibrary", "Dalkönyvtár megnyitása...", RoleIcon("folder-open", "folderopen"));
     m_File->addSeparator();
     m_Exit = NamedAction(m_File, "m_Exit", "&Bezárás", RoleIcon("application-exit", "exit"));
 }

@@ -9,6 +9,7 @@
 class QPrinter;
 class QMdiArea;
 class TDocumentCommands;
+class TLibraryWatcher;
 class TListWindow;
 class TMainMenu;
 class TSong;
@@ -60,8 +61,11 @@ protected:
 private:
     void ConnectMenu();
     void FormCreate(const std::string& dataDirectory);
+    void ShowInPlace();
     void LoadSettings();
     void LoadLibrary(const std::string& dataDirectory);
+    void ReloadLibrary(const std::string& folder);
+    void OpenLibraryClick();
     void ShowEmptyLibraryNotice(const QString& folder);
     void TrackFocus(QWidget* now);
 
@@ -84,4 +88,6 @@ private:
     TListWindow* m_listWindow = nullptr;
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<TDocumentCommands> m_commands;
+    TLibraryWatcher* m_watcher;
+    std::string m_libraryFolder;
 };

@@ -37,7 +37,7 @@ void TProgram::Start(std::optional<QSize> workspace) {
         ListWindow = Main->CreateListWindow();
         PageSetupDialog = new TPageSetupDialog(Main);
     } else {
-        Main = StartProgram(DataFolder());
+        Main = StartProgram(GivesFolder ? DataFolder() : std::string());
     }
     List = ListWindow;
     Main->activateWindow();

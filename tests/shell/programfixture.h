@@ -48,6 +48,8 @@ public:
 
     TMainWindow* Main = nullptr;
     TListWindow* List = nullptr;
+    // False: started as from the desktop menu, naming no folder.
+    bool GivesFolder = true;
 
 private:
     TTempDirectory m_folder;

@@ -155,6 +155,7 @@ private slots:
   m_PrinterSetup Nyomtató beállítása... *
   m_Print Nyomtatás... *
   m_PrintPreview Nyomtatási kép... *
+  OpenLibrary Dalkönyvtár megnyitása... *
   -
   m_Exit &Bezárás *
 m_Setting &Beállítások
@@ -180,10 +181,11 @@ m_Setting &Beállítások
     NotationEnglish Angol (B, Bb)
 m_About Névjegy
 )"));
-        // Ten images, one for each role: no two entries show the same picture.
+        // Ten images, one for each role, and the library command's open
+        // folder: no two entries show the same picture.
         QSet<QByteArray> images;
         CollectImages(main->menuBar()->actions(), images);
-        QCOMPARE(images.size(), 10);
+        QCOMPARE(images.size(), 11);
         // The size items are one radio group, "Közepes" marked.
         const QList<QAction*> sizes = program.Menu("m_Size")->actions();
         QVERIFY(sizes[0]->actionGroup() && sizes[0]->actionGroup()->actions() == sizes);

@@ -129,6 +129,13 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         EXPECT_EQ(0, Songbook(help).ExitCode);
 }
 
+TEST(Songbook, TellsItsVersion) {
+    const TRun run = Songbook({"--version"});
+    EXPECT_EQ(0, run.ExitCode);
+    EXPECT_EQ(std::string("songbook (Vivira redir) ") + VIVIRA_VERSION + "\n", run.Out);
+    EXPECT_EQ("", run.Err);
+}
+
 // Title hits first, then lyric hits with their line, each in the tree's
 // Hungarian order (Cs after Cukor); chord lines do not count.
 TEST(SongbookFind, ListsTitleHitsBeforeLyricHitsInTheTreesOrder) {
@@ -174,6 +181,7 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Normal", "Height", "-99");
     StoreSetting("Page", "MarginLeft", "12 ");
     StoreSetting("Positions\\Main", "Width", "800");
+    StoreSetting("", "DataFolder", "/zene/dalok ő");
     const TRun run = Songbook({"settings"});
     EXPECT_EQ(0, run.ExitCode) << run.Err;
     EXPECT_EQ(0u, run.Out.find("settings file: " + m_settingsFile + "\n")) << run.Out;
@@ -184,7 +192,10 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Fonts\\Title\\Name           \"Bő Betű\"            stored \"Bő Betű\"\n",
              "Fonts\\Normal\\Height        -12                  stored \"-99\", not in effect as such\n",
              "Page\\MarginLeft            15                   stored \"12 \", not a number: the default is used\n",
-             "Positions\\Main\\Width       -                    stored \"800\", never read\n",
+             "Positions\\Main\\Width       -                    stored \"800\", read by its window at start\n",
+             "Positions\\List\\Width       -                    not stored\n",
+             "Tree\\Selected              -                    not stored\n",
+             "DataFolder                 \"/zene/dalok ő\"      stored \"/zene/dalok ő\"\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
 }

@@ -82,6 +82,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         const std::string& word = arguments[i];
         if (word == "--help" || word == "-h") {
             parsed.Help = true;
+        } else if (word == "--version") {
+            parsed.Version = true;
         } else if (word == "--all") {
             parsed.All = true;
         } else if (word == "--json") {
@@ -110,7 +112,7 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             parsed.Files.push_back(word);
         }
     }
-    if (parsed.Command.empty() && !parsed.Help)
+    if (parsed.Command.empty() && !parsed.Help && !parsed.Version)
         throw TUsageError("no command given");
     if (parsed.Command == "dump" && !parsed.Files.empty())
         throw TUsageError("dump takes no file names; use --data");

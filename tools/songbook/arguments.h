@@ -15,6 +15,7 @@ public:
 struct TSongbookArguments {
     std::string Command; // empty when only --help was given
     bool Help = false;
+    bool Version = false;
     std::optional<std::string> DataDirectory;
     // export: what to write, and where
     std::optional<std::string> Artist;

@@ -17,7 +17,7 @@ std::string Padded(const std::string& text, std::size_t width) {
 // What the store holds for the value, beside what is in effect.
 std::string Status(const TSettingState& state, const std::optional<std::string>& stored) {
     if (!state.IsRead)
-        return stored ? "stored \"" + PrintableText(*stored) + "\", never read" : "never read";
+        return stored ? "stored \"" + PrintableText(*stored) + "\", read by its window at start" : "not stored";
     if (!stored)
         return "default";
     std::string status = "stored \"" + PrintableText(*stored) + "\"";

@@ -35,13 +35,19 @@ commands:
   settings  show the viewer's settings: each value in effect and what is stored
   transpose print a song as text with its chords moved to another key
 
-Run "songbook COMMAND --help" for the options of a command.
+Without --data DIR the commands read the first of these folders that exists:
+Data beside this program, $XDG_DATA_HOME/Cantorix/Data (~/.local/share/...),
+the sample library installed with the program (<prefix>/share/vivira/Data).
+The folder chosen in the viewer is not read: give it with --data.
+
+Run "songbook COMMAND --help" for the options of a command, "songbook --version"
+for the version.
 )";
 
 constexpr const char* DumpHelp = R"(usage: songbook dump [--data DIR]
 
-Loads every *.txt song file of DIR (default: the Data folder beside this
-program), as the viewer does, and prints the library as UTF-8 JSON:
+Loads every *.txt song file of DIR (default: see "songbook --help"), as the
+viewer does, and prints the library as UTF-8 JSON:
 artists in load order with their songs and paragraphs (kind 0 normal,
 1 verse, 2 verse with chords, 3 chords, 4 tablature, 5 details), then the
 files that could not be read. Exits with 1 if any file could not be read.
@@ -52,8 +58,8 @@ constexpr const char* LintHelp = R"(usage: songbook lint [--data DIR | FILE...]
 Lists every line that the viewer ignores, as "file:line: reason": text before
 the first title, text outside any paragraph, unknown commands (".titel"),
 "artist" or "pagetitle" inside a song, a command word ended by a tab. Blank
-lines are layout and are not listed. Without arguments it checks the Data
-folder beside this program. Exits with 1 if it found anything.
+lines are layout and are not listed. Without arguments it checks the default
+folder (see "songbook --help"). Exits with 1 if it found anything.
 )";
 
 constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf|FILE.pdf
@@ -222,6 +228,8 @@ int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 }
 
 int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.Version)
+        return out << "songbook (Vivira redir) " << VIVIRA_VERSION << '\n', Success;
     if (arguments.Command == "dump")
         return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
     if (arguments.Command == "export")
