@@ -4,14 +4,7 @@
 #include "library/song.h"
 
 bool IsChordLine(const TParagraph& paragraph, std::size_t position) {
-    switch (paragraph.Kind) {
-    case TChords::KindNumber:
-        return true;
-    case TDefVerse::KindNumber:
-        return position % 2 == 0;
-    default:
-        return false;
-    }
+    return InChordPosition(paragraph.Kind, position);
 }
 
 std::vector<std::string_view> ChordLines(const TSong& song) {

@@ -8,9 +8,7 @@ class TParagraph;
 class TSong;
 
 // Whether the line at position (counting every line, empty ones too) holds
-// chords: every line of a chords paragraph, and in a verse with chords the
-// lines at even positions, each above its text line. Details and tablature
-// are never chord lines, whatever they look like.
+// chords: whether it stands in a chord position (see InChordPosition).
 bool IsChordLine(const TParagraph& paragraph, std::size_t position);
 
 // Every chord line of the song, in order.

@@ -35,3 +35,7 @@ void TParagraph::PushBack(const TCommandLine& line) {
 bool TParagraph::AtEnd() const {
     return Song->AtEnd();
 }
+
+bool InChordPosition(std::int32_t kind, std::size_t position) {
+    return kind == TChords::KindNumber || (kind == TDefVerse::KindNumber && position % 2 == 0);
+}

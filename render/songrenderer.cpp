@@ -71,7 +71,7 @@ void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& 
 void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
     std::size_t position = 0;
     for (std::string_view line : paragraph.Lines) {
-        if (!line.empty() && position % 2 == 0)
+        if (!line.empty() && InChordPosition(paragraph.Kind, position))
             AppendChordLine(line, document, style, change);
         else if (!line.empty())
             AppendInSlot(StyleSlot::Verse, line, document, style);

@@ -7,10 +7,9 @@
 #include <string_view>
 
 // Whether the line at this position of a paragraph of this kind (positions
-// count every line, empty ones too) is lyrics, which search looks in. Chord
-// lines are not: all of a chords paragraph and the even lines of a defverse
-// paragraph, whose chord and text lines alternate. Neither are tablature and
-// details, which hold capo notes and fingerings such as "Am x02210".
+// count every line, empty ones too) is lyrics, which search looks in: the
+// lines of normal paragraphs, verses and verses with chords that do not stand
+// in a chord position (see InChordPosition). Tablature and details are not.
 bool IsLyricLine(std::int32_t kind, std::size_t position);
 
 // Calls visit(line) for the song's lyric lines in order, while it returns true.
