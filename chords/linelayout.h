@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,6 +11,17 @@ struct TToken {
     std::size_t Column;
     std::string_view Text;
 };
+
+// Calls visit(token) for each word of the line, split at spaces and tabs.
+template <class TVisit> void VisitTokens(std::string_view line, TVisit&& visit) {
+    constexpr std::string_view Separators = " \t";
+    std::size_t start = line.find_first_not_of(Separators);
+    while (start != std::string_view::npos) {
+        const std::size_t end = std::min(line.find_first_of(Separators, start), line.size());
+        visit(TToken{start, line.substr(start, end - start)});
+        start = line.find_first_not_of(Separators, end);
+    }
+}
 
 // The words of the line, split at spaces and tabs.
 std::vector<TToken> SplitTokens(std::string_view line);

@@ -21,11 +21,11 @@ void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument
         AppendInSlot(slot, line, document, style);
 }
 
-// A chord line as the change (if any) shows it.
-void AppendChordLine(std::string_view line, TRichDocument& document, const TRenderStyle& style,
-                     const TSongChange* change) {
+// A line in the Chords slot as the change (if any) shows it.
+void AppendChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line, TRichDocument& document,
+                     const TRenderStyle& style, const TSongChange* change) {
     if (change)
-        AppendInSlot(StyleSlot::Chords, change->ChordLine(line), document, style);
+        AppendInSlot(StyleSlot::Chords, change->ChordLine(paragraph, position, line), document, style);
     else
         AppendInSlot(StyleSlot::Chords, line, document, style);
 }
@@ -59,8 +59,9 @@ void Render(const TVerse& paragraph, TRichDocument& document, const TRenderStyle
     RenderEveryLine(paragraph, StyleSlot::Verse, document, style);
 }
 void Render(const TChords& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
+    std::size_t position = 0;
     for (std::string_view line : paragraph.Lines)
-        AppendChordLine(line, document, style, change);
+        AppendChordLine(paragraph, position++, line, document, style, change);
 }
 void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& style) {
     RenderEveryLine(paragraph, StyleSlot::Tab, document, style);
@@ -72,7 +73,7 @@ void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderSt
     std::size_t position = 0;
     for (std::string_view line : paragraph.Lines) {
         if (!line.empty() && InChordPosition(paragraph.Kind, position))
-            AppendChordLine(line, document, style, change);
+            AppendChordLine(paragraph, position, line, document, style, change);
         else if (!line.empty())
             AppendInSlot(StyleSlot::Verse, line, document, style);
         ++position;

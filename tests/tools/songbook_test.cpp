@@ -96,6 +96,34 @@ TEST(SongbookLint, ReportsUnreadableFilesAndPassesCleanOnes) {
     EXPECT_EQ(folder / "missing.txt" + ": File not found\n", missing.Err);
 }
 
+// One blank line too many in a verse with chords puts the chords of every
+// pair after it in the text's place and the lyrics in the chords' place: lint
+// names it, the lyrics there stay as they are when moved, and search finds them.
+TEST(SongbookLint, NamesABlankLineThatSwapsChordsAndLyrics) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".artist Zenekar", ".title Ősz", ".defverse", "Am                 Em",
+                                                "Őszi eső kopog az ablakon,", "", "Am                 Em",
+                                                "Ősz van, ősz, a levél lehull,", "G                  Am",
+                                                "Ami megmarad, az egyszer újra kinyílik.", ".defverse", "Am", "szöveg",
+                                                "", "sor akkord nélkül", "C"}));
+    const TRun lint = Songbook({"lint", folder / "a.txt"});
+    EXPECT_EQ(1, lint.ExitCode);
+    EXPECT_EQ(folder / "a.txt" +
+                  ":6: blank line in a verse with chords: the chord and text lines after it change places\n",
+              lint.Out);
+    const TRun moved = Songbook({"transpose", "--data", folder.Path(), "--song", "Zenekar - Ősz", "3"});
+    EXPECT_EQ(0, moved.ExitCode) << moved.Err;
+    EXPECT_EQ("\nZenekar\nŐsz\n\nCm                 Gm\nŐszi eső kopog az ablakon,\nAm                 Em\n"
+              "Ősz van, ősz, a levél lehull,\nG                  Am\nAmi megmarad, az egyszer újra kinyílik.\n\nCm\n"
+              "szöveg\nsor akkord nélkül\nEb\n",
+              moved.Out);
+    const TRun found = Songbook({"find", "--data", folder.Path(), "level", "lehull"});
+    EXPECT_EQ(0, found.ExitCode);
+    EXPECT_EQ("Zenekar - Ősz\n    Ősz van, ősz, a levél lehull,\n", found.Out);
+    EXPECT_EQ("Zenekar - Ősz\n    Ami megmarad, az egyszer újra kinyílik.\n",
+              Songbook({"find", "--data", folder.Path(), "megmarad"}).Out);
+}
+
 TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
     TTempDirectory folder;
     const std::vector<std::vector<std::string>> bad = {

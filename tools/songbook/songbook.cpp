@@ -51,7 +51,10 @@ constexpr const char* LintHelp = R"(usage: songbook lint [--data DIR | FILE...]
 Lists every line that the viewer ignores, as "file:line: reason": text before
 the first title, text outside any paragraph, unknown commands (".titel"),
 "artist" or "pagetitle" inside a song, a command word ended by a tab. Blank
-lines are layout and are not listed. Without arguments it checks the Data
+lines are layout and are not listed, except a blank line in a verse with
+chords after which the chords stand where the text belongs (or the text where
+the chords belong): the viewer counts it as a line, so it swaps the chord and
+text lines of every pair after it. Without arguments it checks the Data
 folder beside this program. Exits with 1 if it found anything.
 )";
 
