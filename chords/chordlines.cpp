@@ -1,9 +1,11 @@
 #include "chords/chordlines.h"
 
-#include "chords/chord.h"
 #include "chords/linelayout.h"
 #include "library/paragraph.h"
 #include "library/song.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,12 +22,11 @@ bool HasLetterOrDigit(std::string_view word) {
 
 } // namespace
 
-// Whether a word is a chord does not depend on the notation: both read the same letters.
 bool ReadsAsChords(std::string_view line) {
     std::size_t chords = 0;
     std::size_t words = 0;
     VisitTokens(line, [&](TToken token) {
-        if (ParseChord(token.Text, TNotation::English))
+        if (SplitChordWord(token.Text))
             ++chords;
         else if (HasLetterOrDigit(token.Text))
             ++words;
@@ -48,6 +49,16 @@ std::vector<std::string_view> ChordLines(const TSong& song) {
                 lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<TChord> SongChords(const TSong& song, TNotation notation) {
+    std::vector<TChord> chords;
+    for (std::string_view line : ChordLines(song))
+        VisitTokens(line, [&](TToken token) {
+            if (const std::optional<TChordWordParts> word = SplitChordWord(token.Text))
+                std::ranges::move(ChainedChords(word->Chords, notation), std::back_inserter(chords));
+        });
+    return chords;
 }
 
 std::vector<std::size_t> SwappingBlankLines(const TParagraph& paragraph) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chords/chord.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -23,6 +25,9 @@ bool IsChordLine(std::int32_t kind, std::size_t position, std::string_view line)
 
 // Every chord line of the song, in order.
 std::vector<std::string_view> ChordLines(const TSong& song);
+
+// Every chord of the song's chord lines, in order.
+std::vector<TChord> SongChords(const TSong& song, TNotation notation);
 
 // The positions of the blank lines of a verse with chords after which chords
 // and lyrics stand each where the other belongs: the next line that is not

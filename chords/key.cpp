@@ -1,7 +1,6 @@
 #include "chords/key.h"
 
 #include "chords/chordlines.h"
-#include "chords/linelayout.h"
 #include "chords/note.h"
 
 #include <algorithm>
@@ -47,16 +46,6 @@ bool KeyHolds(TKey key, int pitchClass) {
 
 TKey KeyAt(int index) {
     return {index / 2, index % 2 == 1};
-}
-
-std::vector<TChord> SongChords(const TSong& song, TNotation notation) {
-    std::vector<TChord> chords;
-    for (std::string_view line : ChordLines(song))
-        VisitTokens(line, [&](TToken token) {
-            if (std::optional<TChord> chord = ParseChord(token.Text, notation))
-                chords.push_back(std::move(*chord));
-        });
-    return chords;
 }
 
 // Which keys hold the most tones, by index (see KeyAt).

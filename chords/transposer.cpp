@@ -24,11 +24,23 @@ std::string TTransposer::TransposeLine(std::string_view chordLine) const {
     const std::vector<TToken> tokens = SplitTokens(chordLine);
     std::vector<std::string> texts;
     texts.reserve(tokens.size());
-    for (const TToken& token : tokens) {
-        const std::optional<TChord> chord = ParseChord(token.Text, m_notation);
-        texts.push_back(chord ? TransposeChord(*chord) : std::string(token.Text));
-    }
+    for (const TToken& token : tokens)
+        texts.push_back(TransposeWord(token.Text));
     return LayOutTokens(chordLine, tokens, texts);
+}
+
+std::string TTransposer::TransposeWord(std::string_view word) const {
+    const std::optional<TChordWordParts> parts = SplitChordWord(word);
+    if (!parts)
+        return std::string(word);
+    std::string moved(parts->Before);
+    std::string_view dash;
+    for (const TChord& chord : ChainedChords(parts->Chords, m_notation)) {
+        moved += dash;
+        moved += TransposeChord(chord);
+        dash = "-";
+    }
+    return moved += parts->After;
 }
 
 std::string TTransposer::KeyName() const {

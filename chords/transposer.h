@@ -38,6 +38,7 @@ public:
     std::string KeyName() const;
 
 private:
+    std::string TransposeWord(std::string_view word) const;
     std::string TransposeChord(const TChord& chord) const;
 
     TNotation m_notation;

@@ -18,6 +18,7 @@ TEST(ReadsAsChords, WhenChordsAreNoFewerThanOtherWords) {
         {"  Am      G   ", true},
         {"Am  G  |  C  x2", true}, // the bar is no word
         {"N.C.  Am", true},
+        {"(Am)  |G  C|  Am-G  x2", true},
         {"Intro: riff  Am", false},
         {"C  a  e  h  G", false},
         {"Ami megmarad, az egyszer újra kinyílik.", false},

@@ -3,6 +3,7 @@
 #include "tests/chords/chordfixture.h"
 
 #include <gtest/gtest.h>
+#include <span>
 
 namespace {
 
@@ -122,6 +123,12 @@ struct TLineCase {
     std::string Expected;
 };
 
+// Each case's line as a song's only chord line, transposed.
+void ExpectTransposed(std::span<const TLineCase> cases) {
+    for (const TLineCase& c : cases)
+        EXPECT_EQ(std::vector<std::string>{c.Expected}, Transposed({c.Line}, c.Semitones, c.Fallback)) << c.Line;
+}
+
 TEST(TTransposer, KeepsEachNotationsSpellingAndEveryOtherToken) {
     const TLineCase cases[] = {
         {"H", 1, E, "C"},
@@ -145,8 +152,7 @@ TEST(TTransposer, KeepsEachNotationsSpellingAndEveryOtherToken) {
         {"C |x2|   G riff", 6, E, "Gb |x2|  Db riff"}, // the song ends on G: D flat major
         {"C  a  e  h  G", 2, E, "D  a  e  h  A"},
     };
-    for (const TLineCase& c : cases)
-        EXPECT_EQ(std::vector<std::string>{c.Expected}, Transposed({c.Line}, c.Semitones, c.Fallback)) << c.Line;
+    ExpectTransposed(cases);
 }
 
 TEST(TTransposer, KeepsSuffixesVerbatimAndLeavesOtherWordsAlone) {
@@ -154,9 +160,25 @@ TEST(TTransposer, KeepsSuffixesVerbatimAndLeavesOtherWordsAlone) {
          {"m", "mi", "min", "maj7", "M7", "9",    "13",     "6",    "sus", "sus2",  "sus4",    "add9",     "dim7",
           "°", "°7", "aug", "+",    "5",  "m7b5", "m7(b5)", "7(9)", "7+",  "mmaj7", "m(maj7)", "7(b9,#11)"})
         EXPECT_EQ(std::vector<std::string>{std::string("D") + suffix}, Transposed({std::string("C") + suffix}, 2, H));
-    const std::vector<std::string> words = {"N.C.  x2  |  (  riff  /  a  e  h  am  Ha  C/  (C)  C6/9  ||:  Árvíztűrő"};
+    const std::vector<std::string> words = {
+        "N.C.  x2  |  (  riff  /  a  e  h  am  Ha  C/  ||:  (x2)  |x2|  (riff)  Am-riff  Am--G  -  Árvíztűrő"};
     for (int semitones = -11; semitones <= 11; ++semitones)
         EXPECT_EQ(words, Transposed(words, semitones, E)) << semitones;
+}
+
+// Chords in brackets, against bar lines or joined by dashes move with what
+// stands around them kept, each word at its column.
+TEST(TTransposer, MovesChordsInBracketsAgainstBarsAndJoinedByDashes) {
+    const TLineCase cases[] = {
+        {"C6/9  (Am)  |Am  Am|  Am-G", 2, H, "D6/9  (Hm)  |Hm  Hm|  Hm-A"},
+        {"|:Am   F   E7:|  (Am)", 1, H, "|:Bm   Gb  F7:|  (Bm)"},
+        {"Am-G   C", 2, E, "Bm-A   D"},
+        {"Am-G C", 2, E, "Bm-A D"},
+        {"(C)  [F]  G7|", -1, E, "(B)  [E]  F#7|"},
+        {"(Am7(b5))  E7  Am", 3, H, "(Cm7(b5))  G7  Cm"},
+        {"C  (Am  G)  x2", 4, E, "E  (C#m B)  x2"},
+    };
+    ExpectTransposed(cases);
 }
 
 struct TKeyCase {
@@ -216,8 +238,7 @@ TEST(TTransposer, SpellsMinorSongsInTheirKeyWithItsLeadingTone) {
         {"Em Am H7 D#dim Em", -4, H, "Cm Fm G7 Hdim  Cm"},   // C minor's is H, not Cb
         {"Dm Gm A7 C#dim Dm", 1, E, "D#m G#m A#7 Ddim D#m"}, // no C## in D# minor: D
     };
-    for (const TLineCase& c : cases)
-        EXPECT_EQ(std::vector<std::string>{c.Expected}, Transposed({c.Line}, c.Semitones, c.Fallback)) << c.Line;
+    ExpectTransposed(cases);
 }
 
 } // namespace
