@@ -299,6 +299,18 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
     EXPECT_NE(std::string::npos, ReadBytes(data / "dal.rtf").find("G       C"));
 }
 
+// The sample library is Hungarian: the dominant of E is H7 (B7 would be B flat
+// seven), so two semitones up it is C#7.
+TEST_F(SongbookWithSettings, TheSampleLibraryWritesBNaturalAsH) {
+    for (const char* song : {"Őszi Zenekar - Éjféli vonat", "Újpesti Gitárkör - Őrség blues",
+                             "Dunántúli népdalok - Csillagok, csillagok"}) {
+        const TRun run = Songbook({"transpose", "--data", VIVIRA_SAMPLE_DATA, "--song", song, "2"});
+        EXPECT_EQ(0, run.ExitCode) << run.Err;
+        EXPECT_NE(std::string::npos, run.Out.find("C#7")) << song << "\n" << run.Out;
+        EXPECT_EQ(std::string::npos, run.Out.find("C7")) << song << "\n" << run.Out;
+    }
+}
+
 class SongbookExport : public SongbookWithSettings {
 protected:
     void SetUp() override {
