@@ -141,11 +141,17 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"dump", "--all"},
         {"settings", "--data", folder.Path()},
         {"find", "--data", folder.Path()},
+        {"find", "--data", folder.Path(), ",.;"}, // nothing to look for
+        {"find", "--data", folder.Path(), "-", "€", "!"},
         {"dump", "--json"},
         {"transpose", "--song", "A - B"},
         {"transpose", "--song", "A - B", "1", "2"},
         {"transpose", "--song", "A - B", "x"},
         {"transpose", "--song", "A - B", "25"},
+        {"transpose", "--song", "A - B", "+25"},
+        {"transpose", "--song", "A - B", "++2"},
+        {"transpose", "--song", "A - B", "+-2"},
+        {"transpose", "--song", "A - B", "+"},
         {"transpose", "2"},
         {"transpose", "--song", "A - B", "1", "--capo", "12"},
         {"export", "--all", "-o", "x", "--transpose", "1.5"},
@@ -192,7 +198,7 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
     TTempDirectory folder;
     WriteBytes(folder / "1.txt", SongFileBytes({".artist Zenekar", ".title Öreg", ".defverse", "Am", "\tszöveg"}));
     for (const std::vector<std::string>& query :
-         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"€"}, {"--json", "x"}}) {
+         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"ж"}, {"--json", "x"}}) {
         std::vector<std::string> arguments = {"find", "--data", folder.Path()};
         arguments.insert(arguments.end(), query.begin(), query.end());
         const TRun run = Songbook(arguments);
@@ -200,6 +206,9 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
         EXPECT_EQ(query[0] == "--json" ? "{\"hits\":[\n]}\n" : "", run.Out);
     }
     EXPECT_EQ("Zenekar - Öreg\n", Songbook({"find", "--data", folder.Path(), "oreg", "zenekar"}).Out);
+    const TRun nothing = Songbook({"find", "--data", folder.Path(), "...", "?"});
+    EXPECT_EQ(2, nothing.ExitCode);
+    EXPECT_EQ(0u, nothing.Err.find("songbook: find needs a letter or digit to look for")) << nothing.Err;
 }
 
 std::string PandocText(const std::string& path) {
@@ -287,6 +296,8 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
     EXPECT_EQ("\nZenekar\nDal\n\nB       Eb\nszöveg\n\nCapo 2\nAm x02210\n", up.Out);
     EXPECT_EQ("\nZenekar\nDal\n\nCapo 3\n\nAb      Db\nszöveg\n\nCapo 2\nAm x02210\n", with({"2", "--capo", "3"}).Out);
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("H       E")); // -22 is +2, B natural is H
+    EXPECT_EQ(with({"2"}).Out, with({"+2"}).Out);                      // as the captions write it
+    EXPECT_EQ(with({"2"}).Out, with({"--capo", "0", "+14"}).Out);
     StoreSetting("Chords", "Notation", "1");
     EXPECT_NE(std::string::npos, with({"1"}).Out.find("Bb      Eb"));
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("B       E"));
