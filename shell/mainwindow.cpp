@@ -190,9 +190,10 @@ TListWindow* TMainWindow::CreateListWindow() {
 
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    auto* window = m_preferences ? new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
-                                                   ReadSongShift(*m_preferences->Settings, song))
-                                 : new TSongWindow(song, BackgroundColor(), TNotation::Hungarian, {});
+    const TSongWindowLook look = {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(),
+                                  m_preferences ? m_preferences->Notation : TNotation::Hungarian};
+    auto* window =
+        new TSongWindow(song, look, m_preferences ? ReadSongShift(*m_preferences->Settings, song) : TSongShift{});
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 if (m_preferences)
                     WriteSongShift(*m_preferences->Settings, chosen, shift);

@@ -8,8 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -17,11 +19,24 @@
 
 namespace {
 
-const TLibraryFiles Library = {
-    {"a.txt",
-     {".artist Zenekar", ".title Hungarian", ".defverse", "H       E", "Hej, Bodri", ".details", "Capo 2", "Am x02210",
-      ".title Plain", ".defverse", "A       D", "szöveg"}},
-};
+std::vector<std::string> LongSong() {
+    std::vector<std::string> lines = {".title Hosszú", ".defverse"};
+    for (int pair = 1; pair <= 60; ++pair) {
+        lines.push_back("A       D");
+        lines.push_back("sor " + std::to_string(pair));
+    }
+    return lines;
+}
+
+TLibraryFiles Library() {
+    std::vector<std::string> lines = {
+        ".artist Zenekar", ".title Hungarian", ".defverse",    "H       E", "Hej, Bodri", ".details",
+        "Capo 2",          "Am x02210",        ".title Plain", ".defverse", "A       D",  "szöveg",
+        ".title Keres",    ".defverse",        "A       D",    "első sor",  "A       D",  "második sor"};
+    const std::vector<std::string> more = LongSong();
+    lines.insert(lines.end(), more.begin(), more.end());
+    return {{"a.txt", lines}};
+}
 
 QString Line(const TSongWindow* window, int number) {
     return window->RichEdit->document()->findBlockByNumber(number).text();
@@ -48,6 +63,19 @@ QStringList ContextMenuEntries(TSongWindow* window) {
     return entries;
 }
 
+QStringList MarkedTexts(const TSongWindow* window) {
+    QStringList marked;
+    for (const QTextEdit::ExtraSelection& mark : window->RichEdit->extraSelections())
+        marked << mark.cursor.selectedText();
+    return marked;
+}
+
+// The line at the top of the view, counted from the end of the text.
+int TopLineFromEnd(const TSongWindow* window) {
+    const QTextEdit* view = window->RichEdit;
+    return view->document()->blockCount() - 1 - view->cursorForPosition(QPoint(0, 0)).block().blockNumber();
+}
+
 } // namespace
 
 class TestTranspose : public QObject {
@@ -59,7 +87,7 @@ private slots:
     // Ctrl+Up and Ctrl+Down move the chords a semitone each, in the song's
     // own notation; fingerings stay; the caption tells; "Eredeti hangnem" goes back.
     void keysMoveTheChordsAndTheCaptionSaysSo() {
-        TProgram program(Library);
+        TProgram program(Library());
         program.Start();
         TSongWindow* window = program.OpenSong("Zenekar", "Hungarian");
         QCOMPARE(Line(window, 4), QString("H       E"));
@@ -79,7 +107,7 @@ private slots:
 
     // The capo shows the shapes to play under a "Capo N" line.
     void theCapoShowsTheShapesToPlay() {
-        TProgram program(Library);
+        TProgram program(Library());
         program.Start();
         TSongWindow* window = program.OpenSong("Zenekar", "Plain");
         Click(WindowAction(window, "Capo2"));
@@ -95,7 +123,7 @@ private slots:
     }
 
     void theContextMenuOffersTheShift() {
-        TProgram program(Library);
+        TProgram program(Library());
         program.Start();
         TSongWindow* window = program.OpenSong("Zenekar", "Plain");
         const QStringList entries = ContextMenuEntries(window);
@@ -107,7 +135,7 @@ private slots:
 
     // What is saved, copied and printed from the window is what it shows.
     void theDocumentCommandsTakeTheShiftedSong() {
-        TProgram program(Library);
+        TProgram program(Library());
         program.Start();
         TSongWindow* window = program.OpenSong("Zenekar", "Plain");
         Click(WindowAction(window, "TransposeUp"));
@@ -119,10 +147,61 @@ private slots:
         QVERIFY(copied->data("text/rtf").contains("H       E"));
     }
 
+    // The find bar's marks and F3 follow the text when a shift makes it anew:
+    // "B       Eb" is a letter longer than "A       D", and the capo adds lines above.
+    void anOpenFindFindsAgainAfterAShift() {
+        TProgram program(Library());
+        program.Start();
+        TSongWindow* window = program.OpenSong("Zenekar", "Keres");
+        window->ShowFind();
+        auto* field = window->findChild<QLineEdit*>("FindField");
+        QTest::keyClicks(field, "sor");
+        QCOMPARE(MarkedTexts(window), (QStringList{"sor", "sor"}));
+        Click(WindowAction(window, "TransposeUp"));
+        QCOMPARE(Line(window, 4), QString("B       Eb"));
+        QCOMPARE(MarkedTexts(window), (QStringList{"sor", "sor"}));
+        QTest::keyClick(field, Qt::Key_F3);
+        QCOMPARE(window->RichEdit->textCursor().selectedText(), QString("sor"));
+        QCOMPARE(window->RichEdit->textCursor().block().text(), QString("második sor"));
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        Click(WindowAction(window, "Capo3"));
+        QVERIFY(window->RichEdit->extraSelections().isEmpty()); // a closed bar marks nothing
+        QTest::keyClick(window->RichEdit, Qt::Key_F3);
+        QCOMPARE(window->RichEdit->textCursor().selectedText(), QString("sor"));
+        QCOMPARE(window->RichEdit->textCursor().block().text(), QString("első sor"));
+    }
+
+    // A shift keeps the view and the caret on the lines they were at.
+    void aShiftKeepsTheViewWhereItWas() {
+        TProgram program(Library());
+        program.Start();
+        TSongWindow* window = program.OpenSong("Zenekar", "Hosszú");
+        QScrollBar* bar = window->RichEdit->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum() / 2);
+        const int scrolled = bar->value();
+        const int top = TopLineFromEnd(window);
+        QTextBlock line = window->RichEdit->document()->findBlockByNumber(61); // "sor 29"
+        QTextCursor caret(line);
+        caret.setPosition(line.position() + 2);
+        window->RichEdit->setTextCursor(caret);
+        const QString caretLine = line.text();
+
+        Click(WindowAction(window, "TransposeUp"));
+        QCOMPARE(bar->value(), scrolled);
+        QCOMPARE(window->RichEdit->textCursor().block().text(), caretLine);
+        QCOMPARE(window->RichEdit->textCursor().positionInBlock(), 2);
+        Click(WindowAction(window, "Capo2")); // two lines more above: the same lines stay in view
+        QCOMPARE(TopLineFromEnd(window), top);
+        QVERIFY(bar->value() > scrolled);
+        QCOMPARE(window->RichEdit->textCursor().block().text(), caretLine);
+    }
+
     // A song opens again as the user left it, in this run and the next; the
     // notation chosen is kept too.
     void theShiftAndTheNotationAreRemembered() {
-        TProgram program(Library);
+        TProgram program(Library());
         program.Start();
         Click(program.Action("NotationEnglish"));
         TSongWindow* window = program.OpenSong("Zenekar", "Plain");
