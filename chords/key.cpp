@@ -22,19 +22,19 @@ bool Has(std::string_view suffix, std::string_view part) {
 }
 
 // The chord's tones as a set of pitch classes (bit n for pitch class n): the
-// root, the third and fifth its suffix implies, and the bass. A diminished
-// chord gives its root alone: its other tones are spelled after where it
-// leads, and read as they sound they would speak for a key it is not in
+// root, the third and fifth its suffix implies, and the bass. A diminished or
+// augmented chord gives its root and bass alone: it divides the octave evenly,
+// so that read as they sound its other tones would speak for keys it is not in
 // (Cdim's E flat and G flat as E minor's D# and F#).
 unsigned ChordTones(const TChord& chord) {
     const std::string_view suffix = chord.Suffix;
     unsigned tones = 1u << chord.Root.PitchClass;
     if (chord.Bass)
         tones |= 1u << chord.Bass->PitchClass;
-    if (suffix.starts_with("dim") || suffix.starts_with('\xB0') || Has(suffix, "b5"))
+    if (suffix.starts_with("dim") || suffix.starts_with('\xB0') || Has(suffix, "b5") || Has(suffix, "aug") ||
+        Has(suffix, "#5") || Has(suffix, "+"))
         return tones;
-    const bool augmented = Has(suffix, "aug") || Has(suffix, "#5") || Has(suffix, "+");
-    tones |= 1u << PitchClassOf(chord.Root.PitchClass + (augmented ? 8 : 7));
+    tones |= 1u << PitchClassOf(chord.Root.PitchClass + 7);
     if (!Has(suffix, "sus") && suffix != "5")
         tones |= 1u << PitchClassOf(chord.Root.PitchClass + (IsMinorSuffix(suffix) ? 3 : 4));
     return tones;

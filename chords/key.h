@@ -29,8 +29,8 @@ struct TSongKey {
 // The song's key, estimated from all its chords, as the first chord alone
 // misleads (a minor song often opens on its dominant, E7 before Am): the
 // major or minor key whose scale holds the most tones of the song's chords,
-// counting each chord's root, third, fifth and bass once (of a diminished
-// chord, whose tones speak for several keys, the root and bass). A minor scale has
+// counting each chord's root, third, fifth and bass once (of a diminished or
+// augmented chord, whose tones speak for several keys, the root and bass). A minor scale has
 // its raised seventh as well, the leading tone of its dominant chord. A tie
 // goes to the key of the last chord, where songs come home, then of the
 // first, then to the lowest tonic, major first. Nullopt for a song without chords.

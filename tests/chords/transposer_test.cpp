@@ -181,6 +181,37 @@ TEST(TTransposer, MovesChordsInBracketsAgainstBarsAndJoinedByDashes) {
     ExpectTransposed(cases);
 }
 
+// Each chord as a song of its own, moved by every shift and back, gives
+// itself again: each is spelled as its own key spells its tonic, and a bass
+// as that key spells it.
+TEST(TTransposer, MovesEveryChordUpAndBackToItself) {
+    const std::vector<std::string> english = {
+        "C",    "Db",     "D",      "Eb",   "E",     "F",    "F#",    "G",    "Ab",       "A",    "Bb",
+        "B",    "Cm",     "C#m",    "Dm",   "D#m",   "Em",   "Fm",    "F#m",  "Gm",       "G#m",  "Am",
+        "Bbm",  "Bm",     "Cmaj7",  "C#m7", "Dsus4", "Eb7",  "E7/G#", "F6/9", "F#m7(b5)", "Gdim", "Ab+",
+        "A/C#", "Bbadd9", "B7sus4", "Bm/A", "D/F#",  "Am/G", "(Am)",  "|G",   "Em-D",     "C6/9",
+    };
+    const auto hungarian = [](std::string chord) {
+        for (std::size_t at = 0; at < chord.size(); ++at) {
+            if (chord[at] == 'B' && at + 1 < chord.size() && chord[at + 1] == 'b')
+                chord.erase(at + 1, 1);
+            else if (chord[at] == 'B')
+                chord[at] = 'H';
+        }
+        return chord;
+    };
+    for (TNotation notation : {E, H})
+        for (const std::string& englishChord : english) {
+            const std::string chord = notation == E ? englishChord : hungarian(englishChord);
+            for (int semitones = -11; semitones <= 11; ++semitones) {
+                const std::vector<std::string> moved = Transposed({chord}, semitones, notation);
+                EXPECT_EQ(std::vector<std::string>{chord}, Transposed(moved, -semitones, notation))
+                    << chord << " by " << semitones << ": " << moved[0];
+                EXPECT_EQ(semitones == 0, moved[0] == chord) << chord << " by " << semitones;
+            }
+        }
+}
+
 struct TKeyCase {
     std::string FirstLine;
     int Semitones;

@@ -1,16 +1,20 @@
 #include "print/qtcolor.h"
+#include "render/rtfwriter.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
+#include "tests/support/externaltool.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -74,6 +78,21 @@ QStringList MarkedTexts(const TSongWindow* window) {
 int TopLineFromEnd(const TSongWindow* window) {
     const QTextEdit* view = window->RichEdit;
     return view->document()->blockCount() - 1 - view->cursorForPosition(QPoint(0, 0)).block().blockNumber();
+}
+
+// Answers "Mentés..."'s dialog with the name in the folder; returns the name it offered.
+QString SaveAs(TProgram& program, const QString& folder, const QString& name) {
+    QString offered;
+    const TAnswerModal answer([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    Click(program.Action("SaveRTF"));
+    return offered;
 }
 
 } // namespace
@@ -145,6 +164,34 @@ private slots:
         QVERIFY(copied->text().contains("H       E"));
         QVERIFY(!copied->text().contains("A       D"));
         QVERIFY(copied->data("text/rtf").contains("H       E"));
+    }
+
+    // "Mentés..." offers the caption as the name and writes the shifted song;
+    // "Nyomtatás..." prints it under the caption's name.
+    void savingAndPrintingTakeTheShiftedSong() {
+        TProgram program(Library());
+        program.Start();
+        TTempDirectory out;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(out / "dal.pdf"));
+        program.Main->ChoosePrinter(std::move(printer));
+        TSongWindow* window = program.OpenSong("Zenekar", "Plain");
+        Click(WindowAction(window, "TransposeUp"));
+        Click(WindowAction(window, "TransposeUp"));
+
+        QCOMPARE(SaveAs(program, QString::fromStdString(out.Path()), "dal"), QString("Zenekar - Plain (+2)"));
+        const std::string saved = ReadBytes(out / "dal.rtf");
+        QCOMPARE(saved, RichText(window->Document()));
+        // pandoc, which no one here wrote, reads it back (with runs of spaces as one).
+        QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "dal.rtf")),
+                 std::string("Zenekar\n\nPlain\n\nH E\n\nszöveg\n"));
+
+        Click(program.Action("m_Print"));
+        QCOMPARE(program.Main->CurrentPrinter().docName(), QString("Zenekar - Plain (+2)"));
+        const QString printed =
+            QString::fromStdString(RunTool("pdftotext -layout " + ShellQuoted(out / "dal.pdf") + " -")).simplified();
+        QCOMPARE(printed, QString("Zenekar Plain H E szöveg"));
     }
 
     // The find bar's marks and F3 follow the text when a shift makes it anew:
