@@ -64,6 +64,8 @@ bool TakeGroup(std::string_view& text) {
 std::string_view TakeSuffix(std::string_view& text) {
     const std::string_view start = text;
     TakeAny(text, Qualities);
+    if (text.empty()) // most chords end here: C, Am
+        return start;
     TakeAny(text, Extensions);
     while (TakeModifier(text)) {
     }
@@ -88,29 +90,43 @@ template <class TVisit> bool VisitDashed(std::string_view text, TVisit&& visit) 
     }
 }
 
-// Chords joined by dashes, each a whole chord. Whether a word is a chord does
-// not depend on the notation: both read the same letters.
+bool SkipNote(std::string_view& text) {
+    const std::size_t length = NoteLength(text);
+    text.remove_prefix(length);
+    return length > 0;
+}
+
+// Whether the token is a chord, read without building one: the search asks
+// this of every word where chords go. It does not depend on the notation:
+// both read the same letters.
+bool IsChord(std::string_view token) {
+    if (!SkipNote(token))
+        return false;
+    TakeSuffix(token);
+    return token.empty() || (Take(token, "/") && SkipNote(token) && token.empty());
+}
+
+// Chords joined by dashes, each a whole chord.
 bool IsChordChain(std::string_view text) {
-    return VisitDashed(text, [](std::string_view piece) { return ParseChord(piece, TNotation::English).has_value(); });
+    return VisitDashed(text, IsChord);
 }
 
 } // namespace
 
 std::optional<TChord> ParseChord(std::string_view token, TNotation notation) {
-    std::optional<TNote> root = TakeNote(token, notation);
-    if (!root)
+    if (!IsChord(token))
         return std::nullopt;
-    TChord chord{*root, std::string(TakeSuffix(token)), std::nullopt};
-    if (token.empty())
-        return chord;
-    if (!Take(token, "/") || !(chord.Bass = TakeNote(token, notation)) || !token.empty())
-        return std::nullopt;
+    TChord chord{*TakeNote(token, notation), std::string(TakeSuffix(token)), std::nullopt};
+    if (Take(token, "/"))
+        chord.Bass = TakeNote(token, notation);
     return chord;
 }
 
 // A closing bracket may end the suffix itself (Am7(b5)), so the fewest
 // closers are taken that leave chords.
 std::optional<TChordWordParts> SplitChordWord(std::string_view word) {
+    if (word.empty() || (NoteLength(word) == 0 && Openers.find(word[0]) == std::string_view::npos))
+        return std::nullopt; // most words of lyrics
     const std::size_t begin = std::min(word.find_first_not_of(Openers), word.size());
     const std::size_t closers = word.size() - 1 - std::min(word.find_last_not_of(Closers), word.size() - 1);
     for (std::size_t taken = 0; taken <= closers && begin + taken < word.size(); ++taken) {

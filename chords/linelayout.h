@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,14 +11,21 @@ struct TToken {
     std::string_view Text;
 };
 
-// Calls visit(token) for each word of the line, split at spaces and tabs.
+// Calls visit(token) for each word of the line, split at spaces and tabs. A
+// loop of its own: the search asks this of every line where chords go, and
+// find_first_of calls memchr for every character.
 template <class TVisit> void VisitTokens(std::string_view line, TVisit&& visit) {
-    constexpr std::string_view Separators = " \t";
-    std::size_t start = line.find_first_not_of(Separators);
-    while (start != std::string_view::npos) {
-        const std::size_t end = std::min(line.find_first_of(Separators, start), line.size());
+    const auto separator = [&line](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
+    for (std::size_t start = 0; start < line.size();) {
+        if (separator(start)) {
+            ++start;
+            continue;
+        }
+        std::size_t end = start + 1;
+        while (end < line.size() && !separator(end))
+            ++end;
         visit(TToken{start, line.substr(start, end - start)});
-        start = line.find_first_not_of(Separators, end);
+        start = end;
     }
 }
 
