@@ -45,11 +45,12 @@ int PositionOf(const QTextDocument& text, TLinePlace place) {
 }
 
 // The caret, the selection's other end, and the line at the top of the view
-// with how far it is scrolled past its top (in the Column).
+// with how many pixels of it are scrolled past.
 struct TViewPlace {
     TLinePlace Anchor;
     TLinePlace Caret;
     TLinePlace Top;
+    int TopScrolled;
     int Left;
 };
 
@@ -57,9 +58,8 @@ TViewPlace PlaceOfView(const QTextEdit& view) {
     const QTextDocument& text = *view.document();
     const QTextBlock top = view.cursorForPosition(QPoint(0, 0)).block();
     const int topY = static_cast<int>(text.documentLayout()->blockBoundingRect(top).top());
-    return {PlaceOf(text, view.textCursor().anchor()),
-            PlaceOf(text, view.textCursor().position()),
-            {text.blockCount() - 1 - top.blockNumber(), view.verticalScrollBar()->value() - topY},
+    return {PlaceOf(text, view.textCursor().anchor()), PlaceOf(text, view.textCursor().position()),
+            PlaceOf(text, top.position()), view.verticalScrollBar()->value() - topY,
             view.horizontalScrollBar()->value()};
 }
 
@@ -72,7 +72,7 @@ void ShowPlace(QTextEdit& view, const TViewPlace& place) {
     view.setTextCursor(cursor);
     text.documentLayout()->documentSize();
     const QRectF top = text.documentLayout()->blockBoundingRect(BlockOf(text, place.Top));
-    view.verticalScrollBar()->setValue(static_cast<int>(top.top()) + place.Top.Column);
+    view.verticalScrollBar()->setValue(static_cast<int>(top.top()) + place.TopScrolled);
     view.horizontalScrollBar()->setValue(place.Left);
 }
 
