@@ -33,11 +33,11 @@ void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument
         AppendInVerse(std::exchange(first, false), slot, line, document, style);
 }
 
-// A chord line as the change (if any) shows it.
-void AppendChordLine(std::string_view line, TRichDocument& document, const TRenderStyle& style,
-                     const TSongChange* change) {
+// A line in the Chords slot as the change (if any) shows it.
+void AppendChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line, TRichDocument& document,
+                     const TRenderStyle& style, const TSongChange* change) {
     if (change)
-        AppendInSlot(StyleSlot::Chords, change->ChordLine(line), document, style);
+        AppendInSlot(StyleSlot::Chords, change->ChordLine(paragraph, position, line), document, style);
     else
         AppendInSlot(StyleSlot::Chords, line, document, style);
 }
@@ -71,11 +71,11 @@ void Render(const TVerse& paragraph, TRichDocument& document, const TRenderStyle
     RenderEveryLine(paragraph, StyleSlot::Verse, document, style);
 }
 void Render(const TChords& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
-    bool first = true;
+    std::size_t position = 0;
     for (std::string_view line : paragraph.Lines) {
-        if (!std::exchange(first, false))
+        if (position > 0)
             document.KeepLastLineWithNext(TKeepWithNext::Verse);
-        AppendChordLine(line, document, style, change);
+        AppendChordLine(paragraph, position++, line, document, style, change);
     }
 }
 void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& style) {
@@ -90,13 +90,14 @@ void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderSt
     bool first = true;
     bool afterChords = false;
     for (std::string_view line : paragraph.Lines) {
-        const bool chords = position++ % 2 == 0;
+        const std::size_t at = position++;
+        const bool chords = InChordPosition(paragraph.Kind, at);
         if (line.empty())
             continue;
         if (!std::exchange(first, false))
             document.KeepLastLineWithNext(afterChords ? TKeepWithNext::Always : TKeepWithNext::Verse);
         if (chords)
-            AppendChordLine(line, document, style, change);
+            AppendChordLine(paragraph, at, line, document, style, change);
         else
             AppendInSlot(StyleSlot::Verse, line, document, style);
         afterChords = chords;

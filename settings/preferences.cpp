@@ -20,7 +20,9 @@ const TPlainValue PlainValueRows[] = {
          return static_cast<std::int32_t>(preferences.BackgroundColor);
      }},
     {"", DataFolderName, std::string(),
-     [](TPreferences& preferences, const TStoredValue& value) { preferences.DataFolder = std::get<std::string>(value); },
+     [](TPreferences& preferences, const TStoredValue& value) {
+         preferences.DataFolder = std::get<std::string>(value);
+     },
      [](const TPreferences& preferences) -> TStoredValue { return preferences.DataFolder; },
      "the default folder is read"},
     {FontsSection, SizeStepName, 0,
@@ -201,8 +203,8 @@ void TPreferences::DataFolderCommand(const std::string& chosen) {
 std::vector<TSettingState> TPreferences::Describe() const {
     std::vector<TSettingState> states;
     for (const TPlainValue& value : PlainValueRows)
-        states.push_back({value.Section, value.Name, IsText(value.Default), true, Text(value.Written(*this)),
-                          value.EmptyMeans});
+        states.push_back(
+            {value.Section, value.Name, IsText(value.Default), true, Text(value.Written(*this)), value.EmptyMeans});
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
         const TFont& font = Fonts[static_cast<std::size_t>(slot)];
         for (const TFontValue& value : FontValues)

@@ -32,7 +32,7 @@ public:
     QAction* m_PrinterSetup;
     QAction* m_Print;
     QAction* m_PrintPreview; // what printing would print
-    QAction* OpenLibrary; // another song folder, remembered
+    QAction* OpenLibrary;    // another song folder, remembered
     QAction* m_Exit;
     std::array<TFontItem, StyleSlot::Count> FontItems;
     QAction* m_Background;

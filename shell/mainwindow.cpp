@@ -279,8 +279,9 @@ TListWindow* TMainWindow::CreateListWindow() {
 
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    auto* window = new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
-                                   ReadSongShift(*m_preferences->Settings, song));
+    const TSongWindowLook look = {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(),
+                                  m_preferences->Notation};
+    auto* window = new TSongWindow(song, look, ReadSongShift(*m_preferences->Settings, song));
     new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 WriteSongShift(*m_preferences->Settings, chosen, shift);

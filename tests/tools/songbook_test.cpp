@@ -84,6 +84,34 @@ TEST(SongbookLint, ReportsUnreadableFilesAndPassesCleanOnes) {
     EXPECT_EQ(folder / "missing.txt" + ": File not found\n", missing.Err);
 }
 
+// One blank line too many in a verse with chords puts the chords of every
+// pair after it in the text's place and the lyrics in the chords' place: lint
+// names it, the lyrics there stay as they are when moved, and search finds them.
+TEST(SongbookLint, NamesABlankLineThatSwapsChordsAndLyrics) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".artist Zenekar", ".title Ősz", ".defverse", "Am                 Em",
+                                                "Őszi eső kopog az ablakon,", "", "Am                 Em",
+                                                "Ősz van, ősz, a levél lehull,", "G                  Am",
+                                                "Ami megmarad, az egyszer újra kinyílik.", ".defverse", "Am", "szöveg",
+                                                "", "sor akkord nélkül", "C"}));
+    const TRun lint = Songbook({"lint", folder / "a.txt"});
+    EXPECT_EQ(1, lint.ExitCode);
+    EXPECT_EQ(folder / "a.txt" +
+                  ":6: blank line in a verse with chords: the chord and text lines after it change places\n",
+              lint.Out);
+    const TRun moved = Songbook({"transpose", "--data", folder.Path(), "--song", "Zenekar - Ősz", "3"});
+    EXPECT_EQ(0, moved.ExitCode) << moved.Err;
+    EXPECT_EQ("\nZenekar\nŐsz\n\nCm                 Gm\nŐszi eső kopog az ablakon,\nAm                 Em\n"
+              "Ősz van, ősz, a levél lehull,\nG                  Am\nAmi megmarad, az egyszer újra kinyílik.\n\nCm\n"
+              "szöveg\nsor akkord nélkül\nEb\n",
+              moved.Out);
+    const TRun found = Songbook({"find", "--data", folder.Path(), "level", "lehull"});
+    EXPECT_EQ(0, found.ExitCode);
+    EXPECT_EQ("Zenekar - Ősz\n    Ősz van, ősz, a levél lehull,\n", found.Out);
+    EXPECT_EQ("Zenekar - Ősz\n    Ami megmarad, az egyszer újra kinyílik.\n",
+              Songbook({"find", "--data", folder.Path(), "megmarad"}).Out);
+}
+
 TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
     TTempDirectory folder;
     const std::vector<std::vector<std::string>> bad = {
@@ -101,11 +129,17 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"dump", "--all"},
         {"settings", "--data", folder.Path()},
         {"find", "--data", folder.Path()},
+        {"find", "--data", folder.Path(), ",.;"}, // nothing to look for
+        {"find", "--data", folder.Path(), "-", "€", "!"},
         {"dump", "--json"},
         {"transpose", "--song", "A - B"},
         {"transpose", "--song", "A - B", "1", "2"},
         {"transpose", "--song", "A - B", "x"},
         {"transpose", "--song", "A - B", "25"},
+        {"transpose", "--song", "A - B", "+25"},
+        {"transpose", "--song", "A - B", "++2"},
+        {"transpose", "--song", "A - B", "+-2"},
+        {"transpose", "--song", "A - B", "+"},
         {"transpose", "2"},
         {"transpose", "--song", "A - B", "1", "--capo", "12"},
         {"export", "--all", "-o", "x", "--transpose", "1.5"},
@@ -161,7 +195,7 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
     TTempDirectory folder;
     WriteBytes(folder / "1.txt", SongFileBytes({".artist Zenekar", ".title Öreg", ".defverse", "Am", "\tszöveg"}));
     for (const std::vector<std::string>& query :
-         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"€"}, {"--json", "x"}}) {
+         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"ж"}, {"--json", "x"}}) {
         std::vector<std::string> arguments = {"find", "--data", folder.Path()};
         arguments.insert(arguments.end(), query.begin(), query.end());
         const TRun run = Songbook(arguments);
@@ -169,6 +203,9 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
         EXPECT_EQ(query[0] == "--json" ? "{\"hits\":[\n]}\n" : "", run.Out);
     }
     EXPECT_EQ("Zenekar - Öreg\n", Songbook({"find", "--data", folder.Path(), "oreg", "zenekar"}).Out);
+    const TRun nothing = Songbook({"find", "--data", folder.Path(), "...", "?"});
+    EXPECT_EQ(2, nothing.ExitCode);
+    EXPECT_EQ(0u, nothing.Err.find("songbook: find needs a letter or digit to look for")) << nothing.Err;
 }
 
 std::string PandocText(const std::string& path) {
@@ -273,6 +310,8 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
     EXPECT_EQ("\nZenekar\nDal\n\nB       Eb\nszöveg\n\nCapo 2\nAm x02210\n", up.Out);
     EXPECT_EQ("\nZenekar\nDal\n\nCapo 3\n\nAb      Db\nszöveg\n\nCapo 2\nAm x02210\n", with({"2", "--capo", "3"}).Out);
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("H       E")); // -22 is +2, B natural is H
+    EXPECT_EQ(with({"2"}).Out, with({"+2"}).Out);                      // as the captions write it
+    EXPECT_EQ(with({"2"}).Out, with({"--capo", "0", "+14"}).Out);
     StoreSetting("Chords", "Notation", "1");
     EXPECT_NE(std::string::npos, with({"1"}).Out.find("Bb      Eb"));
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("B       E"));
@@ -283,6 +322,18 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
         Songbook({"export", "--data", data.Path(), "--artist", "Zenekar", "--transpose", "-2", "-o", data / "dal.rtf"});
     EXPECT_EQ(0, exported.ExitCode) << exported.Err;
     EXPECT_NE(std::string::npos, ReadBytes(data / "dal.rtf").find("G       C"));
+}
+
+// The sample library is Hungarian: the dominant of E is H7 (B7 would be B flat
+// seven), so two semitones up it is C#7.
+TEST_F(SongbookWithSettings, TheSampleLibraryWritesBNaturalAsH) {
+    for (const char* song : {"Őszi Zenekar - Éjféli vonat", "Újpesti Gitárkör - Őrség blues",
+                             "Dunántúli népdalok - Csillagok, csillagok"}) {
+        const TRun run = Songbook({"transpose", "--data", VIVIRA_SAMPLE_DATA, "--song", song, "2"});
+        EXPECT_EQ(0, run.ExitCode) << run.Err;
+        EXPECT_NE(std::string::npos, run.Out.find("C#7")) << song << "\n" << run.Out;
+        EXPECT_EQ(std::string::npos, run.Out.find("C7")) << song << "\n" << run.Out;
+    }
 }
 
 class SongbookExport : public SongbookWithSettings {

@@ -27,10 +27,13 @@ std::optional<std::string>* ValueSlot(TSongbookArguments& parsed, const std::str
     return nullptr;
 }
 
-// A whole number within the bounds, or a usage error naming the option.
+// A whole number within the bounds, or a usage error naming the option. A
+// leading + is taken, as the song windows' captions write shifts up ("+2").
 int NumberArgument(const std::string& option, const std::string& text, int lowest, int highest) {
+    const bool plus = text.size() > 1 && text[0] == '+' && std::isdigit(static_cast<unsigned char>(text[1]));
+    const char* const begin = text.data() + (plus ? 1 : 0);
     int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
         throw TUsageError(option + " takes a whole number from " + std::to_string(lowest) + " to " +
                           std::to_string(highest));

@@ -1,5 +1,6 @@
 #include "tools/songbook/lintcommand.h"
 
+#include "chords/chordlines.h"
 #include "library/artist.h"
 #include "library/parseobserver.h"
 #include "library/songfile.h"
@@ -37,6 +38,14 @@ public:
             m_out << ": ." << Printable(line.Command);
         m_out << '\n';
         ++Count;
+    }
+
+    void ParagraphRead(const TParagraph& paragraph, std::size_t firstLineNumber) override {
+        for (std::size_t position : SwappingBlankLines(paragraph)) {
+            m_out << m_path << ':' << firstLineNumber + position
+                  << ": blank line in a verse with chords: the chord and text lines after it change places\n";
+            ++Count;
+        }
     }
 
     void CheckLineEnds(const std::string& path) {

@@ -58,7 +58,10 @@ constexpr const char* LintHelp = R"(usage: songbook lint [--data DIR | FILE...]
 Lists every line that the viewer ignores, as "file:line: reason": text before
 the first title, text outside any paragraph, unknown commands (".titel"),
 "artist" or "pagetitle" inside a song, a command word ended by a tab. Blank
-lines are layout and are not listed. Without arguments it checks the default
+lines are layout and are not listed, except a blank line in a verse with
+chords after which the chords stand where the text belongs (or the text where
+the chords belong): the viewer counts it as a line, so it swaps the chord and
+text lines of every pair after it. Without arguments it checks the default
 folder (see "songbook --help"). Exits with 1 if it found anything.
 )";
 
@@ -106,13 +109,14 @@ viewer's tree (by artist, then by title):
       the line that matched
 
 With --json: {"hits":[{"artist","title","foundIn":"title"|"lyrics","line"}]}.
-Exits with 1 when nothing is found.
+Exits with 1 when nothing is found, and with 2 when the words hold no letter
+or digit to look for.
 )";
 
 constexpr const char* TransposeHelp = R"(usage: songbook transpose [--data DIR] --song "ARTIST - TITLE" N [--capo C]
 
 Prints the song as text with its chords moved N semitones (-24 to 24;
-negative is down), as the viewer's song window shows it: only chord lines
+negative is down, and +2 is 2, as the viewer's captions write it), as the viewer's song window shows it: only chord lines
 change, each chord at its column, spelled in the new key and in the song's
 own notation (H and B in a Hungarian song, B and Bb in an English one; a
 song that does not show which takes the viewer's "Hangjegyírás" setting).
@@ -208,11 +212,13 @@ int Transpose(const TSongbookArguments& arguments, std::ostream& out, std::ostre
 }
 
 int Find(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
-    std::unique_ptr<TArtist> artists;
-    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     std::string query;
     for (const std::string& word : arguments.Files)
         query += (query.empty() ? "" : " ") + word;
+    if (!HasWordToFind(query))
+        throw TUsageError("find needs a letter or digit to look for: punctuation and spaces are not searched");
+    std::unique_ptr<TArtist> artists;
+    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     return FindSongs(artists.get(), query, arguments.Json, out) > 0 ? Success : Findings;
 }
 
