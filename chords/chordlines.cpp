@@ -65,15 +65,16 @@ std::vector<std::size_t> SwappingBlankLines(const TParagraph& paragraph) {
     std::vector<std::size_t> swapping;
     if (paragraph.Kind != TDefVerse::KindNumber)
         return swapping;
+    constexpr std::size_t None = static_cast<std::size_t>(-1);
     std::size_t position = 0;
-    std::optional<std::size_t> firstBlank;
+    std::size_t firstBlank = None; // of the blank lines before the line in hand
     for (std::string_view line : paragraph.Lines) {
-        if (line.empty() && !firstBlank)
+        if (line.empty() && firstBlank == None)
             firstBlank = position;
-        if (!line.empty() && firstBlank) {
+        if (!line.empty() && firstBlank != None) {
             if (InChordPosition(paragraph.Kind, position) != ReadsAsChords(line))
-                swapping.push_back(*firstBlank);
-            firstBlank.reset();
+                swapping.push_back(firstBlank);
+            firstBlank = None;
         }
         ++position;
     }
