@@ -1,6 +1,7 @@
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
 #include "platform/filename.h"
+#include "platform/pathtext.h"
 #include "tests/support/tempdirectory.h"
 
 #include <filesystem>
@@ -19,7 +20,7 @@ TEST(DirectorySearch, FindsSongFilesAndFoldersInNameOrder) {
     TTempDirectory folder;
     for (const char* name : {"b.txt", "A.TXT", ".hidden.txt", "notes.md", "c.txt.bak"})
         WriteBytes(folder / name, "");
-    std::filesystem::create_directory(folder / "sub.txt");
+    std::filesystem::create_directory(PathFromUtf8(folder / "sub.txt"));
     const std::vector<std::string> expected = {".hidden.txt", "A.TXT", "b.txt", "sub.txt"};
     EXPECT_EQ(expected, FindSongFiles(folder.Path()));
 }
@@ -30,10 +31,17 @@ TEST(DirectorySearch, AMissingFolderHasNoEntries) {
 }
 
 TEST(DataDirectory, IsTheDataFolderBesideTheExecutable) {
+#ifdef _WIN32
+    EXPECT_EQ("C:\\Vivira\\Data", DataDirectoryBeside("C:\\Vivira"));
+    EXPECT_EQ("C:\\Data", DataDirectoryBeside("C:\\"));
+    const std::string program = "platform_tests.exe";
+#else
     EXPECT_EQ("/opt/vivira/Data", DataDirectoryBeside("/opt/vivira"));
     EXPECT_EQ("/Data", DataDirectoryBeside("/"));
-    EXPECT_EQ(std::filesystem::path(ExecutableDirectory()) / "Data", DataDirectory());
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ExecutableDirectory()) / "platform_tests"));
+    const std::string program = "platform_tests";
+#endif
+    EXPECT_EQ(PathFromUtf8(ExecutableDirectory()) / "Data", PathFromUtf8(DataDirectory()));
+    EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(ExecutableDirectory()) / program));
 }
 
 TEST(SafeFileName, ReplacesWhatWouldLeaveTheFolder) {
@@ -46,7 +54,17 @@ TEST(SafeFileName, ReplacesWhatWouldLeaveTheFolder) {
         {".", "_"},
         {"..", "_"},
         {"...", "..."},
+#ifdef _WIN32
+        {"Mi? Hol: \"itt\" <*|\\>", "Mi_ Hol_ _itt_ _____"},
+        {"sor\tvég\x1f", "sor_vég_"},
+        {"Con", "Con_"},
+        {"nul.dal", "nul_.dal"},
+        {"LPT1", "LPT1_"},
+        {"Console", "Console"},
+#else
         {"Mi? Hol: \"itt\"", "Mi? Hol: \"itt\""},
+        {"Con", "Con"},
+#endif
     };
     for (const auto& [title, name] : cases)
         EXPECT_EQ(name, SafeFileName(title)) << title;

@@ -1,8 +1,10 @@
+#include "platform/console.h"
 #include "tools/songbook/songbook.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    return RunSongbook(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    UseUtf8Console();
+    return RunSongbook(CommandLineArguments(argc, argv), std::cout, std::cerr);
 }

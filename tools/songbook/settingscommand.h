@@ -6,4 +6,4 @@
 
 // Prints every setting the viewer reads or writes: the value in effect, and
 // what the store holds for it (nothing: the default is in effect).
-void PrintSettings(TPreferences& preferences, const std::string& settingsFile, std::ostream& out);
+void PrintSettings(TPreferences& preferences, const std::string& settingsPlace, std::ostream& out);

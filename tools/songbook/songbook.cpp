@@ -4,6 +4,7 @@
 #include "library/loader.h"
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
+#include "platform/pathtext.h"
 #include "settings/preferences.h"
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
@@ -102,7 +103,8 @@ constexpr const char* SettingsHelp = R"(usage: songbook settings
 
 Prints every setting the viewer keeps: the value in effect and whether it is
 stored or the default. The settings file is $VIVIRA_SETTINGS_FILE if set,
-else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset).
+else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset); on
+Windows the settings are the registry key HKEY_CURRENT_USER\Software\Cantorix.
 )";
 
 std::vector<std::string> SongFilePaths(const std::string& directory) {
@@ -115,7 +117,7 @@ std::vector<std::string> SongFilePaths(const std::string& directory) {
 // The viewer treats a missing folder as an empty library; here it is a typo.
 void RequireFolder(const std::string& directory) {
     std::error_code error;
-    if (!std::filesystem::is_directory(directory, error))
+    if (!std::filesystem::is_directory(PathFromUtf8(directory), error))
         throw TUsageError("no such folder: " + PathForDisplay(directory));
 }
 
@@ -202,7 +204,7 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
     if (arguments.Command == "settings") {
         if (arguments.Help)
             return out << SettingsHelp, Success;
-        PrintSettings(*LoadPreferences(err), SettingsFilePath(SettingsRoot), out);
+        PrintSettings(*LoadPreferences(err), SettingsPlace(SettingsRoot), out);
         return Success;
     }
     if (arguments.Command == "find")
