@@ -19,14 +19,17 @@ mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     if [[ ! -f $prefix/.created ]]; then
-        "$wine" wineboot --init >/dev/null 2>&1
+        "$wine" wineboot --init >/dev/null 2>&1 9>&- # its server must not hold the lock
         touch "$prefix/.created"
     fi
 ) 9>"$prefix.lock"
 
-# A server started by the program would keep its output open for seconds
-# after it ends (ctest waits for that); one of our own lingers a little,
-# with no output, for the next program.
-"$wineserver" -p3 </dev/null >/dev/null 2>&1 || true
+# The server and Wine's own background programs, started by the first
+# program, would keep its output open for seconds after it ends (ctest waits
+# for that): they are started here with no output, and linger a little for
+# the next program.
+if "$wineserver" -p3 </dev/null >/dev/null 2>&1; then
+    "$wine" cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+fi
 
 exec "$wine" "$@"

@@ -1,8 +1,11 @@
 #include "platform/console.h"
 #include "platform/win32text.h"
 
-#include <shellapi.h>
+// shellapi.h needs windows.h before it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 std::vector<std::string> CommandLineArguments(int, char**) {
     int count = 0;

@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -109,7 +108,7 @@ void TDocumentCommands::Save() {
     if (!document)
         return;
     const TBusyCursor busy;
-    document->SaveRichTextFile(QFile::encodeName(path).toStdString());
+    document->SaveRichTextFile(path.toStdString()); // the core takes file names in UTF-8 on every system
 }
 
 // The whole document goes to the clipboard, made up in its formats when a

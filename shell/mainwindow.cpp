@@ -19,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -158,7 +157,7 @@ void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
     if (!failures.empty())
         ReportError(FailureReport(failures));
     else if (!Artists)
-        ShowEmptyLibraryNotice(QFile::decodeName(folder.c_str()));
+        ShowEmptyLibraryNotice(QString::fromStdString(folder));
 }
 
 // A new user with no songs yet learns where they go. The notice waits

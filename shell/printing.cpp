@@ -1,6 +1,7 @@
 #include "shell/printing.h"
 
 #include "platform/atomicfile.h"
+#include "platform/pathtext.h"
 #include "print/pageprinter.h"
 #include "shell/application.h"
 #include "shell/busycursor.h"
@@ -77,12 +78,12 @@ bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter
     if (!PrintsIntoFile(printer))
         return PrintPagesWithProgress(document, printer, owner);
     const QString target = printer.outputFileName();
-    TAtomicFile file(QFile::encodeName(target).toStdString());
+    TAtomicFile file(target.toStdString());
     if (!file.Open())
         throw TPrintError("Cannot create file " + target.toStdString() + ": " + file.FailureReason());
     bool finished;
     {
-        const TPrintInto into(printer, QFile::decodeName(file.TemporaryPath().c_str()));
+        const TPrintInto into(printer, QString::fromStdString(Utf8FromPath(file.TemporaryPath())));
         finished = PrintPagesWithProgress(document, printer, owner);
     }
     if (finished && !file.Commit())

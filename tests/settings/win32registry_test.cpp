@@ -3,9 +3,9 @@
 #include "platform/win32text.h"
 #include "settings/settings.h"
 #include "settings/win32backend.h"
+#include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
-#include "tests/support/win32files.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -24,12 +24,12 @@ protected:
 
     // reg.exe's view of a value (or of a whole key with an empty name).
     std::string RegQuery(const std::string& section, const std::string& name) const {
-        return RunCommand("reg query \"" + Key(section) + "\"" + (name.empty() ? "" : " /v " + name));
+        return RunTool("reg query \"" + Key(section) + "\"" + (name.empty() ? "" : " /v " + name));
     }
 
     void RegAdd(const std::string& section, const std::string& name, const std::string& type,
                 const std::string& data) const {
-        RunCommand("reg add \"" + Key(section) + "\" /v " + name + " /t " + type + data + " /f");
+        RunTool("reg add \"" + Key(section) + "\" /v " + name + " /t " + type + data + " /f");
     }
 
     std::string Key(const std::string& section) const {
@@ -67,7 +67,7 @@ TEST_F(RegistryTest, WritesEveryValueAsRegSzTextThatRegReadsBack) {
 
     // reg.exe's export is UTF-16; its escaping is its own.
     TTempDirectory folder;
-    RunCommand("reg export \"" + Key("Fonts\\Title") + "\" \"" + folder / "title.reg" + "\" /y");
+    RunTool("reg export \"" + Key("Fonts\\Title") + "\" \"" + folder / "title.reg" + "\" /y");
     const std::string exported = Iconv(ReadBytes(folder / "title.reg").substr(2), "UTF-16LE", "UTF-8");
     EXPECT_NE(std::string::npos, exported.find("\"Name\"=\"Őrült \\\"Ű\\\" C:\\\\betű\"")) << exported;
 

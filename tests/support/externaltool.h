@@ -11,7 +11,7 @@
 #define SKIP_WITHOUT_DEBIAN_TOOLS() static_cast<void>(0)
 #endif
 
-// Runs a shell command line and returns what it printed on standard output;
+// Runs a shell command line (cmd.exe's on Windows) and returns what it printed on standard output;
 // fails the calling test (and returns "") when the command does not succeed.
 std::string RunTool(const std::string& commandLine);
 

@@ -2,8 +2,6 @@
 
 #include "platform/win32text.h"
 
-#include <cstdio>
-#include <gtest/gtest.h>
 #include <stdexcept>
 #include <windows.h>
 
@@ -50,19 +48,4 @@ TLivingProcess::~TLivingProcess() {
     TerminateProcess(m_handle, 0);
     WaitForSingleObject(m_handle, INFINITE);
     CloseHandle(m_handle);
-}
-
-std::string RunCommand(const std::string& commandLine) {
-    FILE* pipe = _wpopen(WideFromUtf8(commandLine).c_str(), L"rb");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << commandLine;
-        return "";
-    }
-    std::string output;
-    char buffer[4096];
-    while (const std::size_t count = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, count);
-    if (const int status = _pclose(pipe); status != 0)
-        ADD_FAILURE() << commandLine << " failed with status " << status << ": " << output;
-    return output;
 }

@@ -34,7 +34,3 @@ private:
     void* m_handle = nullptr;
     long m_id = 0;
 };
-
-// Runs a command line of the system (cmd.exe, reg.exe) and returns what it
-// printed, as the bytes it wrote; fails the calling test when it does not succeed.
-std::string RunCommand(const std::string& commandLine);

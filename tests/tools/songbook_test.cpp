@@ -14,7 +14,6 @@
 #include <sstream>
 #ifdef _WIN32
 #include "platform/win32text.h"
-#include "tests/support/win32files.h"
 
 #include <windows.h>
 #endif
@@ -270,8 +269,8 @@ TEST_F(SongbookWithSettings, ReadsTheSettingsWithoutWritingAnything) {
 TEST_F(SongbookWithSettings, LoadsTheSettingsAsTheViewerDoes) {
 #ifdef _WIN32
     const std::string key = "HKEY_CURRENT_USER\\" + m_settingsKey + "\\Fonts\\";
-    RunCommand("reg add \"" + key + "Normal\" /v Name /t REG_SZ /d \"\" /f");
-    RunCommand("reg add \"" + key + "Chords\" /v Color /t REG_DWORD /d 1 /f");
+    RunTool("reg add \"" + key + "Normal\" /v Name /t REG_SZ /d \"\" /f");
+    RunTool("reg add \"" + key + "Chords\" /v Color /t REG_DWORD /d 1 /f");
 #else
     WriteBytes(m_settingsFile, "Windows Registry Editor Version 5.00\r\n\r\n"
                                "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Normal]\r\n\"Name\"=\"\"\r\n"
