@@ -15,7 +15,10 @@ namespace {
 
 class RegistryTest : public testing::Test {
 protected:
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, WideFromUtf8(m_root).c_str()); }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, WideFromUtf8(m_root).c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Cantorix-tests"); // once no other test has a key there
+    }
 
     std::unique_ptr<TSettings>
     OpenStore(TWin32RegistryBackend::TAccess access = TWin32RegistryBackend::TAccess::ReadWrite) {

@@ -203,6 +203,7 @@ protected:
     void TearDown() override {
         _putenv_s("VIVIRA_SETTINGS_KEY", "");
         RegDeleteTreeW(HKEY_CURRENT_USER, WideFromUtf8(m_settingsKey).c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Cantorix-tests"); // once no other test has a key there
     }
 
     const std::string m_settingsKey = "Software\\Cantorix-tests\\songbook-" + std::to_string(GetCurrentProcessId());
