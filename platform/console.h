@@ -8,6 +8,16 @@
 // name, so there they are read again in UTF-16.
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
-// Makes a console that shows the program's output read it as UTF-8, as
-// terminals elsewhere do (on Windows it would take the OEM code page).
-void UseUtf8Console();
+// While it lives, a console that shows the program's output reads it as
+// UTF-8, as terminals elsewhere do (on Windows it would take the OEM code
+// page); the console gets its own code page back afterwards.
+class TUtf8Console {
+public:
+    TUtf8Console();
+    ~TUtf8Console();
+    TUtf8Console(const TUtf8Console&) = delete;
+    TUtf8Console& operator=(const TUtf8Console&) = delete;
+
+private:
+    unsigned m_previousCodePage = 0;
+};

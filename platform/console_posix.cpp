@@ -4,4 +4,6 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void UseUtf8Console() {}
+TUtf8Console::TUtf8Console() = default;
+
+TUtf8Console::~TUtf8Console() = default;

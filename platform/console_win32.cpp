@@ -17,6 +17,11 @@ std::vector<std::string> CommandLineArguments(int, char**) {
     return arguments;
 }
 
-void UseUtf8Console() {
+TUtf8Console::TUtf8Console() : m_previousCodePage(GetConsoleOutputCP()) {
     SetConsoleOutputCP(CP_UTF8);
+}
+
+TUtf8Console::~TUtf8Console() {
+    if (m_previousCodePage != 0) // 0: there was no console
+        SetConsoleOutputCP(m_previousCodePage);
 }

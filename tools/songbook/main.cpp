@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    UseUtf8Console();
-    return RunSongbook(CommandLineArguments(argc, argv), std::cout, std::cerr);
+    const TUtf8Console console;
+    const int status = RunSongbook(CommandLineArguments(argc, argv), std::cout, std::cerr);
+    std::cout.flush(); // while the console still reads UTF-8
+    return status;
 }
