@@ -52,7 +52,7 @@ void PrintSongbookToPdf(benchmark::State& state) {
         TRichDocument document(StandardPixelsPerInch);
         RenderArtist(artist, document, {StyleFonts, StandardPixelsPerInch});
         document.PrintRect = {236, 236, printer.width() - 236, printer.height() - 236}; // 5 mm margins at 1200 dpi
-        PrintPages(document, printer, [](int, std::size_t) { return true; });
+        PrintPages(document, printer, TPageOptions{}, [](int, std::size_t) { return true; });
     }
     std::filesystem::remove(path);
     state.SetComplexityN(state.range(0));

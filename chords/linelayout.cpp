@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::string_view Separators = " \t";
-
 std::string KeepingSeparators(std::string_view line, const std::vector<TToken>& tokens,
                               const std::vector<std::string>& texts) {
     std::string result;
@@ -35,12 +33,7 @@ std::string KeepingColumns(std::string_view line, const std::vector<TToken>& tok
 
 std::vector<TToken> SplitTokens(std::string_view line) {
     std::vector<TToken> tokens;
-    std::size_t start = line.find_first_not_of(Separators);
-    while (start != std::string_view::npos) {
-        const std::size_t end = std::min(line.find_first_of(Separators, start), line.size());
-        tokens.push_back({start, line.substr(start, end - start)});
-        start = line.find_first_not_of(Separators, end);
-    }
+    VisitTokens(line, [&tokens](TToken token) { tokens.push_back(token); });
     return tokens;
 }
 

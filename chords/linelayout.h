@@ -11,6 +11,24 @@ struct TToken {
     std::string_view Text;
 };
 
+// Calls visit(token) for each word of the line, split at spaces and tabs. A
+// loop of its own: the search asks this of every line where chords go, and
+// find_first_of calls memchr for every character.
+template <class TVisit> void VisitTokens(std::string_view line, TVisit&& visit) {
+    const auto separator = [&line](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
+    for (std::size_t start = 0; start < line.size();) {
+        if (separator(start)) {
+            ++start;
+            continue;
+        }
+        std::size_t end = start + 1;
+        while (end < line.size() && !separator(end))
+            ++end;
+        visit(TToken{start, line.substr(start, end - start)});
+        start = end;
+    }
+}
+
 // The words of the line, split at spaces and tabs.
 std::vector<TToken> SplitTokens(std::string_view line);
 

@@ -2,7 +2,6 @@
 
 #include "chords/chord.h"
 #include "chords/chordlines.h"
-#include "chords/linelayout.h"
 
 namespace {
 
@@ -22,15 +21,11 @@ bool HasNote(const TChord& chord, bool (*test)(const TNote&)) {
 
 TNotation DetectNotation(const TSong& song, TNotation fallback) {
     bool english = false;
-    for (std::string_view line : ChordLines(song))
-        for (const TToken& token : SplitTokens(line)) {
-            // The note names that decide are read alike in both notations.
-            const std::optional<TChord> chord = ParseChord(token.Text, TNotation::English);
-            if (!chord)
-                continue;
-            if (HasNote(*chord, IsHungarianNote))
-                return TNotation::Hungarian;
-            english = english || HasNote(*chord, IsEnglishNote);
-        }
+    // The note names that decide are read alike in both notations.
+    for (const TChord& chord : SongChords(song, TNotation::English)) {
+        if (HasNote(chord, IsHungarianNote))
+            return TNotation::Hungarian;
+        english = english || HasNote(chord, IsEnglishNote);
+    }
     return english ? TNotation::English : fallback;
 }

@@ -11,18 +11,22 @@ int PitchClassOf(int semitones) {
     return (semitones % 12 + 12) % 12;
 }
 
-std::optional<TNote> TakeNote(std::string_view& text, TNotation notation) {
+std::size_t NoteLength(std::string_view text) {
     if (text.empty() || text[0] < 'A' || text[0] > 'H')
+        return 0;
+    return text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
+}
+
+std::optional<TNote> TakeNote(std::string_view& text, TNotation notation) {
+    const std::size_t length = NoteLength(text);
+    if (length == 0)
         return std::nullopt;
     const char letter = text[0];
     int pitchClass = LetterPitchClasses[letter - 'A'];
-    std::size_t length = 1;
-    if (text.size() > 1 && (text[1] == '#' || text[1] == 'b')) {
+    if (length == 2)
         pitchClass += text[1] == '#' ? 1 : -1;
-        length = 2;
-    } else if (letter == 'B' && notation == TNotation::Hungarian) {
+    else if (letter == 'B' && notation == TNotation::Hungarian)
         pitchClass = 10;
-    }
     TNote note{PitchClassOf(pitchClass), std::string(text.substr(0, length))};
     text.remove_prefix(length);
     return note;

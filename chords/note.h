@@ -2,6 +2,7 @@
 
 #include "chords/notation.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,3 +23,6 @@ int PitchClassOf(int semitones);
 // B is read the English way in both (Bb is B flat, B# is C), since that is
 // what such a spelling can only mean.
 std::optional<TNote> TakeNote(std::string_view& text, TNotation notation);
+
+// How long the note at the start of text is, as TakeNote reads it; 0 for none.
+std::size_t NoteLength(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "chords/note.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -14,8 +15,6 @@ struct TSpelling {
 };
 
 constexpr std::array<int, 7> LetterPitchClasses = {0, 2, 4, 5, 7, 9, 11};
-constexpr std::array<int, 7> MajorSteps = {0, 2, 4, 5, 7, 9, 11};
-constexpr std::array<int, 7> MinorSteps = {0, 2, 3, 5, 7, 8, 10};
 constexpr int BLetter = 6;
 constexpr int BFlat = 10;
 
@@ -46,12 +45,13 @@ bool IsOddSpelling(TSpelling spelling) {
     return spelling.Accidental != 0 && NaturalLetter(PitchClassOfSpelling(spelling)) >= 0;
 }
 
+// A minor key's raised seventh takes the seventh letter, as its natural one does.
 std::optional<TSpelling> ScaleSpelling(TKey key, int pitchClass) {
     const TSpelling tonic = TonicSpelling(key);
-    const std::array<int, 7>& steps = key.Minor ? MinorSteps : MajorSteps;
-    for (int degree = 0; degree < 7; ++degree)
+    const std::span<const int> steps = ScaleSteps(key);
+    for (std::size_t degree = 0; degree < steps.size(); ++degree)
         if (PitchClassOf(key.Tonic + steps[degree]) == pitchClass) {
-            const int letter = (tonic.Letter + degree) % 7;
+            const int letter = (tonic.Letter + std::min(static_cast<int>(degree), 6)) % 7;
             return TSpelling{letter, PitchClassOf(pitchClass - LetterPitchClasses[letter] + 6) - 6};
         }
     return std::nullopt;

@@ -9,13 +9,12 @@
 //
 // Keys are spelled with the fewest accidentals (English names): C Db D Eb E F F# G Ab A Bb B
 // major, Cm C#m Dm D#m Em Fm F#m Gm G#m Am Bbm Bm minor (F# and D#m rather
-// than Gb and Ebm, whose scales hold Cb). A note of the key's scale takes the
-// scale's spelling, except that E#, B#, Fb and Cb are always written as the
-// plain letter of the same pitch (F, C, E, B): the only such note of these
-// keys is the E# of F# and D#m. A note outside the scale takes its natural
-// letter when it has one, else the sharp when the song moved up and the flat
-// when it moved down. In Hungarian notation B flat is B and B natural is H;
-// A# is written only where the key's scale holds it, else B.
+// than Gb and Ebm, whose scales hold Cb). A note of the key's scale (a minor
+// scale with its raised seventh too: G minor has F#) takes the scale's spelling, except that E#, B#, Fb and Cb are
+// always written as the plain letter of the same pitch (F, C, E, B): the only such note of these keys is the E# of F#
+// and D#m. A note outside the scale takes its natural letter when it has one, else the sharp when the song moved up and
+// the flat when it moved down. In Hungarian notation B flat is B and B natural is H; A# is written only where the key's
+// scale holds it, else B.
 class TSpeller {
 public:
     TSpeller(TKey key, TNotation notation, bool upward);

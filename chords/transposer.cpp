@@ -1,6 +1,5 @@
 #include "chords/transposer.h"
 
-#include "chords/key.h"
 #include "chords/linelayout.h"
 
 namespace {
@@ -8,17 +7,16 @@ namespace {
 // A song without chords has no key; its lines hold no chord to spell either.
 constexpr TKey NoKey = {0, false};
 
-TKey ShiftedKey(const std::optional<TChord>& firstChord, int semitones) {
-    const TKey key = firstChord ? KeyOf(*firstChord) : NoKey;
-    return {PitchClassOf(key.Tonic + semitones), key.Minor};
+TKey ShiftedKey(const std::optional<TSongKey>& key, int semitones) {
+    const TKey unshifted = key ? key->Key : NoKey;
+    return {PitchClassOf(unshifted.Tonic + semitones), unshifted.Minor};
 }
 
 } // namespace
 
 TTransposer::TTransposer(const TSong& song, int semitones, TNotation fallback)
-    : m_notation(DetectNotation(song, fallback)), m_semitones(semitones % 12),
-      m_firstChord(FirstChord(song, m_notation)),
-      m_speller(ShiftedKey(m_firstChord, m_semitones), m_notation, m_semitones > 0) {}
+    : m_notation(DetectNotation(song, fallback)), m_semitones(semitones % 12), m_key(EstimateKey(song, m_notation)),
+      m_speller(ShiftedKey(m_key, m_semitones), m_notation, m_semitones > 0) {}
 
 std::string TTransposer::TransposeLine(std::string_view chordLine) const {
     if (m_semitones == 0)
@@ -26,18 +24,30 @@ std::string TTransposer::TransposeLine(std::string_view chordLine) const {
     const std::vector<TToken> tokens = SplitTokens(chordLine);
     std::vector<std::string> texts;
     texts.reserve(tokens.size());
-    for (const TToken& token : tokens) {
-        const std::optional<TChord> chord = ParseChord(token.Text, m_notation);
-        texts.push_back(chord ? TransposeChord(*chord) : std::string(token.Text));
-    }
+    for (const TToken& token : tokens)
+        texts.push_back(TransposeWord(token.Text));
     return LayOutTokens(chordLine, tokens, texts);
 }
 
+std::string TTransposer::TransposeWord(std::string_view word) const {
+    const std::optional<TChordWordParts> parts = SplitChordWord(word);
+    if (!parts)
+        return std::string(word);
+    std::string moved(parts->Before);
+    std::string_view dash;
+    for (const TChord& chord : ChainedChords(parts->Chords, m_notation)) {
+        moved += dash;
+        moved += TransposeChord(chord);
+        dash = "-";
+    }
+    return moved += parts->After;
+}
+
 std::string TTransposer::KeyName() const {
-    if (!m_firstChord)
+    if (!m_key)
         return {};
-    if (m_semitones == 0)
-        return m_firstChord->Root.Name + (KeyOf(*m_firstChord).Minor ? "m" : "");
+    if (m_semitones == 0 && !m_key->TonicName.empty())
+        return m_key->TonicName + (m_key->Key.Minor ? "m" : "");
     return m_speller.KeyName();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chords/chord.h"
+#include "chords/key.h"
 #include "chords/notation.h"
 #include "chords/speller.h"
 
@@ -21,8 +22,8 @@ public:
     // semitones: any number; a whole octave changes no note, so it is reduced
     // to -11..11 keeping its sign, which tells whether the song moved up or
     // down. The notation is detected from the song, with fallback when the
-    // song does not tell. The key is its first chord's (C major when it has
-    // no chord).
+    // song does not tell. The key is estimated from all its chords (see
+    // EstimateKey; C major when it has no chord).
     TTransposer(const TSong& song, int semitones, TNotation fallback);
 
     // The chord line with every chord transposed and every other token kept
@@ -37,10 +38,11 @@ public:
     std::string KeyName() const;
 
 private:
+    std::string TransposeWord(std::string_view word) const;
     std::string TransposeChord(const TChord& chord) const;
 
     TNotation m_notation;
     int m_semitones;
-    std::optional<TChord> m_firstChord;
+    std::optional<TSongKey> m_key;
     TSpeller m_speller;
 };

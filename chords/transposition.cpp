@@ -1,5 +1,7 @@
 #include "chords/transposition.h"
 
+#include "chords/chordlines.h"
+
 #include <algorithm>
 
 TSongShift Normalized(TSongShift shift) {
@@ -27,6 +29,6 @@ std::string TTransposition::NoteLine() const {
     return m_shift.Capo == 0 ? std::string() : "Capo " + std::to_string(m_shift.Capo);
 }
 
-std::string TTransposition::ChordLine(std::string_view line) const {
-    return m_transposer->TransposeLine(line);
+std::string TTransposition::ChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line) const {
+    return IsChordLine(paragraph.Kind, position, line) ? m_transposer->TransposeLine(line) : std::string(line);
 }

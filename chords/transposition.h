@@ -31,7 +31,8 @@ public:
 
     void StartSong(const TSong& song) override;
     std::string NoteLine() const override;
-    std::string ChordLine(std::string_view line) const override;
+    // Lyrics that stand where chords go stay as they are (see IsChordLine).
+    std::string ChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line) const override;
 
 private:
     TSongShift m_shift;

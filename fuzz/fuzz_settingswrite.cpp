@@ -16,7 +16,7 @@ const char* const Names[] = {"Name", "Background", "Size"};
 
 std::unique_ptr<TSettings> Open(const std::string& file, std::ostream& warnings) {
     return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
-        file, "HKEY_CURRENT_USER\\Software\\Cantorix", warnings, TRegistryFileBackend::TAccess::ReadWrite));
+        file, "HKEY_CURRENT_USER\\Software\\Cantorix", warnings, TRegistryFileBackend::TAccess::ReadWrite, "vivira"));
 }
 
 } // namespace

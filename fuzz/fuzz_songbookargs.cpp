@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> words = SplitInput(data, size, '\0', 64);
     try {
         const TSongbookArguments parsed = ParseSongbookArguments(words);
-        Require(!parsed.Command.empty() || parsed.Help);
+        Require(!parsed.Command.empty() || parsed.Help || parsed.Version);
         const int exports = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
         if (parsed.Command == "export" && !parsed.Help)
             Require(exports == 1 && parsed.Output.has_value() && parsed.Files.empty());

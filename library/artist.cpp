@@ -71,3 +71,8 @@ void TArtist::ReportIgnored(const TCommandLine& line, TKeyword keyword, bool ins
     if (m_observer && !(line.Command.empty() && IsBlank(line.Text)))
         m_observer->LineIgnored(line, ReasonFor(line, keyword, insideSong));
 }
+
+void TArtist::ReportParagraph(const TParagraph& paragraph, std::size_t firstLineNumber) const {
+    if (m_observer)
+        m_observer->ParagraphRead(paragraph, firstLineNumber);
+}

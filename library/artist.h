@@ -44,6 +44,7 @@ private:
     bool AtEnd() const;
 
     void ReportIgnored(const TCommandLine& line, TKeyword keyword, bool insideSong) const;
+    void ReportParagraph(const TParagraph& paragraph, std::size_t firstLineNumber) const;
 
     std::unique_ptr<TSongFile> SongFile;
     TFileBytes m_text; // the file's converted text, which every paragraph's lines point into

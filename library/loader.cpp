@@ -5,7 +5,7 @@
 #include "platform/executable.h"
 #include "platform/inouterror.h"
 
-std::unique_ptr<TArtist> Artists;
+std::shared_ptr<const TArtist> Artists;
 
 std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std::unique_ptr<TArtist>& artists,
                                           TLoadProgress* progress) {
@@ -34,5 +34,8 @@ std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std:
 }
 
 std::vector<TLoadFailure> LoadSongLibrary(TLoadProgress& status) {
-    return LoadSongLibrary(DataDirectory(), Artists, &status);
+    std::unique_ptr<TArtist> artists;
+    std::vector<TLoadFailure> failures = LoadSongLibrary(DataDirectory(), artists, &status);
+    Artists = std::move(artists);
+    return failures;
 }

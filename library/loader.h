@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-// Every artist of the library, in load order. Built once at start-up.
-extern std::unique_ptr<TArtist> Artists;
+// Every artist of the library shown, in load order. Each library is
+// read-only once built; a new one may take its place (another folder, or the
+// folder changed), and whoever still shows a song of the old one shares it.
+extern std::shared_ptr<const TArtist> Artists;
 
 struct TLoadFailure {
     std::string Path;
@@ -28,5 +30,5 @@ public:
 std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std::unique_ptr<TArtist>& artists,
                                           TLoadProgress* progress);
 
-// Loads the Data folder beside the executable into Artists.
+// Loads the default folder (DataDirectory()) into Artists, in place of what was there.
 std::vector<TLoadFailure> LoadSongLibrary(TLoadProgress& status);

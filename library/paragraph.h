@@ -4,6 +4,7 @@
 #include "library/linelist.h"
 #include "library/parsekey.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -70,3 +71,11 @@ public:
     static constexpr std::int32_t KindNumber = 5;
     TDetails(TSong& song, TParseKey key) : TParagraph(song, KindNumber, key) {}
 };
+
+// Whether the line at this position of a paragraph of this kind stands where
+// the file format puts chords: every line of a chords paragraph, and in a
+// verse with chords the lines at even positions, each above its text line.
+// Positions count every line, empty ones too, so an empty line swaps the
+// places of the pair after it. Details and tablature hold no chord lines,
+// whatever they look like (capo notes, fingerings such as "Am x02210").
+bool InChordPosition(std::int32_t kind, std::size_t position);

@@ -15,8 +15,13 @@ enum class TIgnoredReason {
 
 const char* IgnoredReasonText(TIgnoredReason reason);
 
+class TParagraph;
+
 class TParseObserver {
 public:
     virtual ~TParseObserver() = default;
     virtual void LineIgnored(const TCommandLine& line, TIgnoredReason reason) = 0;
+    // Each paragraph once its lines are read, which are the lines of the file
+    // from firstLineNumber on: checks of what a paragraph holds can name them.
+    virtual void ParagraphRead(const TParagraph& /*paragraph*/, std::size_t /*firstLineNumber*/) {}
 };

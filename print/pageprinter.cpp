@@ -1,11 +1,11 @@
 #include "print/pageprinter.h"
 
-#include "print/paragraphlayout.h"
 #include "render/paragraphwalk.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -29,61 +29,55 @@ QRectF PrintArea(const TRichDocument& document, QPaintDevice& device, TTextForma
     return roomForALine ? area : whole; // too small: the whole printable area, without margins
 }
 
-// Places lines down the pages, starting a page where the next line does not fit.
-class TPageFlow {
-public:
-    TPageFlow(QPainter& painter, QPagedPaintDevice& device, QRectF area, const TKeepPrinting& keepPrinting)
-        : m_painter(painter), m_device(device), m_area(area), m_keepPrinting(keepPrinting) {}
-
-    bool Print(const TParagraphLayout& layout) {
-        for (int index = 0; index < layout.LineCount(); ++index) {
-            const double height = layout.LineHeight(index);
-            if (m_top > 0 && m_top + height > m_area.height() && !NewPage())
-                return false;
-            layout.DrawLine(m_painter, index, m_area.topLeft() + QPointF(0, m_top));
-            m_top += height;
-        }
-        ++m_paragraphs;
-        return true;
-    }
-
-    bool Finish() { return m_keepPrinting(++m_pages, m_paragraphs); }
-
-private:
-    bool NewPage() {
-        if (!m_keepPrinting(++m_pages, m_paragraphs) || !m_device.newPage())
-            return false;
-        m_top = 0;
-        return true;
-    }
-
-    QPainter& m_painter;
-    QPagedPaintDevice& m_device;
-    QRectF m_area;
-    const TKeepPrinting& m_keepPrinting;
-    double m_top = 0;
-    int m_pages = 0;
-    std::size_t m_paragraphs = 0;
-};
+bool KeepAll(int, std::size_t) {
+    return true;
+}
 
 } // namespace
 
-bool PrintPages(const TRichDocument& document, QPagedPaintDevice& device, const TKeepPrinting& keepPrinting) {
-    TTextFormats formats;
-    const QRectF area = PrintArea(document, device, formats);
+TDocumentPrinter::TDocumentPrinter(const TRichDocument& document, QPagedPaintDevice& device)
+    : m_document(document), m_device(device), m_area(PrintArea(document, device, m_formats)) {}
+
+QFont TDocumentPrinter::FirstFont() {
+    const std::vector<TFormatRun>& runs = m_document.Runs();
+    return m_formats.Of(runs.empty() ? m_document.InsertionFormat() : runs.front().Format).font();
+}
+
+int TDocumentPrinter::CountPages(const TPageOptions& options, const std::vector<std::size_t>& paragraphs,
+                                 std::vector<int>& pages) {
+    const TKeepPrinting keepAll = KeepAll;
+    TPageFlow flow({nullptr, &m_device, m_area, FirstFont()}, options, keepAll);
+    flow.RecordPagesOf(paragraphs);
+    Flow(flow);
+    pages = flow.RecordedPages();
+    return flow.Pages();
+}
+
+bool TDocumentPrinter::Print(QPainter& painter, const TPageOptions& options, const TKeepPrinting& keepPrinting) {
+    painter.setPen(Qt::black); // the automatic colour on paper
+    TPageFlow flow({&painter, &m_device, m_area, FirstFont()}, options, keepPrinting);
+    return Flow(flow);
+}
+
+bool TDocumentPrinter::Flow(TPageFlow& flow) {
+    bool flowing = true;
+    // The last paragraph, after the last mark, holds no line of its own.
+    const bool empty = m_document.Text().empty();
+    ForEachParagraph(m_document, [&](const TParagraphRuns& paragraph) {
+        if (flowing && (!paragraph.IsLast || empty))
+            flowing = flow.Add(std::make_unique<TParagraphLayout>(paragraph, m_device, flow.ColumnWidth(), m_formats),
+                               paragraph.Format->KeepWithNext, !paragraph.Runs.empty());
+    });
+    return flowing && flow.Finish();
+}
+
+bool PrintPages(const TRichDocument& document, QPagedPaintDevice& device, const TPageOptions& options,
+                const TKeepPrinting& keepPrinting) {
+    TDocumentPrinter printer(document, device);
     QPainter painter;
     if (!painter.begin(&device))
         throw std::runtime_error("Printing failed");
-    painter.setPen(Qt::black); // the automatic colour on paper
-    TPageFlow flow(painter, device, area, keepPrinting);
-    bool printing = true;
-    // The last paragraph, after the last mark, holds no line of its own.
-    const bool empty = document.Text().empty();
-    ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
-        if (printing && (!paragraph.IsLast || empty))
-            printing = flow.Print(TParagraphLayout(paragraph, device, area.width(), formats));
-    });
-    printing = printing && flow.Finish();
+    const bool printed = printer.Print(painter, options, keepPrinting);
     painter.end();
-    return printing;
+    return printed;
 }

@@ -6,7 +6,7 @@
 QTextCharFormat TextCharFormat(const TCharacterFormat& format, double zoom) {
     QTextCharFormat result;
     result.setFontFamilies({FromAnsi(format.FaceName)});
-    result.setFontPointSize(format.SizeTwips / double{TwipsPerPoint} * zoom);
+    result.setFontPointSize(PointsFromTwips(format.SizeTwips) * zoom);
     result.setFontWeight(format.Style & FontStyle::Bold ? QFont::Bold : QFont::Normal);
     result.setFontItalic(format.Style & FontStyle::Italic);
     result.setFontUnderline(format.Style & FontStyle::Underline);

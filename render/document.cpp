@@ -45,6 +45,7 @@ void TRichDocument::AppendLine(std::string_view text) {
     if (m_runs.empty() || !(m_runs.back().Format == m_insertionFormat))
         m_runs.push_back({start, m_insertionFormat});
     m_paragraphs.push_back(m_paragraphs.back());
+    m_paragraphs.back().KeepWithNext = TKeepWithNext::No;
     m_selectionStart = m_text.size();
     m_selectionLength = 0;
 }
@@ -130,6 +131,11 @@ void TRichDocument::SetFirstLineIndent(std::int32_t points) {
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{points} * TwipsPerPoint, INT32_MIN, INT32_MAX));
 }
 
+void TRichDocument::KeepLastLineWithNext(TKeepWithNext keep) {
+    if (m_paragraphs.size() > 1)
+        m_paragraphs[m_paragraphs.size() - 2].KeepWithNext = keep;
+}
+
 void TRichDocument::Reserve(std::size_t characters) {
     constexpr std::size_t CharactersPerLine = 24; // a line of a song, with its line end
     const std::size_t lines = characters / CharactersPerLine;
@@ -181,11 +187,18 @@ void TRichDocument::SetSelectionLength(std::size_t count) {
 }
 
 void TRichDocument::SaveRichTextFile(const std::string& path) const {
+    SaveRichTextFile(path, {});
+}
+
+bool TRichDocument::SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const {
     TAtomicFile file(path);
     if (!file.Open())
         throw TDocumentError("Cannot create file " + path + ": " + file.FailureReason());
     bool written = true;
-    WriteRichText(*this, [&](std::string_view piece) { written = written && file.Write(piece); });
+    if (!WriteRichText(
+            *this, [&](std::string_view piece) { written = written && file.Write(piece); }, progress))
+        return false; // the temporary file goes with the TAtomicFile
     if (!written || !file.Commit())
         throw TDocumentError("Failed to Save Stream: " + path + ": " + file.FailureReason());
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ enum class TAlignment { Left, Center };
 // Lengths in documents are in twips, twentieths of a point.
 constexpr std::int32_t TwipsPerPoint = 20;
 constexpr std::int32_t TwipsPerInch = 72 * TwipsPerPoint;
+constexpr double PointsFromTwips(std::int32_t twips) {
+    return twips / double{TwipsPerPoint};
+}
+
+// How far a long write is, in paragraphs written; false stops it.
+using TWriteProgress = std::function<bool(std::size_t paragraphsWritten)>;
 
 enum class TFontAttribute { Charset, Color, Height, Name, Pitch, Size, Style };
 using TAttributeValue = std::variant<std::int64_t, std::string>;
@@ -31,9 +38,18 @@ struct TCharacterFormat {
     bool operator==(const TCharacterFormat&) const = default;
 };
 
+// What holds a paragraph on the same page as the one after it.
+enum class TKeepWithNext : std::uint8_t {
+    No,
+    Always, // a chord line and the text under it
+    Verse,  // a line of a verse and the next: together when verses are kept together and the verse fits a page
+    Header, // a song's header and its first line: together when verses are kept together
+};
+
 struct TParagraphFormat {
     TAlignment Alignment = TAlignment::Left;
     std::int32_t FirstLineIndentTwips = 0;
+    TKeepWithNext KeepWithNext = TKeepWithNext::No;
 
     bool operator==(const TParagraphFormat&) const = default;
 };
@@ -70,6 +86,8 @@ public:
     // For the paragraph at the caret and those appended after it.
     void SetParagraphAlignment(TAlignment alignment);
     void SetFirstLineIndent(std::int32_t points);
+    // Ties the last line appended to the next one; a new line starts untied.
+    void KeepLastLineWithNext(TKeepWithNext keep);
 
     // Room for about this many more characters, so that a songbook made
     // line by line is not copied to a bigger place over and over.
@@ -84,8 +102,10 @@ public:
     void SetSelectionLength(std::size_t count);
 
     // Writes the whole document as Rich Text, whatever the extension. The
-    // file is replaced only once the new one is complete.
+    // file is replaced only once the new one is complete: stopped by the
+    // progress (false), the old file stays as it was.
     void SaveRichTextFile(const std::string& path) const;
+    bool SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const;
 
     TRect PrintRect;
 

@@ -45,7 +45,7 @@ std::string SpanStyle(const TCharacterFormat& format) {
     std::string style = "font-family:'";
     AppendEscaped(style, format.FaceName);
     char size[32];
-    std::snprintf(size, sizeof size, "';font-size:%.1fpt", format.SizeTwips / double{TwipsPerPoint});
+    std::snprintf(size, sizeof size, "';font-size:%.1fpt", PointsFromTwips(format.SizeTwips));
     style += size;
     if (format.Style & FontStyle::Bold)
         style += ";font-weight:bold";
@@ -70,7 +70,7 @@ std::string ParagraphStart(const TParagraphFormat& format) {
     char style[128];
     std::snprintf(style, sizeof style, "<p style=\"margin:0;white-space:pre;text-align:%s;text-indent:%.1fpt\">",
                   format.Alignment == TAlignment::Center ? "center" : "left",
-                  format.FirstLineIndentTwips / double{TwipsPerPoint});
+                  PointsFromTwips(format.FirstLineIndentTwips));
     return style;
 }
 

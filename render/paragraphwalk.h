@@ -3,6 +3,7 @@
 #include "render/document.h"
 
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // A stretch of a paragraph's text in one character format.
@@ -22,7 +23,8 @@ struct TParagraphRuns {
 };
 
 // The one walk over a document's paragraphs and runs, in order; the
-// paragraph passed is reused from call to call.
+// paragraph passed is reused from call to call. A visit that returns a
+// bool stops the walk by returning false.
 template <class Visit> void ForEachParagraph(const TRichDocument& document, Visit&& visit) {
     const std::string& text = document.Text();
     const std::vector<TFormatRun>& runs = document.Runs();
@@ -49,7 +51,12 @@ template <class Visit> void ForEachParagraph(const TRichDocument& document, Visi
             position = runEnd;
         }
         paragraph.MarkFormat = formatAt(paragraph.IsLast && end > 0 ? end - 1 : end, run);
-        visit(static_cast<const TParagraphRuns&>(paragraph));
+        if constexpr (std::is_same_v<std::invoke_result_t<Visit&, const TParagraphRuns&>, bool>) {
+            if (!visit(static_cast<const TParagraphRuns&>(paragraph)))
+                return;
+        } else {
+            visit(static_cast<const TParagraphRuns&>(paragraph));
+        }
         start = end + 1;
     }
 }

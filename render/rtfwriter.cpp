@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -162,70 +163,81 @@ public:
     TBodyWriter(TTables& tables, std::string& out, const TRichTextSink& sink)
         : m_tables(tables), m_out(out), m_sink(sink) {}
 
-    // A paragraph restates its format; each run its own; an empty line the
-    // format of its paragraph mark, which decides its height.
-    void Write(const TParagraphRuns& paragraph) {
+    // Formats carry on from paragraph to paragraph and from run to run, so
+    // each is stated only where it changes; an empty line states the format
+    // of its paragraph mark, which decides its height. True when a piece
+    // went to the sink.
+    bool Write(const TParagraphRuns& paragraph) {
         SetParagraph(*paragraph.Format);
         if (paragraph.Runs.empty() && !paragraph.IsLast)
-            m_out += RunFormat(*paragraph.MarkFormat);
+            SetRun(*paragraph.MarkFormat);
         for (const TTextRun& run : paragraph.Runs) {
-            m_out += RunFormat(*run.Format);
+            SetRun(*run.Format);
             AppendText(m_out, run.Text);
         }
         if (!paragraph.IsLast)
             m_out += "\\par\r\n";
-        if (m_out.size() >= PieceSize) {
-            m_sink(m_out);
-            m_out.clear();
-        }
+        if (m_out.size() < PieceSize)
+            return false;
+        m_sink(m_out);
+        m_out.clear();
+        return true;
     }
 
 private:
-    // A songbook has a handful of formats in many lines: spell each out once.
-    const std::string& RunFormat(const TCharacterFormat& format) {
-        if (&format != m_lastRun) {
-            m_lastRun = &format;
-            m_runFormat.clear();
-            AppendCharacterFormat(m_runFormat, format, m_tables);
-        }
-        return m_runFormat;
+    void SetRun(const TCharacterFormat& format) {
+        if (m_lastRun && *m_lastRun == format)
+            return;
+        m_lastRun = format;
+        AppendCharacterFormat(m_out, format, m_tables);
     }
 
+    // What RTF says of a paragraph: its alignment and indent.
     void SetParagraph(const TParagraphFormat& format) {
-        if (m_paragraphFormat.empty() || !(format == m_lastParagraph)) {
-            m_lastParagraph = format;
-            m_paragraphFormat.clear();
-            AppendParagraphFormat(m_paragraphFormat, format);
-        }
-        m_out += m_paragraphFormat;
+        if (m_lastParagraph && m_lastParagraph->Alignment == format.Alignment &&
+            m_lastParagraph->FirstLineIndentTwips == format.FirstLineIndentTwips)
+            return;
+        m_lastParagraph = format;
+        AppendParagraphFormat(m_out, format);
     }
 
     TTables& m_tables;
     std::string& m_out;
     const TRichTextSink& m_sink;
-    const TCharacterFormat* m_lastRun = nullptr;
-    std::string m_runFormat;
-    std::string m_paragraphFormat;
-    TParagraphFormat m_lastParagraph;
+    std::optional<TCharacterFormat> m_lastRun;
+    std::optional<TParagraphFormat> m_lastParagraph;
 };
 
 } // namespace
 
 void WriteRichText(const TRichDocument& document, const TRichTextSink& sink) {
+    WriteRichText(document, sink, {});
+}
+
+bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
     TTables tables(document);
     std::string out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
     out.reserve(PieceSize + 1024);
     tables.AppendTo(out);
     TBodyWriter body(tables, out, sink);
-    ForEachParagraph(document, [&body](const TParagraphRuns& paragraph) { body.Write(paragraph); });
+    std::size_t written = 0;
+    bool going = true;
+    ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
+        ++written;
+        if (body.Write(paragraph) && progress)
+            going = progress(written);
+        return going;
+    });
+    if (!going)
+        return false;
     out += "}\r\n";
     sink(out);
+    return !progress || progress(written);
 }
 
 std::string RichText(const TRichDocument& document) {
     std::string whole;
-    // Formats are restated for every line, which makes songbooks about three times their text.
-    whole.reserve(3 * document.Text().size() + 256);
+    whole.reserve(2 * document.Text().size() + 256);
     WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
     return whole;
 }

@@ -2,6 +2,8 @@
 
 #include "render/styleslots.h"
 
+#include <utility>
+
 namespace {
 
 template <class TKind> const TKind& ConvertParagraph(const TParagraph& paragraph) {
@@ -16,16 +18,26 @@ void AppendInSlot(TStyleSlot slot, std::string_view text, TRichDocument& documen
     document.AppendLine(text);
 }
 
-void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument& document, const TRenderStyle& style) {
-    for (std::string_view line : paragraph.Lines)
-        AppendInSlot(slot, line, document, style);
+// The lines of a paragraph after its first are tied to the one before: a
+// page keeps a verse whole when the user asks for it.
+void AppendInVerse(bool first, TStyleSlot slot, std::string_view text, TRichDocument& document,
+                   const TRenderStyle& style) {
+    if (!first)
+        document.KeepLastLineWithNext(TKeepWithNext::Verse);
+    AppendInSlot(slot, text, document, style);
 }
 
-// A chord line as the change (if any) shows it.
-void AppendChordLine(std::string_view line, TRichDocument& document, const TRenderStyle& style,
-                     const TSongChange* change) {
+void RenderEveryLine(const TParagraph& paragraph, TStyleSlot slot, TRichDocument& document, const TRenderStyle& style) {
+    bool first = true;
+    for (std::string_view line : paragraph.Lines)
+        AppendInVerse(std::exchange(first, false), slot, line, document, style);
+}
+
+// A line in the Chords slot as the change (if any) shows it.
+void AppendChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line, TRichDocument& document,
+                     const TRenderStyle& style, const TSongChange* change) {
     if (change)
-        AppendInSlot(StyleSlot::Chords, change->ChordLine(line), document, style);
+        AppendInSlot(StyleSlot::Chords, change->ChordLine(paragraph, position, line), document, style);
     else
         AppendInSlot(StyleSlot::Chords, line, document, style);
 }
@@ -59,30 +71,45 @@ void Render(const TVerse& paragraph, TRichDocument& document, const TRenderStyle
     RenderEveryLine(paragraph, StyleSlot::Verse, document, style);
 }
 void Render(const TChords& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
-    for (std::string_view line : paragraph.Lines)
-        AppendChordLine(line, document, style, change);
+    std::size_t position = 0;
+    for (std::string_view line : paragraph.Lines) {
+        if (position > 0)
+            document.KeepLastLineWithNext(TKeepWithNext::Verse);
+        AppendChordLine(paragraph, position++, line, document, style, change);
+    }
 }
 void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& style) {
     RenderEveryLine(paragraph, StyleSlot::Tab, document, style);
 }
 
 // Chord lines and text lines alternate; an empty line is skipped but still
-// counts, so it swaps the slots of the pair after it.
+// counts, so it swaps the slots of the pair after it. A chord line never
+// ends a page: it belongs to the line under it.
 void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
     std::size_t position = 0;
+    bool first = true;
+    bool afterChords = false;
     for (std::string_view line : paragraph.Lines) {
-        if (!line.empty() && position % 2 == 0)
-            AppendChordLine(line, document, style, change);
-        else if (!line.empty())
+        const std::size_t at = position++;
+        const bool chords = InChordPosition(paragraph.Kind, at);
+        if (line.empty())
+            continue;
+        if (!std::exchange(first, false))
+            document.KeepLastLineWithNext(afterChords ? TKeepWithNext::Always : TKeepWithNext::Verse);
+        if (chords)
+            AppendChordLine(paragraph, at, line, document, style, change);
+        else
             AppendInSlot(StyleSlot::Verse, line, document, style);
-        ++position;
+        afterChords = chords;
     }
 }
 
 void Render(const TDetails& paragraph, TRichDocument& document, const TRenderStyle& style) {
-    std::size_t position = 0;
-    for (std::string_view line : paragraph.Lines)
-        AppendInSlot(position++ == 0 ? StyleSlot::Normal : StyleSlot::Chords, line, document, style);
+    bool first = true;
+    for (std::string_view line : paragraph.Lines) {
+        const bool firstLine = std::exchange(first, false);
+        AppendInVerse(firstLine, firstLine ? StyleSlot::Normal : StyleSlot::Chords, line, document, style);
+    }
 }
 
 namespace {
@@ -92,20 +119,30 @@ void RenderSong(const TSong& song, TRichDocument& document, const TRenderStyle& 
     document.SetParagraphAlignment(TAlignment::Left);
     AppendInSlot(StyleSlot::Normal, {}, document, style);
     document.SetParagraphAlignment(TAlignment::Center);
-    AppendInSlot(StyleSlot::Title, SongArtistName(song), document, style);
-    AppendInSlot(StyleSlot::Title, song.Title, document, style);
+    // The header, and what comes before the first line of the song, are tied
+    // to that line: a title never stays alone at the foot of a page.
+    const auto appendInHeader = [&](TStyleSlot slot, std::string_view text) {
+        AppendInSlot(slot, text, document, style);
+        document.KeepLastLineWithNext(TKeepWithNext::Header);
+    };
+    appendInHeader(StyleSlot::Title, SongArtistName(song));
+    appendInHeader(StyleSlot::Title, song.Title);
     if (!song.Authors.empty())
-        AppendInSlot(StyleSlot::Authors, song.Authors, document, style);
+        appendInHeader(StyleSlot::Authors, song.Authors);
     if (change)
         change->StartSong(song);
     if (const std::string note = change ? change->NoteLine() : std::string(); !note.empty()) {
         document.SetParagraphAlignment(TAlignment::Left);
-        AppendInSlot(StyleSlot::Normal, {}, document, style);
-        AppendInSlot(StyleSlot::Normal, note, document, style);
+        appendInHeader(StyleSlot::Normal, {});
+        appendInHeader(StyleSlot::Normal, note);
     }
+    bool first = true;
     for (const TParagraph* paragraph = song.FirstParagraph.get(); paragraph; paragraph = paragraph->Next.get()) {
         document.SetParagraphAlignment(TAlignment::Left);
-        AppendInSlot(StyleSlot::Normal, {}, document, style);
+        if (std::exchange(first, false))
+            appendInHeader(StyleSlot::Normal, {});
+        else
+            AppendInSlot(StyleSlot::Normal, {}, document, style);
         RenderParagraph(*paragraph, document, style, change);
     }
 }
@@ -147,4 +184,9 @@ void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderS
 bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style,
                   const TKeepRendering& keepRendering) {
     return RenderArtist(artist, document, style, keepRendering, nullptr);
+}
+
+bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style, TSongChange& change,
+                  const TKeepRendering& keepRendering) {
+    return RenderArtist(artist, document, style, keepRendering, &change);
 }

@@ -16,16 +16,17 @@ public:
 };
 
 // A song shown changed, e.g. in another key: told of each song before its
-// lines, it may add a line under the header and rewrite the chord lines
-// (those rendered in the Chords slot from verses with chords and from chords
-// paragraphs; details and tablature are never handed to it).
+// lines, it may add a line under the header and rewrite the lines rendered in
+// the Chords slot from verses with chords and from chords paragraphs (details
+// and tablature are never handed to it).
 class TSongChange {
 public:
     virtual ~TSongChange() = default;
     virtual void StartSong(const TSong& song) = 0;
     // Shown in the Normal slot as the song's first paragraph; empty for none.
     virtual std::string NoteLine() const = 0;
-    virtual std::string ChordLine(std::string_view line) const = 0;
+    // The line at position (counting every line of the paragraph) as shown.
+    virtual std::string ChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line) const = 0;
 };
 
 // Appends the song (a centred header, then each paragraph in its slots) to
@@ -40,6 +41,8 @@ void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderS
 using TKeepRendering = std::function<bool(std::size_t songsDone)>;
 // The same, for a songbook the user waits for; false when stopped.
 bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style,
+                  const TKeepRendering& keepRendering);
+bool RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style, TSongChange& change,
                   const TKeepRendering& keepRendering);
 
 // Each paragraph kind in its slots; change, when given, rewrites the chord lines.

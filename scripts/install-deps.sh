@@ -18,6 +18,10 @@ packages=(
     g++-mingw-w64-x86-64-posix         # the Windows build (cmake --preset mingw)
     googletest                         # GoogleTest's sources, built for Windows with it
     wine64                             # runs the Windows tests and songbook.exe
+    dpkg-dev                           # the Debian package's dependencies (dpkg-shlibdeps)
+    desktop-file-utils appstream       # the desktop entry and the metadata are validated
+    man-db                             # the manual pages are checked (man --warnings)
+    librsvg2-bin                       # packaging/icons/render.sh draws the icon's sizes
 )
 
 missing=()

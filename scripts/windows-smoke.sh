@@ -37,6 +37,12 @@ wine "$exe" export --all -o "$(windows_path "$work/Mind ű")" >/dev/null
 diff -r "$work/Mind ű" "$work/native ű" >/dev/null || fail "the exported folders differ: $(diff -rq "$work/Mind ű" "$work/native ű" | head -3)"
 [[ -f "$work/Mind ű/Őszi Zenekar.rtf" ]] || fail "no Őszi Zenekar.rtf among $(ls "$work/Mind ű")"
 
+# Without Qt there is no PDF: songbook.exe says so and writes nothing.
+status=0
+wine "$exe" export --artist "Őszi Zenekar" -o "$(windows_path "$work/Őszi.pdf")" 2>"$work/pdf.txt" >/dev/null || status=$?
+[[ $status -eq 1 && ! -e "$work/Őszi.pdf" ]] || fail "a PDF export ended with $status"
+grep -q '^songbook: PDF export needs the Qt build of songbook' "$work/pdf.txt" || fail "PDF export: $(cat "$work/pdf.txt")"
+
 # The real key: what reg.exe stores there is what songbook.exe reads and renders with.
 wine reg add 'HKEY_CURRENT_USER\Software\Cantorix\Fonts\Title' /v Name /t REG_SZ /d "Bő Betű" /f >/dev/null
 wine "$exe" settings | tr -d '\r' >"$work/settings.txt"
@@ -49,4 +55,4 @@ wine "$exe" settings 2>"$work/errors.txt" >/dev/null
 grep -q "Invalid data type for 'Size'" "$work/errors.txt" || fail "a REG_DWORD size was read: $(cat "$work/errors.txt")"
 wine reg delete 'HKEY_CURRENT_USER\Software\Cantorix' /f >/dev/null
 
-echo "windows-smoke: songbook.exe dump, export and settings under Wine agree with the native songbook"
+echo "windows-smoke: songbook.exe dump, export and settings under Wine agree with the native songbook; PDF is refused"

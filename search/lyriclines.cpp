@@ -1,15 +1,10 @@
 #include "search/lyriclines.h"
 
-bool IsLyricLine(std::int32_t kind, std::size_t position) {
-    switch (kind) {
-    case TNormal::KindNumber:
-    case TVerse::KindNumber:
-        return true;
-    case TDefVerse::KindNumber:
-        return position % 2 == 1;
-    default:
-        return false;
-    }
+#include "chords/chordlines.h"
+
+bool IsLyricLine(std::int32_t kind, std::size_t position, std::string_view line) {
+    const bool text = kind == TNormal::KindNumber || kind == TVerse::KindNumber || kind == TDefVerse::KindNumber;
+    return text && !IsChordLine(kind, position, line);
 }
 
 std::string_view LyricLine(const TSong& song, std::size_t index) {

@@ -41,8 +41,9 @@ std::string ErrnoText(int error) {
 } // namespace
 
 TRegistryFileBackend::TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings,
-                                           TAccess access)
-    : m_file(std::move(file)), m_rootKey(std::move(rootKey)), m_warnings(warnings), m_access(access) {
+                                           TAccess access, std::string program)
+    : m_file(std::move(file)), m_rootKey(std::move(rootKey)), m_warnings(warnings), m_program(std::move(program)),
+      m_access(access) {
     if (m_file.empty()) {
         m_unreadable = "there is no home folder to keep the settings in";
         m_openProblem = "The settings cannot be kept: " + m_unreadable + ". The default settings are used.";
@@ -75,8 +76,11 @@ void TRegistryFileBackend::LoadAtStart() {
         std::string kept = "it is left as it is";
         if (mayWrite) {
             const TFileLock lock(LockFileOf(m_file), m_lockPatience);
-            if (lock.Acquired())
-                kept = "it is kept as " + ValidUtf8(SetAsideDamaged().string());
+            std::string reason;
+            if (const auto aside = lock.Acquired() ? SetAsideDamaged(reason) : std::nullopt)
+                kept = "it is kept as " + ValidUtf8(aside->string());
+            else if (!reason.empty())
+                kept += " (" + reason + ")";
         }
         m_openProblem = "The settings file " + ValidUtf8(m_file.string()) + " is damaged (" + error.what() + "); " +
                         kept + ", and the default settings are used.";
@@ -84,7 +88,7 @@ void TRegistryFileBackend::LoadAtStart() {
         // The first root key could not be written: the first change will say why.
     }
     if (!m_openProblem.empty())
-        m_warnings << "vivira: " << m_openProblem << std::endl;
+        m_warnings << m_program << ": " << m_openProblem << std::endl;
 }
 
 TRegistryFileBackend::TStamp TRegistryFileBackend::CurrentStamp() const {
@@ -108,12 +112,12 @@ TRegistryTree TRegistryFileBackend::Load(bool report) const {
     std::vector<TSkippedLine> skipped;
     TRegistryTree tree = ReadRegistryExport(bytes.View(), skipped);
     for (const TSkippedLine& line : report ? skipped : std::vector<TSkippedLine>{})
-        m_warnings << "vivira: " << ValidUtf8(m_file.string()) << ":" << line.Line << ": " << line.Problem
-                   << "; the line is not read, and kept as a comment" << std::endl;
+        m_warnings << m_program << ": " << ValidUtf8(m_file.string()) << ":" << line.Line << ": " << line.Problem
+                   << (line.IsRead ? "" : "; the line is not read, and kept as a comment") << std::endl;
     return tree;
 }
 
-std::filesystem::path TRegistryFileBackend::SetAsideDamaged() const {
+std::optional<std::filesystem::path> TRegistryFileBackend::SetAsideDamaged(std::string& reason) const {
     std::filesystem::path aside = m_file;
     aside += ".damaged-" + DateStamp();
     for (int number = 2; std::filesystem::exists(aside); ++number) {
@@ -122,9 +126,10 @@ std::filesystem::path TRegistryFileBackend::SetAsideDamaged() const {
     }
     std::error_code error;
     std::filesystem::rename(m_file, aside, error);
-    if (error) // never overwrite what could not be set aside
-        throw WriteFailure("Failed to create key", m_file, "cannot set the damaged file aside: " + error.message());
-    return aside;
+    if (!error)
+        return aside;
+    reason = "cannot set the damaged file aside: " + error.message();
+    return std::nullopt;
 }
 
 TSettingsError TRegistryFileBackend::WriteFailure(const std::string& message, const std::filesystem::path& file,
@@ -181,8 +186,9 @@ void TRegistryFileBackend::WriteString(const std::string& section, const std::st
         tree = Load(false); // another running copy may have written since we read
     } catch (const TInOutError& error) {
         throw WriteFailure(createFailure, m_file, error.SystemReason());
-    } catch (const TRegistryParseError&) {
-        SetAsideDamaged(); // damaged since we read it: kept, never overwritten
+    } catch (const TRegistryParseError&) { // damaged since we read it: kept, never overwritten
+        if (std::string reason; !SetAsideDamaged(reason))
+            throw WriteFailure(createFailure, m_file, reason);
     }
     const std::vector<std::string> chain = KeyChain(m_rootKey, section);
     for (const std::string& keyPath : chain)

@@ -20,9 +20,11 @@ public:
     };
 
     // Reads the file; for ReadWrite, creates the folder and, on a first run,
-    // a file holding the empty root key. Reports nothing when it cannot:
-    // reads then give defaults, OpenProblem says why.
-    TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings, TAccess access);
+    // a file holding the empty root key. Throws nothing when it cannot:
+    // reads then give defaults, OpenProblem says why. Warnings start with
+    // the name of the program that runs.
+    TRegistryFileBackend(std::filesystem::path file, std::string rootKey, std::ostream& warnings, TAccess access,
+                         std::string program);
 
     std::optional<std::string> ReadString(const std::string& section, const std::string& name) override;
     void WriteString(const std::string& section, const std::string& name, const std::string& text) override;
@@ -43,8 +45,8 @@ private:
     // TInOutError when it cannot be read and TRegistryParseError when it is
     // not an export; with report, lines it passed over are told.
     TRegistryTree Load(bool report) const;
-    // Returns the name it was kept under; throws when it could not be renamed.
-    std::filesystem::path SetAsideDamaged() const;
+    // The name it was kept under, or nullopt with the reason it could not be renamed.
+    std::optional<std::filesystem::path> SetAsideDamaged(std::string& reason) const;
     void Store(const TRegistryTree& tree, const std::string& name);
     // The message of a failed write: the registry's text, the file and the reason.
     TSettingsError WriteFailure(const std::string& message, const std::filesystem::path& file,
@@ -53,6 +55,7 @@ private:
     std::filesystem::path m_file;
     std::string m_rootKey;
     std::ostream& m_warnings;
+    std::string m_program;
     TAccess m_access;
     std::chrono::milliseconds m_lockPatience{5000};
     TRegistryTree m_tree;

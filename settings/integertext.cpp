@@ -6,19 +6,6 @@
 
 namespace {
 
-std::optional<std::int32_t> ParseHexadecimal(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8)
-        return std::nullopt;
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value << 4 | static_cast<std::uint32_t>(digit);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 std::optional<std::int32_t> ParseDecimal(std::string_view text) {
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+'))
@@ -43,8 +30,24 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
 std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
     text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
     for (std::string_view prefix : {"0x", "0X", "$", "x", "X"}) {
-        if (text.starts_with(prefix))
-            return ParseHexadecimal(text.substr(prefix.size()));
+        if (!text.starts_with(prefix))
+            continue;
+        if (const std::optional<std::uint32_t> bits = ParseHexDigits(text.substr(prefix.size())))
+            return static_cast<std::int32_t>(*bits); // any 32-bit pattern
+        return std::nullopt;
     }
     return ParseDecimal(text);
+}
+
+std::optional<std::uint32_t> ParseHexDigits(std::string_view digits) {
+    if (digits.empty() || digits.size() > 8)
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return value;
 }

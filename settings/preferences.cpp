@@ -1,7 +1,69 @@
 #include "settings/preferences.h"
 
-TPreferences::TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch)
-    : Settings(std::move(settings)), m_pixelsPerInch(pixelsPerInch) {}
+#include "settings/songshifts.h"
+
+#include <cstring>
+
+namespace {
+
+std::int32_t Number(const TStoredValue& value) {
+    return std::get<std::int32_t>(value);
+}
+
+// Anything but English (1) is the default, Hungarian.
+const TPlainValue PlainValueRows[] = {
+    {"", BackgroundName, static_cast<std::int32_t>(WindowColor),
+     [](TPreferences& preferences, const TStoredValue& value) {
+         preferences.SetBackgroundColor(static_cast<TColor>(Number(value)));
+     },
+     [](const TPreferences& preferences) -> TStoredValue {
+         return static_cast<std::int32_t>(preferences.BackgroundColor);
+     }},
+    {"", DataFolderName, std::string(),
+     [](TPreferences& preferences, const TStoredValue& value) {
+         preferences.DataFolder = std::get<std::string>(value);
+     },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.DataFolder; },
+     "the default folder is read"},
+    {FontsSection, SizeStepName, 0,
+     [](TPreferences& preferences, const TStoredValue& value) { preferences.SetSizeStep(Number(value)); },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.FontSizeStep; }},
+    {PageSection, KeepVersesName, 0,
+     [](TPreferences& preferences, const TStoredValue& value) { preferences.KeepVerses = Number(value) == 1; },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.KeepVerses ? 1 : 0; }},
+    {ChordsSection, NotationName, 0,
+     [](TPreferences& preferences, const TStoredValue& value) {
+         preferences.Notation = Number(value) == 1 ? TNotation::English : TNotation::Hungarian;
+     },
+     [](const TPreferences& preferences) -> TStoredValue {
+         return preferences.Notation == TNotation::English ? 1 : 0;
+     }},
+};
+
+const TPlainValue& PlainValue(const char* section, const char* name) {
+    for (const TPlainValue& value : PlainValueRows) {
+        if (std::strcmp(value.Section, section) == 0 && std::strcmp(value.Name, name) == 0)
+            return value;
+    }
+    throw std::logic_error(std::string("no such value: ") + name);
+}
+
+bool IsText(const TStoredValue& value) {
+    return std::holds_alternative<std::string>(value);
+}
+
+std::string Text(const TStoredValue& value) {
+    return IsText(value) ? std::get<std::string>(value) : std::to_string(Number(value));
+}
+
+} // namespace
+
+std::span<const TPlainValue> PlainValues() {
+    return PlainValueRows;
+}
+
+TPreferences::TPreferences(std::unique_ptr<TSettings> settings, int pixelsPerInch, TStyleFonts& fonts, int& sizeStep)
+    : Settings(std::move(settings)), Fonts(fonts), FontSizeStep(sizeStep), m_pixelsPerInch(pixelsPerInch) {}
 
 void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
     const std::string section = FontSection(slot);
@@ -16,22 +78,42 @@ void TPreferences::LoadFontSlot(TStyleSlot slot, TFont& font) {
 }
 
 void TPreferences::LoadAll() {
-    for (TFont& font : StyleFonts)
+    for (TFont& font : Fonts)
         font = PlatformDefaultFont(m_pixelsPerInch);
     LoadFonts();
     LoadPageMargins();
-    LoadBackgroundColor();
-    LoadNotation();
+    for (const TPlainValue& value : PlainValueRows) {
+        if (std::strcmp(value.Section, FontsSection) != 0)
+            Load(value);
+    }
 }
 
 void TPreferences::LoadFonts() {
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
-        LoadFontSlot(slot, StyleFonts[static_cast<std::size_t>(slot)]);
-    LoadSizeStep();
+        LoadFontSlot(slot, Fonts[static_cast<std::size_t>(slot)]);
+    for (const TPlainValue& value : PlainValueRows) {
+        if (std::strcmp(value.Section, FontsSection) == 0)
+            Load(value);
+    }
+}
+
+void TPreferences::Load(const TPlainValue& value) {
+    if (IsText(value.Default))
+        value.Apply(*this, Settings->ReadTextValue(value.Section, value.Name, std::get<std::string>(value.Default)));
+    else
+        value.Apply(*this, Settings->ReadIntValue(value.Section, value.Name, Number(value.Default)));
+}
+
+void TPreferences::Save(const TPlainValue& value) {
+    const TStoredValue written = value.Written(*this);
+    if (IsText(written))
+        Settings->WriteTextValue(value.Section, value.Name, std::get<std::string>(written));
+    else
+        Settings->WriteIntValue(value.Section, value.Name, Number(written));
 }
 
 void TPreferences::LoadSizeStep() {
-    SetSizeStep(Settings->ReadIntValue(FontsSection, SizeStepName, 0));
+    Load(PlainValue(FontsSection, SizeStepName));
 }
 
 void TPreferences::LoadPageMargins() {
@@ -40,13 +122,11 @@ void TPreferences::LoadPageMargins() {
 }
 
 void TPreferences::LoadBackgroundColor() {
-    BackgroundColor =
-        static_cast<TColor>(Settings->ReadIntValue("", BackgroundName, static_cast<std::int32_t>(WindowColor)));
+    Load(PlainValue("", BackgroundName));
 }
 
-// Anything but English is the default, Hungarian.
 void TPreferences::LoadNotation() {
-    Notation = Settings->ReadIntValue(ChordsSection, NotationName, 0) == 1 ? TNotation::English : TNotation::Hungarian;
+    Load(PlainValue(ChordsSection, NotationName));
 }
 
 void TPreferences::SaveFontSlot(TStyleSlot slot, const TFont& font) {
@@ -60,7 +140,7 @@ void TPreferences::SaveFontSlot(TStyleSlot slot, const TFont& font) {
 }
 
 void TPreferences::SaveSizeStep() {
-    Settings->WriteIntValue(FontsSection, SizeStepName, SizeStep);
+    Save(PlainValue(FontsSection, SizeStepName));
 }
 
 void TPreferences::SavePageMargins() {
@@ -75,15 +155,19 @@ void TPreferences::SaveWindowPosition(const std::string& name, const TWindowGeom
 }
 
 void TPreferences::SaveBackgroundColor() {
-    Settings->WriteIntValue("", BackgroundName, static_cast<std::int32_t>(BackgroundColor));
+    Save(PlainValue("", BackgroundName));
+}
+
+void TPreferences::SaveKeepVerses() {
+    Save(PlainValue(PageSection, KeepVersesName));
 }
 
 void TPreferences::SaveNotation() {
-    Settings->WriteIntValue(ChordsSection, NotationName, Notation == TNotation::English ? 1 : 0);
+    Save(PlainValue(ChordsSection, NotationName));
 }
 
 void TPreferences::SetSizeStep(int value) {
-    SizeStep = value;
+    FontSizeStep = value;
 }
 
 void TPreferences::SetBackgroundColor(TColor color) {
@@ -91,7 +175,7 @@ void TPreferences::SetBackgroundColor(TColor color) {
 }
 
 void TPreferences::FontCommand(TStyleSlot slot, const TFont& chosen) {
-    TFont& font = StyleFonts.at(static_cast<std::size_t>(slot));
+    TFont& font = Fonts.at(static_cast<std::size_t>(slot));
     font = chosen;
     SaveFontSlot(slot, font);
 }
@@ -111,23 +195,35 @@ void TPreferences::NotationCommand(TNotation chosen) {
     SaveNotation();
 }
 
+void TPreferences::DataFolderCommand(const std::string& chosen) {
+    DataFolder = chosen;
+    Save(PlainValue("", DataFolderName));
+}
+
 std::vector<TSettingState> TPreferences::Describe() const {
     std::vector<TSettingState> states;
-    const auto integer = [](std::int64_t value) { return std::to_string(value); };
-    states.push_back({"", BackgroundName, false, true, integer(static_cast<std::int32_t>(BackgroundColor))});
-    states.push_back({FontsSection, SizeStepName, false, true, integer(SizeStep)});
+    for (const TPlainValue& value : PlainValueRows)
+        states.push_back(
+            {value.Section, value.Name, IsText(value.Default), true, Text(value.Written(*this)), value.EmptyMeans});
     for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
-        const TFont& font = StyleFonts[static_cast<std::size_t>(slot)];
+        const TFont& font = Fonts[static_cast<std::size_t>(slot)];
         for (const TFontValue& value : FontValues)
             states.push_back({FontSection(slot), value.Name, value.IsText, true,
-                              value.IsText ? font.Name : integer(value.Written(font, m_pixelsPerInch))});
+                              value.IsText ? font.Name : std::to_string(value.Written(font, m_pixelsPerInch)),
+                              value.IsText ? "the typeface is kept" : nullptr});
     }
     for (const TMarginValue& value : MarginValues)
-        states.push_back({PageSection, value.Name, false, true, integer(PageMargins.*value.Margin)});
-    states.push_back({ChordsSection, NotationName, false, true, integer(Notation == TNotation::English ? 1 : 0)});
+        states.push_back({PageSection, value.Name, false, true, std::to_string(PageMargins.*value.Margin)});
     for (const char* window : GeometryWindows) {
         for (const TGeometryValue& value : GeometryValues)
             states.push_back({std::string(PositionsSection) + "\\" + window, value.Name, false, false, {}});
     }
+    for (unsigned slot = 0; slot < SongShiftSlots; ++slot) {
+        const std::string name = SongShiftName(slot);
+        states.push_back(
+            {TransposeSection, name, true, true, RememberedSongShift(*Settings, slot), "nothing is remembered", true});
+    }
+    for (const char* name : {TreeExpandedName, TreeSelectedName})
+        states.push_back({TreeSection, name, true, false, {}});
     return states;
 }

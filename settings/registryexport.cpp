@@ -2,6 +2,7 @@
 
 #include "platform/ascii.h"
 #include "platform/unicode.h"
+#include "settings/integertext.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,15 +56,10 @@ std::string Quoted(std::string_view line, std::size_t& i) {
 }
 
 std::uint32_t HexNumber(std::string_view digits, const std::string& problem) {
-    if (digits.empty() || digits.size() > 8)
+    const std::optional<std::uint32_t> number = ParseHexDigits(digits);
+    if (!number)
         Fail(problem);
-    std::uint32_t number = 0;
-    for (char c : digits) {
-        if (HexDigitValue(c) < 0)
-            Fail(problem);
-        number = number << 4 | static_cast<std::uint32_t>(HexDigitValue(c));
-    }
-    return number;
+    return *number;
 }
 
 std::string HexBytes(std::string_view data) {
@@ -105,7 +101,7 @@ public:
         if (IsBlank(line))
             return tree; // an empty file holds no values, and no damage
         if (line == OlderHeader)
-            m_skipped.push_back({m_lineNumber, "an older export (REGEDIT4): read as version 5.00"});
+            m_skipped.push_back({m_lineNumber, "an older export (REGEDIT4): read as version 5.00", true});
         else if (line != Header)
             throw TRegistryParseError(m_lineNumber,
                                       "not a registry export (the first line must be \"" + std::string(Header) + "\")");

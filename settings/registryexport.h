@@ -15,10 +15,12 @@ public:
     TRegistryParseError(std::size_t line, const std::string& problem);
 };
 
-// A line the reader passed over; the rest of the file is still read.
+// A line the reader passed over, or read in a way the user should hear of;
+// the rest of the file is still read.
 struct TSkippedLine {
     std::size_t Line;
     std::string Problem;
+    bool IsRead = false; // the line took effect all the same
 };
 
 // Reads the text of a registry export ("Windows Registry Editor Version

@@ -1,35 +1,17 @@
 #include "settings/settings.h"
 
+#include "platform/userfolders.h"
 #include "settings/filebackend.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
-bool IsRootFolder(const std::filesystem::path& folder) {
-    return folder.lexically_normal().relative_path().empty();
-}
-
-// $HOME, else the password database's; never the root folder (we would make
-// /.config), and from the database only a folder that is there.
-std::string HomeFolder() {
-    if (const char* variable = std::getenv("HOME"); variable && *variable == '/' && !IsRootFolder(variable))
-        return variable;
-    std::error_code error;
-    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/' &&
-                                                 !IsRootFolder(user->pw_dir) &&
-                                                 std::filesystem::is_directory(user->pw_dir, error))
-        return user->pw_dir;
-    return {};
-}
-
-std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, std::ostream& warnings,
+std::unique_ptr<TSettings> OpenFile(const std::string& rootPath, const std::string& program, std::ostream& warnings,
                                     TRegistryFileBackend::TAccess access) {
     return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
-        SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings, access));
+        SettingsFilePath(rootPath), "HKEY_CURRENT_USER\\" + rootPath, warnings, access, program));
 }
 
 } // namespace
@@ -53,10 +35,12 @@ std::string SettingsPlace(const std::string& rootPath) {
     return "settings file: " + (file.empty() ? "(none: no home folder)" : file);
 }
 
-std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, std::ostream& warnings) {
-    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadWrite);
+std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, const std::string& program,
+                                        std::ostream& warnings) {
+    return OpenFile(rootPath, program, warnings, TRegistryFileBackend::TAccess::ReadWrite);
 }
 
-std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, std::ostream& warnings) {
-    return OpenFile(rootPath, warnings, TRegistryFileBackend::TAccess::ReadOnly);
+std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, const std::string& program,
+                                                  std::ostream& warnings) {
+    return OpenFile(rootPath, program, warnings, TRegistryFileBackend::TAccess::ReadOnly);
 }

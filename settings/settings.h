@@ -34,11 +34,14 @@ private:
 // The current user's store below HKEY_CURRENT_USER\<rootPath>: the registry on
 // Windows (below $VIVIRA_SETTINGS_KEY instead when set, as the tests do);
 // elsewhere the file SettingsFilePath() names. Problems opening it go to
-// warnings and to OpenProblem(): reads then give defaults, writes fail.
-std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, std::ostream& warnings);
+// warnings, each after the name of the program that runs, and to
+// OpenProblem(): reads then give defaults, writes fail.
+std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, const std::string& program,
+                                        std::ostream& warnings);
 // The same store for programs that only show or use the settings: nothing
 // is created, renamed or written, and every write fails.
-std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, std::ostream& warnings);
+std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, const std::string& program,
+                                                  std::ostream& warnings);
 
 // $VIVIRA_SETTINGS_FILE if set; else $XDG_CONFIG_HOME/<last part of the
 // root path>/settings.reg, with the home folder's .config when that variable

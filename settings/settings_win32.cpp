@@ -13,11 +13,11 @@ std::string RootKey(const std::string& rootPath) {
     return key && *key ? std::string(key) : rootPath;
 }
 
-std::unique_ptr<TSettings> OpenRegistry(const std::string& rootPath, std::ostream& warnings,
+std::unique_ptr<TSettings> OpenRegistry(const std::string& rootPath, const std::string& program, std::ostream& warnings,
                                         TWin32RegistryBackend::TAccess access) {
     auto backend = std::make_unique<TWin32RegistryBackend>(RootKey(rootPath), access);
     if (!backend->OpenProblem().empty())
-        warnings << "vivira: " << backend->OpenProblem() << std::endl;
+        warnings << program << ": " << backend->OpenProblem() << std::endl;
     return std::make_unique<TSettings>(std::move(backend));
 }
 
@@ -27,10 +27,12 @@ std::string SettingsPlace(const std::string& rootPath) {
     return "registry key: HKEY_CURRENT_USER\\" + AnsiToUtf8(RootKey(rootPath));
 }
 
-std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, std::ostream& warnings) {
-    return OpenRegistry(rootPath, warnings, TWin32RegistryBackend::TAccess::ReadWrite);
+std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, const std::string& program,
+                                        std::ostream& warnings) {
+    return OpenRegistry(rootPath, program, warnings, TWin32RegistryBackend::TAccess::ReadWrite);
 }
 
-std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, std::ostream& warnings) {
-    return OpenRegistry(rootPath, warnings, TWin32RegistryBackend::TAccess::ReadOnly);
+std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, const std::string& program,
+                                                  std::ostream& warnings) {
+    return OpenRegistry(rootPath, program, warnings, TWin32RegistryBackend::TAccess::ReadOnly);
 }

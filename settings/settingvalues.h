@@ -22,8 +22,13 @@ constexpr const char* PageSection = "Page";
 constexpr const char* PositionsSection = "Positions";
 constexpr const char* SizeStepName = "Size";         // in "Fonts"
 constexpr const char* BackgroundName = "Background"; // in the root
+constexpr const char* KeepVersesName = "KeepVerses"; // in "Page": 1 prints each verse that fits a page whole
+constexpr const char* DataFolderName = "DataFolder"; // in the root: the song folder chosen in the viewer
 constexpr const char* ChordsSection = "Chords";
 constexpr const char* NotationName = "Notation"; // in "Chords": 0 Hungarian (H, B), 1 English (B, Bb)
+constexpr const char* TreeSection = "Tree";      // what the artist tree had open and selected
+constexpr const char* TreeExpandedName = "Expanded";
+constexpr const char* TreeSelectedName = "Selected";
 
 // "Fonts\" and the slot's name.
 std::string FontSection(TStyleSlot slot);
@@ -49,7 +54,8 @@ struct TMarginValue {
 extern const TMarginValue MarginValues[4];
 constexpr std::int32_t DefaultMargin = 15;
 
-// A window's geometry under "Positions\<window>", written at close, never read.
+// A window's geometry under "Positions\<window>", written at close, read
+// back at start when it still fits the screen.
 struct TGeometryValue {
     const char* Name;
     std::int32_t TWindowGeometry::*Part;

@@ -24,7 +24,7 @@ std::string SlotName(const std::string& key) {
     for (const char letter : key)
         hash = (hash ^ static_cast<unsigned char>(letter)) * 16777619u;
     hash ^= hash >> 16;
-    return "Song" + std::to_string(hash % SongShiftSlots);
+    return SongShiftName(hash % SongShiftSlots);
 }
 
 struct TStoredShift {
@@ -44,17 +44,33 @@ std::optional<TStoredShift> ParseStoredShift(std::string_view text) {
     return TStoredShift{Normalized({*semitones, *capo}), std::string(text.substr(second + 1))};
 }
 
+// A slot that holds no text (written by hand, or by another program) remembers nothing.
+std::optional<TStoredShift> ReadSlot(TSettings& settings, const std::string& name) {
+    try {
+        return ParseStoredShift(settings.ReadTextValue(TransposeSection, name, {}));
+    } catch (const TSettingsError&) {
+        return std::nullopt;
+    }
+}
+
+std::string ShiftText(TSongShift shift, const std::string& key) {
+    return std::to_string(shift.Semitones) + " " + std::to_string(shift.Capo) + " " + key;
+}
+
 } // namespace
 
-// A slot that holds no text (written by hand, or by another program) remembers nothing.
+std::string SongShiftName(unsigned slot) {
+    return "Song" + std::to_string(slot);
+}
+
+std::string RememberedSongShift(TSettings& settings, unsigned slot) {
+    const std::optional<TStoredShift> stored = ReadSlot(settings, SongShiftName(slot));
+    return stored ? ShiftText(stored->Shift, stored->Key) : std::string();
+}
+
 TSongShift ReadSongShift(TSettings& settings, const TSong& song) {
     const std::string key = SongKey(song);
-    std::optional<TStoredShift> stored;
-    try {
-        stored = ParseStoredShift(settings.ReadTextValue(TransposeSection, SlotName(key), {}));
-    } catch (const TSettingsError&) {
-        return {};
-    }
+    const std::optional<TStoredShift> stored = ReadSlot(settings, SlotName(key));
     return stored && stored->Key == key ? stored->Shift : TSongShift{};
 }
 
@@ -62,6 +78,5 @@ void WriteSongShift(TSettings& settings, const TSong& song, TSongShift shift) {
     const std::string key = SongKey(song);
     if (shift == TSongShift{} && ReadSongShift(settings, song) == TSongShift{})
         return;
-    settings.WriteTextValue(TransposeSection, SlotName(key),
-                            std::to_string(shift.Semitones) + " " + std::to_string(shift.Capo) + " " + key);
+    settings.WriteTextValue(TransposeSection, SlotName(key), ShiftText(shift, key));
 }

@@ -12,6 +12,11 @@
 constexpr const char* TransposeSection = "Transpose";
 constexpr unsigned SongShiftSlots = 256;
 
+// "Song0" ... "Song255".
+std::string SongShiftName(unsigned slot);
+// What the slot remembers, as it is written; empty when it holds nothing that parses.
+std::string RememberedSongShift(TSettings& settings, unsigned slot);
+
 // No shift for a song not remembered, or a value that does not parse.
 TSongShift ReadSongShift(TSettings& settings, const TSong& song);
 // A song without a shift is only forgotten: it never takes another song's slot.

@@ -19,7 +19,6 @@ QLabel* StaticText(QWidget* parent, const char* name, const QString& text, int l
 TAboutBox::TAboutBox(QWidget* owner) : TFormDialog(owner) {
     setObjectName("AboutBox");
     setWindowTitle("Névjegy");
-    setFont(QFont("MS Sans Serif", 8));
     setFixedSize(169, 173);
     auto* bevel = new QFrame(this);
     bevel->setObjectName("Bevel1");

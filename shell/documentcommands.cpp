@@ -1,6 +1,7 @@
 #include "shell/documentcommands.h"
 
 #include "platform/filename.h"
+#include "print/pageprinter.h"
 #include "qtbridge/qttext.h"
 #include "render/pagemargins.h"
 #include "render/songrenderer.h"
@@ -20,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -35,15 +37,17 @@ QString FirstSaveFolder() {
 
 } // namespace
 
-TDocumentCommands::TDocumentCommands(QWidget& window, TRichDocument& tempRichEdit, TPreferences& preferences)
-    : m_window(window), m_tempRichEdit(tempRichEdit), m_preferences(preferences), m_saveFolder(FirstSaveFolder()) {}
+TDocumentCommands::TDocumentCommands(QWidget& window, TRichDocument& tempRichEdit, TPreferences& preferences,
+                                     TCommandWindows windows)
+    : m_window(window), m_tempRichEdit(tempRichEdit), m_preferences(preferences), m_windows(std::move(windows)),
+      m_saveFolder(FirstSaveFolder()) {}
 
 TDocumentCommands::~TDocumentCommands() = default;
 
 std::optional<TDocumentCommands::TChoice> TDocumentCommands::ChooseCurrentDocument() const {
     std::optional<TChoice> choice;
-    if (ActiveSongWindow)
-        choice = TChoice{ActiveSongWindow->windowTitle(), &ActiveSongWindow->Document()};
+    if (TSongWindow* active = m_windows.ActiveSongWindow())
+        choice = TChoice{active->windowTitle(), &active->Document()};
     if (m_listWindow && m_listWindow->TreeHasFocus()) {
         choice.reset();
         const QTreeWidgetItem* node = m_listWindow->FocusedSelection();
@@ -57,10 +61,9 @@ std::optional<TDocumentCommands::TChoice> TDocumentCommands::ChooseCurrentDocume
 
 // A song or a songbook of the tree is rendered anew into m_tempRichEdit; a
 // songbook that takes a while shows its progress and may be cancelled (null).
-TRichDocument* TDocumentCommands::Render(const TChoice& choice) {
+TRichDocument* TDocumentCommands::Render(const TChoice& choice, TWorkProgress& progress) {
     if (choice.Rendered)
         return choice.Rendered;
-    const TBusyCursor busy;
     m_tempRichEdit.SelectWholeDocument();
     m_tempRichEdit.DeleteSelection();
     if (choice.Song) {
@@ -70,7 +73,7 @@ TRichDocument* TDocumentCommands::Render(const TChoice& choice) {
     std::size_t songs = 0;
     for (const TSong* song = choice.Artist->FirstSong.get(); song; song = song->Next.get())
         ++songs;
-    TWorkProgress progress(&m_window, "Dalkönyv előkészítése...", songs);
+    progress.Begin("Dalkönyv előkészítése...", songs);
     if (RenderArtist(*choice.Artist, m_tempRichEdit, CurrentRenderStyle(),
                      [&progress](std::size_t done) { return progress.Report(done); }))
         return &m_tempRichEdit;
@@ -82,13 +85,16 @@ TRichDocument* TDocumentCommands::Render(const TChoice& choice) {
 bool TDocumentCommands::GetCurrentDocument(QString& title, TRichDocument*& document) {
     const std::optional<TChoice> choice = ChooseCurrentDocument();
     title = choice ? choice->Title : QString();
-    document = choice ? Render(*choice) : nullptr;
+    const TBusyCursor busy;
+    TWorkProgress progress(&m_window, {}, 0);
+    document = choice ? Render(*choice, progress) : nullptr;
     return document != nullptr;
 }
 
 // The dialog comes first and the songbook is made only once a name is
 // chosen. The title is offered as the file name, made fit to be one: it must
-// never point into another folder.
+// never point into another folder. Making and writing a songbook are one
+// wait with one progress; a cancel while writing keeps the old file.
 void TDocumentCommands::Save() {
     const std::optional<TChoice> choice = ChooseCurrentDocument();
     if (!choice)
@@ -104,11 +110,14 @@ void TDocumentCommands::Save() {
         return;
     const QString path = dialog.selectedFiles().first();
     m_saveFolder = QFileInfo(path).absolutePath();
-    TRichDocument* document = Render(*choice);
+    const TBusyCursor busy;
+    TWorkProgress progress(&m_window, {}, 0);
+    TRichDocument* document = Render(*choice, progress);
     if (!document)
         return;
-    const TBusyCursor busy;
-    document->SaveRichTextFile(path.toStdString()); // the core takes file names in UTF-8 on every system
+    progress.Begin("Dalkönyv mentése...", document->Paragraphs().size());
+    document->SaveRichTextFile(path.toStdString(), // the core takes file names in UTF-8 on every system
+                               [&progress](std::size_t written) { return progress.Report(written); });
 }
 
 // The whole document goes to the clipboard, made up in its formats when a
@@ -136,7 +145,32 @@ void TDocumentCommands::Print() {
         return;
     ApplyPrintMargins(*document);
     if (ConfirmPrintFile(CurrentPrinter(), &m_window))
-        PrintDocument(*document, title, CurrentPrinter(), &m_window);
+        PrintDocument(*document, title, CurrentPrinter(), PageOptions(), &m_window);
+}
+
+// What printing would print, page by page, from which the user may print.
+void TDocumentCommands::PrintPreview() {
+    QString title;
+    TRichDocument* document = nullptr;
+    if (!GetCurrentDocument(title, document))
+        return;
+    QPrintPreviewDialog preview(&CurrentPrinter(), &m_window);
+    preview.setObjectName("PrintPreviewDialog");
+    preview.setWindowTitle("Nyomtatási kép – " + title);
+    CurrentPrinter().setDocName(title);
+    // The preview's own page setup may change the paper: the margins are applied anew each time.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
+        document->PrintRect = PrintRectFor(m_preferences.PageMargins, printer->logicalDpiX(), printer->logicalDpiY(),
+                                           printer->width(), printer->height());
+        PrintPages(*document, *printer, PageOptions(), [](int, std::size_t) { return true; });
+    });
+    preview.exec();
+}
+
+TPageOptions TDocumentCommands::PageOptions() const {
+    TPageOptions options;
+    options.KeepVerses = m_preferences.KeepVerses;
+    return options;
 }
 
 // Qt quietly prints into a PDF file when no printer is installed; a user who
@@ -170,6 +204,10 @@ void TDocumentCommands::PrinterSetup() {
 
 // The margins are written after every use of the dialog, OK or not.
 void TDocumentCommands::PageSetup() {
-    PageSetupDialog->Execute(m_preferences.PageMargins);
+    TPageSetupDialog* dialog = m_windows.PageSetupDialog();
+    if (!dialog) // not made yet: the program is still starting
+        return;
+    dialog->Execute(m_preferences.PageMargins, m_preferences.KeepVerses);
     m_preferences.SavePageMargins();
+    m_preferences.SaveKeepVerses();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "print/pageflow.h"
 #include "render/document.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -10,8 +12,18 @@ class QPrinter;
 class QWidget;
 class TArtist;
 class TListWindow;
+class TPageSetupDialog;
 class TPreferences;
 class TSong;
+class TSongWindow;
+class TWorkProgress;
+
+// What the commands ask their owner for each time they run: the windows
+// come and go, and the owner keeps track of them.
+struct TCommandWindows {
+    std::function<TSongWindow*()> ActiveSongWindow; // or none
+    std::function<TPageSetupDialog*()> PageSetupDialog;
+};
 
 // The document commands of "Fájl": save, copy, print, printer setup and page
 // setup, on the current document (the active song window's, or what the
@@ -19,7 +31,7 @@ class TSong;
 class TDocumentCommands {
 public:
     // The commands' dialogs open over the window; songbooks are rendered into the hidden document.
-    TDocumentCommands(QWidget& window, TRichDocument& tempRichEdit, TPreferences& preferences);
+    TDocumentCommands(QWidget& window, TRichDocument& tempRichEdit, TPreferences& preferences, TCommandWindows windows);
     ~TDocumentCommands();
     TDocumentCommands(const TDocumentCommands&) = delete;
     TDocumentCommands& operator=(const TDocumentCommands&) = delete;
@@ -38,6 +50,7 @@ public:
     void Save();
     void Copy();
     void Print();
+    void PrintPreview();
     void PrinterSetup();
     void PageSetup();
 
@@ -52,11 +65,13 @@ private:
         const TSong* Song = nullptr;
     };
     std::optional<TChoice> ChooseCurrentDocument() const;
-    TRichDocument* Render(const TChoice& choice);
+    TRichDocument* Render(const TChoice& choice, TWorkProgress& progress);
+    TPageOptions PageOptions() const;
 
     QWidget& m_window;
     TRichDocument& m_tempRichEdit;
     TPreferences& m_preferences;
+    TCommandWindows m_windows;
     TListWindow* m_listWindow = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_printerChosen = false;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +28,7 @@ TFindBar::TFindBar(QTextEdit& view, const TRichDocument& document, QWidget* pare
     layout->addWidget(Field);
     layout->addWidget(m_count);
     connect(Field, &QLineEdit::textChanged, this, &TFindBar::Find);
+    view.installEventFilter(this);
     hide();
 }
 
@@ -38,6 +40,16 @@ void TFindBar::Open() {
 
 // Every match marked; the first one at or after the caret selected.
 void TFindBar::Find() {
+    Mark();
+    const auto caret = static_cast<std::size_t>(m_view.textCursor().selectionStart());
+    std::size_t first = 0;
+    while (first < m_matches.size() && m_matches[first].Start < caret)
+        ++first;
+    if (!m_matches.empty())
+        Select(first % m_matches.size());
+}
+
+void TFindBar::Mark() {
     m_matches = FindInText(m_document.Text(), TQuery(ToAnsi(Field->text())));
     QList<QTextEdit::ExtraSelection> marks;
     for (const TTextRange& match : m_matches) {
@@ -48,14 +60,14 @@ void TFindBar::Find() {
         mark.format.setBackground(MatchColor);
         marks << mark;
     }
-    m_view.setExtraSelections(marks);
+    m_view.setExtraSelections(isVisible() ? marks : QList<QTextEdit::ExtraSelection>());
     m_count->setText(Field->text().isEmpty() ? QString() : QString("%1 találat").arg(m_matches.size()));
-    const auto caret = static_cast<std::size_t>(m_view.textCursor().selectionStart());
-    std::size_t first = 0;
-    while (first < m_matches.size() && m_matches[first].Start < caret)
-        ++first;
-    if (!m_matches.empty())
-        Select(first % m_matches.size());
+}
+
+// F3 then goes on from the match the user was at, as far as the new text still has it.
+void TFindBar::FindAgain() {
+    Mark();
+    m_current = std::min(m_current, m_matches.empty() ? 0 : m_matches.size() - 1);
 }
 
 void TFindBar::Select(std::size_t match) {
@@ -84,13 +96,15 @@ void TFindBar::Close() {
     m_view.setFocus();
 }
 
+// F3 in the field or the text; Enter and Escape in the field.
 bool TFindBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Field || event->type() != QEvent::KeyPress)
+    if ((watched != Field && watched != &m_view) || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Escape)
+    const bool inField = watched == Field;
+    if (inField && key->key() == Qt::Key_Escape)
         Close();
-    else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F3)
+    else if (key->key() == Qt::Key_F3 || (inField && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)))
         key->modifiers() & Qt::ShiftModifier ? Previous() : Next();
     else
         return QWidget::eventFilter(watched, event);

@@ -13,7 +13,8 @@ class TRichDocument;
 // Finds in a song window's text, folded as the library search folds (o finds
 // ó, ö and ő; an accented letter only itself). Every match is marked on
 // screen only: the document saved, copied or printed is untouched. F3 goes
-// to the next match, Shift+F3 to the one before, Escape closes the bar.
+// to the next match, Shift+F3 to the one before, in the bar and in the text
+// (also after the bar is closed); Escape closes the bar.
 class TFindBar : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFindBar)
@@ -25,6 +26,9 @@ public:
     void Open();
     void Next();
     void Previous();
+    // After the text was made anew: the matches found again, marked while the
+    // bar is open, with the caret and the view left where they are.
+    void FindAgain();
 
     QLineEdit* Field;
 
@@ -33,6 +37,7 @@ protected:
 
 private:
     void Find();
+    void Mark();
     void Select(std::size_t match);
     void Close();
 

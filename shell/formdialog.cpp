@@ -1,8 +1,11 @@
 #include "shell/formdialog.h"
 
+#include <QFont>
 #include <QKeyEvent>
 
-TFormDialog::TFormDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {}
+TFormDialog::TFormDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setFont(QFont("MS Sans Serif", 8));
+}
 
 bool TFormDialog::IsForm(const QWidget* widget) {
     return qobject_cast<const TFormDialog*>(widget) != nullptr;

@@ -1,6 +1,6 @@
 #include "shell/listwindow.h"
 
-#include "library/loader.h"
+#include "library/artist.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
 #include "shell/application.h"
@@ -43,7 +43,7 @@ QTreeWidget* MakeTree(QTreeWidget* tree, const char* name) {
 
 } // namespace
 
-TListWindow::TListWindow(QSize workspace)
+TListWindow::TListWindow(QSize workspace, const TArtist* library, const TTreeState& state)
     : SongList(MakeTree(new QTreeWidget(this), "SongList")), SearchField(new QLineEdit(this)),
       m_results(new TSearchResults(this)), m_searchStatus(new QLabel(this)), m_trees(new QStackedWidget(this)) {
     setObjectName("ListWindow");
@@ -63,7 +63,7 @@ TListWindow::TListWindow(QSize workspace)
     connect(SongList, &QTreeWidget::itemCollapsed, this,
             Reporting([this](QTreeWidgetItem* node) { CollapseNode(node); }));
     CreateSearch();
-    RunReportingErrors([this, workspace] { FormCreate(workspace); });
+    RunReportingErrors([&] { FormCreate(workspace, library, state); });
 }
 
 // The row with the focus frame is the selected one: commands act on what the user sees.
@@ -103,18 +103,71 @@ void TListWindow::CreateSearch() {
     setWidget(content);
 }
 
-// The artists go in sorted; the first is the current and selected node, so
-// that the first command after start acts on it.
-void TListWindow::FormCreate(QSize workspace) {
+void TListWindow::FormCreate(QSize workspace, const TArtist* library, const TTreeState& state) {
     setGeometry(0, 0, (workspace.width() - 4) / 4, workspace.height() - 4);
+    ShowLibrary(library, state);
+}
+
+// The artists go in sorted; the first is the current and selected node, so
+// that the first command after start acts on it, unless the state names
+// other nodes that are there.
+void TListWindow::ShowLibrary(const TArtist* library, const TTreeState& state) {
     std::vector<const TArtist*> artists;
-    for (const TArtist* artist = Artists.get(); artist; artist = artist->Next.get())
+    for (const TArtist* artist = library; artist; artist = artist->Next.get())
         artists.push_back(artist);
     SongList->addTopLevelItems(SortedNodes(artists));
     if (SongList->topLevelItemCount() > 0)
         SongList->setCurrentItem(SongList->topLevelItem(0));
-    m_search = new TLibrarySearch(Artists.get(), this);
+    RestoreTreeState(state);
+    m_search = new TLibrarySearch(library, this);
     connect(m_search, &TLibrarySearch::ReadyNow, this, Reporting([this] { ShowSearch(SearchField->text()); }));
+}
+
+// Nothing of the library stays: the trees' nodes and the search point into it.
+TTreeState TListWindow::ForgetLibrary() {
+    const TTreeState state = TreeState();
+    delete m_search; // waits for an index still being built
+    m_search = nullptr;
+    m_results->clear();
+    SongList->clear();
+    ShowSearch(SearchField->text());
+    return state;
+}
+
+TTreeState TListWindow::TreeState() const {
+    TTreeState state;
+    for (int index = 0; index < SongList->topLevelItemCount(); ++index) {
+        if (const QTreeWidgetItem* artist = SongList->topLevelItem(index); artist->isExpanded())
+            state.Expanded << artist->text(0);
+    }
+    if (const QTreeWidgetItem* current = SongList->currentItem()) {
+        state.SelectedArtist = (current->parent() ? current->parent() : current)->text(0);
+        if (current->parent())
+            state.SelectedSong = current->text(0);
+    }
+    return state;
+}
+
+// Artists named twice are told apart by nothing but their place: each
+// name's first node stands for it.
+void TListWindow::RestoreTreeState(const TTreeState& state) {
+    for (const QString& name : state.Expanded) {
+        if (const auto found = SongList->findItems(name, Qt::MatchExactly); !found.isEmpty())
+            found.front()->setExpanded(true);
+    }
+    const auto artists =
+        state.SelectedArtist ? SongList->findItems(*state.SelectedArtist, Qt::MatchExactly) : QList<QTreeWidgetItem*>();
+    if (artists.isEmpty())
+        return;
+    QTreeWidgetItem* selected = artists.front();
+    for (int index = 0; state.SelectedSong && index < selected->childCount(); ++index) {
+        if (selected->child(index)->text(0) == *state.SelectedSong) {
+            selected = selected->child(index);
+            break;
+        }
+    }
+    SongList->setCurrentItem(selected);
+    SongList->scrollToItem(selected);
 }
 
 // Songs become nodes, sorted, the first time their artist opens; later

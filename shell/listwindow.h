@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class QHelpEvent;
 class QLabel;
@@ -14,6 +16,13 @@ class TLibrarySearch;
 class TSearchResults;
 class TSong;
 
+// What the user had open and selected in the artist tree, by the nodes' texts.
+struct TTreeState {
+    QStringList Expanded;
+    std::optional<QString> SelectedArtist;
+    std::optional<QString> SelectedSong; // none for an artist selected
+};
+
 // "Előadók": the artists, sorted, each with its songs once expanded, and a
 // search field above them. A song is chosen with a double-click or Enter;
 // the window that made this one opens it. It refuses to close until the
@@ -23,8 +32,10 @@ class TListWindow : public QMdiSubWindow {
     Q_DISABLE_COPY_MOVE(TListWindow)
 
 public:
-    // Placed at the top left of a workspace of the given size, a quarter as wide.
-    explicit TListWindow(QSize workspace);
+    // Placed at the top left of a workspace of the given size, a quarter as
+    // wide, showing the library (which must outlive the window or the next
+    // ForgetLibrary) with the nodes of the state open and selected.
+    TListWindow(QSize workspace, const TArtist* library, const TTreeState& state = {});
 
     QTreeWidget* SongList;
     QLineEdit* SearchField;
@@ -44,6 +55,15 @@ public:
     // Shows what the text finds in place of the tree, or the tree for no text.
     void ShowSearch(const QString& text);
 
+    // Before the library is replaced: the tree and the search let go of it,
+    // and what was open and selected is returned.
+    TTreeState ForgetLibrary();
+    // Another library in the tree, with the nodes of the state open and
+    // selected where they are; the first artist is selected otherwise.
+    void ShowLibrary(const TArtist* library, const TTreeState& state);
+    // What is open and selected in the artist tree now.
+    TTreeState TreeState() const;
+
     // Set when the program is quitting: then the window closes like any other.
     bool Quitting = false;
 
@@ -55,8 +75,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate(QSize workspace);
+    void FormCreate(QSize workspace, const TArtist* library, const TTreeState& state);
     void KeepCurrentSelected(QTreeWidget* tree);
+    void RestoreTreeState(const TTreeState& state);
     void CreateSearch();
     void ExpendingNode(QTreeWidgetItem* node);
     void ExpandNode(QTreeWidgetItem* node);

@@ -56,6 +56,10 @@ void TMainMenu::CreateFileMenu(QMainWindow& window) {
     m_PrinterSetup = NamedAction(m_File, "m_PrinterSetup", "Nyomtató beállítása...",
                                  RoleIcon("document-properties", "printersetup"));
     m_Print = NamedAction(m_File, "m_Print", "Nyomtatás...", RoleIcon("document-print", "print"));
+    m_PrintPreview =
+        NamedAction(m_File, "m_PrintPreview", "Nyomtatási kép...", RoleIcon("document-print-preview", "print"));
+    OpenLibrary =
+        NamedAction(m_File, "OpenLibrary", "Dalkönyvtár megnyitása...", RoleIcon("folder-open", "folderopen"));
     m_File->addSeparator();
     m_Exit = NamedAction(m_File, "m_Exit", "&Bezárás", RoleIcon("application-exit", "exit"));
 }

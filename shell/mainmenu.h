@@ -31,6 +31,8 @@ public:
     QAction* m_PageSetup;
     QAction* m_PrinterSetup;
     QAction* m_Print;
+    QAction* m_PrintPreview; // what printing would print
+    QAction* OpenLibrary;    // another song folder, remembered
     QAction* m_Exit;
     std::array<TFontItem, StyleSlot::Count> FontItems;
     QAction* m_Background;

@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "library/loader.h"
+#include "platform/codepage.h"
 #include "platform/executable.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
@@ -12,25 +13,40 @@
 #include "shell/fontcolordialog.h"
 #include "shell/formdialog.h"
 #include "shell/icons.h"
+#include "shell/librarywatcher.h"
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
 #include "shell/songwindow.h"
+#include "shell/windowplaces.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <filesystem>
 #include <iostream>
 
 namespace {
 
 constexpr int CascadeStep = 24;
 constexpr int CascadeCount = 8;
+
+// Keeps a library for as long as the window it is given to lives: a song
+// window's song stays valid when another library takes the place of its own.
+class TLibraryShare : public QObject {
+public:
+    TLibraryShare(QObject* holder, std::shared_ptr<const TArtist> library)
+        : QObject(holder), m_library(std::move(library)) {}
+
+private:
+    std::shared_ptr<const TArtist> m_library;
+};
 
 QString FailureReport(const std::vector<TLoadFailure>& failures) {
     QStringList lines{"Ezeket a dalfájlokat nem lehetett beolvasni:"};
@@ -41,8 +57,16 @@ QString FailureReport(const std::vector<TLoadFailure>& failures) {
 
 } // namespace
 
+// The settings store opens whatever the file is like (trouble is told, not
+// thrown), so the preferences and the commands always exist.
 TMainWindow::TMainWindow(const std::string& dataDirectory)
-    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)) {
+    : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)),
+      m_preferences(std::make_unique<TPreferences>(OpenSettings(SettingsRoot, "vivira", std::cerr), ScreenPixelsPerInch,
+                                                   StyleFonts, SizeStep)),
+      m_commands(std::make_unique<TDocumentCommands>(
+          *this, TempRichEdit, *m_preferences,
+          TCommandWindows{[] { return ActiveSongWindow; }, [] { return PageSetupDialog; }})),
+      m_watcher(new TLibraryWatcher(this)) {
     MainWindow = this;
     setObjectName("MainWindow");
     setWindowTitle(ApplicationTitle);
@@ -58,9 +82,25 @@ TMainWindow::TMainWindow(const std::string& dataDirectory)
             ActiveSongWindow = qobject_cast<TSongWindow*>(window);
     });
     connect(qApp, &QApplication::focusChanged, this, Reporting([this](QWidget*, QWidget* now) { TrackFocus(now); }));
+    connect(m_watcher, &TLibraryWatcher::Changed, this, Reporting([this] { ReloadLibrary(m_libraryFolder); }));
     FormCreate(dataDirectory);
-    show();
+    ShowInPlace();
     activateWindow(); // without a window manager nothing else would give it the keyboard
+}
+
+// Where the window was left, when that still fits on a screen; else where
+// the system places a new window.
+void TMainWindow::ShowInPlace() {
+    const std::optional<QRect> place =
+        m_preferences ? OnAScreen(ReadWindowPosition(*m_preferences->Settings, "Main")) : std::nullopt;
+    if (!place) {
+        show();
+        return;
+    }
+    move(place->topLeft()); // a window's position is its frame's
+    resize(place->size());
+    show();
+    resize(place->size() - (frameGeometry().size() - size())); // the frame was stored; Qt sizes what it holds
 }
 
 TMainWindow::~TMainWindow() {
@@ -79,6 +119,8 @@ void TMainWindow::ConnectMenu() {
     on(m_menu->m_PageSetup, &TMainWindow::m_PageSetupClick);
     on(m_menu->m_PrinterSetup, &TMainWindow::m_PrinterSetupClick);
     on(m_menu->m_Print, &TMainWindow::m_PrintClick);
+    on(m_menu->m_PrintPreview, &TMainWindow::PrintPreviewClick);
+    on(m_menu->OpenLibrary, &TMainWindow::OpenLibraryClick);
     on(m_menu->m_Background, &TMainWindow::m_BackgroundClick);
     on(m_menu->DefaultBackground, &TMainWindow::DefaultBackgroundClick);
     on(m_menu->m_About, &TMainWindow::m_AboutClick);
@@ -133,31 +175,71 @@ void TMainWindow::TrackFocus(QWidget* now) {
 void TMainWindow::FormCreate(const std::string& dataDirectory) {
     RunReportingErrors([this] { LoadSettings(); });
     m_menu->MarkSizeStep(SizeStep);
-    if (m_preferences)
-        m_menu->MarkNotation(m_preferences->Notation);
+    m_menu->MarkNotation(m_preferences->Notation);
     RunReportingErrors([this, &dataDirectory] { LoadLibrary(dataDirectory); });
 }
 
 void TMainWindow::LoadSettings() {
-    m_preferences = std::make_unique<TPreferences>(OpenSettings(SettingsRoot, std::cerr), ScreenPixelsPerInch);
-    m_commands = std::make_unique<TDocumentCommands>(*this, TempRichEdit, *m_preferences);
     if (const std::string problem = m_preferences->Settings->OpenProblem(); !problem.empty())
         ReportWarning(MessageText(problem.c_str()));
     m_preferences->LoadAll();
 }
 
+// The folder given for this run; else the one the user chose last, while
+// it is there; else the default.
 void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
-    const std::string folder = dataDirectory.empty() ? DataDirectory() : dataDirectory;
+    std::string folder = dataDirectory;
+    if (folder.empty() && m_preferences && !m_preferences->DataFolder.empty()) {
+        std::error_code error;
+        if (const std::string chosen = AnsiToUtf8(m_preferences->DataFolder);
+            std::filesystem::is_directory(chosen, error))
+            folder = chosen;
+    }
+    ReloadLibrary(folder.empty() ? DataDirectory() : folder);
+}
+
+// The folder's library in place of the one shown. The tree shows it with
+// what was open and selected where it still is; each song window shares the
+// library of its song, which lives on until the last of them closes.
+// The folder is watched before it is read: what changes while it is read
+// is read again after.
+void TMainWindow::ReloadLibrary(const std::string& folder) {
+    m_libraryFolder = folder;
+    m_watcher->Watch(QString::fromStdString(folder));
+    std::unique_ptr<TArtist> loaded;
     std::vector<TLoadFailure> failures;
     {
         TLoadStatus status(this);
         status.ShowBeforeLoading();
-        failures = LoadSongLibrary(folder, Artists, &status);
+        failures = LoadSongLibrary(folder, loaded, &status);
     }
+    const TTreeState state = m_listWindow ? m_listWindow->ForgetLibrary() : TTreeState{};
+    Artists = std::move(loaded);
+    if (m_listWindow)
+        m_listWindow->ShowLibrary(Artists.get(), state);
     if (!failures.empty())
         ReportError(FailureReport(failures));
     else if (!Artists)
         ShowEmptyLibraryNotice(QString::fromStdString(folder));
+}
+
+// The folder chosen is read at once and at every start after, as long as
+// the settings can hold its name.
+void TMainWindow::OpenLibraryClick() {
+    QFileDialog dialog(this, "Dalkönyvtár megnyitása");
+    dialog.setObjectName("LibraryDialog");
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(QString::fromStdString(m_libraryFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = dialog.selectedFiles().first();
+    ReloadLibrary(folder.toStdString());
+    if (const std::optional<std::string> name = Utf8ToAnsi(folder.toStdString()); name && m_preferences)
+        m_preferences->DataFolderCommand(*name);
+    else
+        ReportWarning("A mappa neve nem írható a beállítások közé, ezért a következő indításkor nem ez nyílik meg:\n" +
+                      folder);
 }
 
 // A new user with no songs yet learns where they go. The notice waits
@@ -177,9 +259,16 @@ QSize TMainWindow::WorkspaceSize() const {
     return m_workspace->size();
 }
 
+// Where the list window was left, and what its tree had open and
+// selected, when they fit what is there now.
 TListWindow* TMainWindow::CreateListWindow() {
-    m_listWindow = new TListWindow(WorkspaceSize());
+    TSettings* settings = m_preferences ? m_preferences->Settings.get() : nullptr;
+    m_listWindow = new TListWindow(WorkspaceSize(), Artists.get(),
+                                   settings ? TreeStateFrom(ReadTreeState(*settings)) : TTreeState{});
     m_workspace->addSubWindow(m_listWindow);
+    if (const std::optional<QRect> place =
+            settings ? InsideArea(ReadWindowPosition(*settings, "List"), WorkspaceSize()) : std::nullopt)
+        m_listWindow->setGeometry(*place);
     m_listWindow->show();
     connect(m_listWindow, &TListWindow::SongChosen, this,
             Reporting([this](const TSong& song) { CreateSongWindow(song); }));
@@ -189,12 +278,12 @@ TListWindow* TMainWindow::CreateListWindow() {
 
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    auto* window = m_preferences ? new TSongWindow(song, BackgroundColor(), m_preferences->Notation,
-                                                   ReadSongShift(*m_preferences->Settings, song))
-                                 : new TSongWindow(song, BackgroundColor(), TNotation::Hungarian, {});
+    const TSongWindowLook look = {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(),
+                                  m_preferences->Notation};
+    auto* window = new TSongWindow(song, look, ReadSongShift(*m_preferences->Settings, song));
+    new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
-                if (m_preferences)
-                    WriteSongShift(*m_preferences->Settings, chosen, shift);
+                WriteSongShift(*m_preferences->Settings, chosen, shift);
             }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;
@@ -256,8 +345,7 @@ void TMainWindow::m_BackgroundClick() {
 
 // Songs opened from now on whose chords do not show their notation take this one.
 void TMainWindow::NotationClick(TNotation notation) {
-    if (m_preferences)
-        m_preferences->NotationCommand(notation);
+    m_preferences->NotationCommand(notation);
 }
 
 void TMainWindow::DefaultBackgroundClick() {
@@ -281,6 +369,10 @@ void TMainWindow::m_PrintClick() {
     m_commands->Print();
 }
 
+void TMainWindow::PrintPreviewClick() {
+    m_commands->PrintPreview();
+}
+
 void TMainWindow::m_PrinterSetupClick() {
     m_commands->PrinterSetup();
 }
@@ -292,16 +384,19 @@ void TMainWindow::m_PageSetupClick() {
 
 // The close is never refused; a position that cannot be written is reported.
 void TMainWindow::closeEvent(QCloseEvent* event) {
+    const std::optional<TTreeState> tree = m_listWindow ? std::optional(m_listWindow->TreeState()) : std::nullopt;
     if (m_listWindow)
         m_listWindow->Quitting = true;
     m_workspace->closeAllSubWindows();
-    RunReportingErrors([this] {
+    RunReportingErrors([this, &tree] {
         const QRect main = frameGeometry();
         m_preferences->SaveWindowPosition("Main", {main.left(), main.top(), main.width(), main.height()});
         if (m_listWindow) {
             const QRect list = m_listWindow->geometry();
             m_preferences->SaveWindowPosition("List", {list.left(), list.top(), list.width(), list.height()});
         }
+        if (tree)
+            WriteTreeState(*m_preferences->Settings, StoredTreeFrom(*tree));
     });
     event->accept();
 }

@@ -9,6 +9,7 @@
 class QPrinter;
 class QMdiArea;
 class TDocumentCommands;
+class TLibraryWatcher;
 class TListWindow;
 class TMainMenu;
 class TSong;
@@ -26,7 +27,7 @@ public:
     explicit TMainWindow(const std::string& dataDirectory = {});
     ~TMainWindow() override;
 
-    TColor BackgroundColor() const { return m_preferences ? m_preferences->BackgroundColor : WindowColor; }
+    TColor BackgroundColor() const { return m_preferences->BackgroundColor; }
     TPageMargins& PageMargins() { return m_preferences->PageMargins; }
     QSize WorkspaceSize() const;
     QMdiArea* Workspace() const { return m_workspace; }
@@ -60,8 +61,11 @@ protected:
 private:
     void ConnectMenu();
     void FormCreate(const std::string& dataDirectory);
+    void ShowInPlace();
     void LoadSettings();
     void LoadLibrary(const std::string& dataDirectory);
+    void ReloadLibrary(const std::string& folder);
+    void OpenLibraryClick();
     void ShowEmptyLibraryNotice(const QString& folder);
     void TrackFocus(QWidget* now);
 
@@ -75,6 +79,7 @@ private:
     void SaveRTFClick();
     void CopyRTFClick();
     void m_PrintClick();
+    void PrintPreviewClick();
     void m_PrinterSetupClick();
     void m_PageSetupClick();
 
@@ -83,4 +88,6 @@ private:
     TListWindow* m_listWindow = nullptr;
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<TDocumentCommands> m_commands;
+    TLibraryWatcher* m_watcher;
+    std::string m_libraryFolder;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/marginfield.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -61,7 +62,6 @@ QPushButton* Button(QWidget* parent, const TDialogScale& scale, const char* name
 TPageSetupDialog::TPageSetupDialog(QWidget* owner) : TFormDialog(owner) {
     setObjectName("PageSetupDialog");
     setWindowTitle("Oldalbeállítás");
-    setFont(QFont("MS Sans Serif", 8));
     const TDialogScale scale(fontMetrics());
     setFixedSize(scale.Of(289), scale.Of(138));
     move(194, 112);
@@ -80,20 +80,27 @@ TPageSetupDialog::TPageSetupDialog(QWidget* owner) : TFormDialog(owner) {
     e_Bottom = Field(this, scale, "e_Bottom", {192, 32, 52, 22});
     e_Left = Field(this, scale, "e_Left", {64, 56, 52, 22});
     e_Right = Field(this, scale, "e_Right", {192, 56, 52, 22});
+    // Under the margins, where the frame has room: the form keeps its size.
+    c_KeepVerses = new QCheckBox("Versszakok egyben", this);
+    c_KeepVerses->setObjectName("c_KeepVerses");
+    c_KeepVerses->setGeometry(scale.Of(QRect(16, 79, 250, 17)));
     b_OK = Button(this, scale, "b_OK", "OK", {120, 106, 73, 24});
     b_OK->setDefault(true);
     b_Cancel = Button(this, scale, "b_Cancel", "Mégsem", {200, 106, 75, 24});
     setTabOrder(e_Top, e_Bottom);
     setTabOrder(e_Bottom, e_Left);
     setTabOrder(e_Left, e_Right);
-    setTabOrder(e_Right, b_OK);
+    setTabOrder(e_Right, c_KeepVerses);
+    setTabOrder(c_KeepVerses, b_OK);
     setTabOrder(b_OK, b_Cancel);
     connect(b_OK, &QPushButton::clicked, this, &TPageSetupDialog::b_OKClick);
     connect(b_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int TPageSetupDialog::Execute(TPageMargins& margins) {
+int TPageSetupDialog::Execute(TPageMargins& margins, bool& keepVerses) {
     m_margins = &margins;
+    m_keepVerses = &keepVerses;
+    c_KeepVerses->setChecked(keepVerses);
     e_Top->SetValue(margins.Top);
     e_Bottom->SetValue(margins.Bottom);
     e_Left->SetValue(margins.Left);
@@ -108,5 +115,6 @@ void TPageSetupDialog::b_OKClick() {
     m_margins->Bottom = e_Bottom->Value();
     m_margins->Left = e_Left->Value();
     m_margins->Right = e_Right->Value();
+    *m_keepVerses = c_KeepVerses->isChecked();
     reject();
 }

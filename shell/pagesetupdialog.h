@@ -3,11 +3,13 @@
 #include "settings/preferences.h"
 #include "shell/formdialog.h"
 
+class QCheckBox;
 class QPushButton;
 class TMarginField;
 
-// "Oldalbeállítás": the four print margins in millimetres. Only OK changes
-// the margins; Escape does not close it.
+// "Oldalbeállítás": the four print margins in millimetres, and whether
+// verses are kept whole on a page. Only OK changes them; Escape does not
+// close it.
 class TPageSetupDialog : public TFormDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TPageSetupDialog)
@@ -15,12 +17,13 @@ class TPageSetupDialog : public TFormDialog {
 public:
     explicit TPageSetupDialog(QWidget* owner);
 
-    int Execute(TPageMargins& margins);
+    int Execute(TPageMargins& margins, bool& keepVerses);
 
     TMarginField* e_Top;
     TMarginField* e_Bottom;
     TMarginField* e_Left;
     TMarginField* e_Right;
+    QCheckBox* c_KeepVerses;
     QPushButton* b_OK;
     QPushButton* b_Cancel;
 
@@ -28,4 +31,5 @@ private:
     void b_OKClick();
 
     TPageMargins* m_margins = nullptr;
+    bool* m_keepVerses = nullptr;
 };

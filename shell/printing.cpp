@@ -44,9 +44,10 @@ private:
     QString m_own;
 };
 
-bool PrintPagesWithProgress(const TRichDocument& document, QPrinter& printer, QWidget* owner) {
+bool PrintPagesWithProgress(const TRichDocument& document, QPrinter& printer, const TPageOptions& options,
+                            QWidget* owner) {
     TWorkProgress progress(owner, "Nyomtatás...", document.Paragraphs().size());
-    const bool finished = PrintPages(document, printer, [&](int pages, std::size_t paragraphs) {
+    const bool finished = PrintPages(document, printer, options, [&](int pages, std::size_t paragraphs) {
         if (progress.Report(paragraphs, QString("Nyomtatás: %1. oldal").arg(pages + 1)))
             return true;
         printer.abort();
@@ -72,11 +73,12 @@ bool ConfirmPrintFile(QPrinter& printer, QWidget* owner) {
     return true;
 }
 
-bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer, QWidget* owner) {
+bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer, const TPageOptions& options,
+                   QWidget* owner) {
     const TBusyCursor busy;
     printer.setDocName(title);
     if (!PrintsIntoFile(printer))
-        return PrintPagesWithProgress(document, printer, owner);
+        return PrintPagesWithProgress(document, printer, options, owner);
     const QString target = printer.outputFileName();
     TAtomicFile file(target.toStdString());
     if (!file.Open())
@@ -84,7 +86,7 @@ bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter
     bool finished;
     {
         const TPrintInto into(printer, QString::fromStdString(Utf8FromPath(file.TemporaryPath())));
-        finished = PrintPagesWithProgress(document, printer, owner);
+        finished = PrintPagesWithProgress(document, printer, options, owner);
     }
     if (finished && !file.Commit())
         throw TPrintError("Printing failed: " + target.toStdString() + ": " + file.FailureReason());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/pageflow.h"
 #include "render/document.h"
 
 #include <QString>
@@ -21,4 +22,5 @@ bool ConfirmPrintFile(QPrinter& printer, QWidget* owner);
 // busy cursor, and a progress dialog with a cancel button when it takes a
 // while. A file is written whole or not at all: a cancelled or failed print
 // leaves the old file as it was. False when cancelled.
-bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer, QWidget* owner);
+bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter& printer, const TPageOptions& options,
+                   QWidget* owner);

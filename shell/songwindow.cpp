@@ -10,15 +10,78 @@
 #include "shell/findbar.h"
 #include "shell/icons.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
-TSongWindow::TSongWindow(const TSong& song, TColor background, TNotation notation, TSongShift shift)
-    : Song(song), RichEdit(new QTextEdit(this)), m_document(ScreenPixelsPerInch), m_fonts(StyleFonts),
-      m_notation(notation), m_shift(Normalized(shift)), m_shiftMenu(new QMenu("Transzponálás", this)) {
+namespace {
+
+// A place in the view as a line counted from the end and a column in it: a
+// new rendering of the song changes only chord lines and the capo note above
+// the verses, so these name the same place in the new text.
+struct TLinePlace {
+    int FromEnd;
+    int Column;
+};
+
+TLinePlace PlaceOf(const QTextDocument& text, int position) {
+    const QTextBlock block = text.findBlock(position);
+    return {text.blockCount() - 1 - block.blockNumber(), position - block.position()};
+}
+
+QTextBlock BlockOf(const QTextDocument& text, TLinePlace place) {
+    return text.findBlockByNumber(std::max(0, text.blockCount() - 1 - place.FromEnd));
+}
+
+int PositionOf(const QTextDocument& text, TLinePlace place) {
+    const QTextBlock block = BlockOf(text, place);
+    return block.position() + std::min(place.Column, block.length() - 1);
+}
+
+// The caret, the selection's other end, and the line at the top of the view
+// with how many pixels of it are scrolled past.
+struct TViewPlace {
+    TLinePlace Anchor;
+    TLinePlace Caret;
+    TLinePlace Top;
+    int TopScrolled;
+    int Left;
+};
+
+TViewPlace PlaceOfView(const QTextEdit& view) {
+    const QTextDocument& text = *view.document();
+    const QTextBlock top = view.cursorForPosition(QPoint(0, 0)).block();
+    const int topY = static_cast<int>(text.documentLayout()->blockBoundingRect(top).top());
+    return {PlaceOf(text, view.textCursor().anchor()), PlaceOf(text, view.textCursor().position()),
+            PlaceOf(text, top.position()), view.verticalScrollBar()->value() - topY,
+            view.horizontalScrollBar()->value()};
+}
+
+// The document is laid out whole first, so that the scroll bars reach as far as it does.
+void ShowPlace(QTextEdit& view, const TViewPlace& place) {
+    QTextDocument& text = *view.document();
+    QTextCursor cursor(&text);
+    cursor.setPosition(PositionOf(text, place.Anchor));
+    cursor.setPosition(PositionOf(text, place.Caret), QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+    text.documentLayout()->documentSize();
+    const QRectF top = text.documentLayout()->blockBoundingRect(BlockOf(text, place.Top));
+    view.verticalScrollBar()->setValue(static_cast<int>(top.top()) + place.TopScrolled);
+    view.horizontalScrollBar()->setValue(place.Left);
+}
+
+} // namespace
+
+TSongWindow::TSongWindow(const TSong& song, const TSongWindowLook& look, TSongShift shift)
+    : Song(song), RichEdit(new QTextEdit(this)), m_document(look.PixelsPerInch), m_fonts(look.Fonts),
+      m_pixelsPerInch(look.PixelsPerInch), m_sizeStep(look.SizeStep), m_notation(look.Notation),
+      m_shift(Normalized(shift)), m_shiftMenu(new QMenu("Transzponálás", this)) {
     setObjectName("SongWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(WindowIcon());
@@ -31,7 +94,7 @@ TSongWindow::TSongWindow(const TSong& song, TColor background, TNotation notatio
     RichEdit->viewport()->setCursor(Qt::ArrowCursor);
     RichEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RichEdit->installEventFilter(this);
-    ShowSizeStep(SizeStep);
+    ShowSizeStep(m_sizeStep);
     setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title + ShiftCaption(m_shift)));
     CreateShiftActions();
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -44,7 +107,7 @@ TSongWindow::TSongWindow(const TSong& song, TColor background, TNotation notatio
     layout->addWidget(RichEdit);
     layout->addWidget(m_find = new TFindBar(*RichEdit, m_document, content));
     setWidget(content);
-    RunReportingErrors([this, background] { FormCreate(background); });
+    RunReportingErrors([this, &look] { FormCreate(look.Background); });
 }
 
 TSongWindow::~TSongWindow() {
@@ -88,12 +151,13 @@ void TSongWindow::ChooseShift(TSongShift shift) {
     emit ShiftChosen(Song, m_shift);
 }
 
-// The caret goes back to the start: the lines it was on may have changed.
 void TSongWindow::SetShift(TSongShift shift) {
+    const TViewPlace place = PlaceOfView(*RichEdit);
     m_shift = Normalized(shift);
     RenderShifted();
-    ShowSizeStep(SizeStep);
-    RichEdit->moveCursor(QTextCursor::Start);
+    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(m_sizeStep), m_pixelsPerInch);
+    ShowPlace(*RichEdit, place);
+    m_find->FindAgain();
     setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title + ShiftCaption(m_shift)));
     m_capoItems[static_cast<std::size_t>(m_shift.Capo)]->setChecked(true);
 }
@@ -102,7 +166,7 @@ void TSongWindow::RenderShifted() {
     m_document.SelectWholeDocument();
     m_document.DeleteSelection();
     TTransposition transposition(m_shift, m_notation);
-    RenderSong(Song, m_document, {m_fonts, ScreenPixelsPerInch}, transposition);
+    RenderSong(Song, m_document, {m_fonts, m_pixelsPerInch}, transposition);
 }
 
 // The text's own menu (copying a selection), then the song's shift.
@@ -121,9 +185,10 @@ void TSongWindow::FormCreate(TColor background) {
 
 // Keeps the caret and the selection where they were.
 void TSongWindow::ShowSizeStep(int sizeStep) {
+    m_sizeStep = sizeStep;
     const int anchor = RichEdit->textCursor().anchor();
     const int position = RichEdit->textCursor().position();
-    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(sizeStep), ScreenPixelsPerInch);
+    FillTextDocument(m_document, *RichEdit->document(), SizeStepZoom(sizeStep), m_pixelsPerInch);
     QTextCursor cursor(RichEdit->document());
     cursor.setPosition(anchor);
     cursor.setPosition(position, QTextCursor::KeepAnchor);
@@ -134,16 +199,11 @@ void TSongWindow::ShowFind() {
     m_find->Open();
 }
 
-// Escape closes the window; F3 and Shift+F3 go through the matches of the last find.
+// Escape closes the window (F3 is the find bar's, which watches the text too).
 bool TSongWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != RichEdit || event->type() != QEvent::KeyPress)
+    if (watched != RichEdit || event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
         return QMdiSubWindow::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Escape)
-        close();
-    else if (key->key() == Qt::Key_F3)
-        key->modifiers() & Qt::ShiftModifier ? m_find->Previous() : m_find->Next();
-    else
-        return QMdiSubWindow::eventFilter(watched, event);
+    close();
     return true;
 }

@@ -13,6 +13,15 @@ class QMenu;
 class QTextEdit;
 class TFindBar;
 
+// How a song window shows its song, as its maker has it when it makes it.
+struct TSongWindowLook {
+    TStyleFonts Fonts;
+    int PixelsPerInch; // the screen's, which ties the fonts' sizes to their heights
+    int SizeStep;      // the zoom on screen, until ShowSizeStep
+    TColor Background;
+    TNotation Notation; // for a song whose chords do not show theirs
+};
+
 // One song, rendered when the window is made in the fonts of that moment:
 // later font and colour changes reach only windows opened after them. Its
 // shift (transposition and capo) renders it anew, in those same fonts. The
@@ -22,9 +31,8 @@ class TSongWindow : public QMdiSubWindow {
     Q_DISABLE_COPY_MOVE(TSongWindow)
 
 public:
-    // Renders the song shifted, shown on the background colour; notation is
-    // for a song whose chords do not show theirs.
-    TSongWindow(const TSong& song, TColor background, TNotation notation, TSongShift shift);
+    // Renders the song shifted, as the look says.
+    TSongWindow(const TSong& song, const TSongWindowLook& look, TSongShift shift);
     ~TSongWindow() override;
 
     const TSong& Song;
@@ -38,7 +46,8 @@ public:
     void ShowFind();
 
     TSongShift Shift() const { return m_shift; }
-    // The song rendered anew with the shift, its caption saying so.
+    // The song rendered anew with the shift, its caption saying so; the view
+    // stays where it was, and an open find finds again.
     void SetShift(TSongShift shift);
 
 signals:
@@ -58,6 +67,8 @@ private:
     TRichDocument m_document;
     TFindBar* m_find;
     const TStyleFonts m_fonts;
+    const int m_pixelsPerInch;
+    int m_sizeStep;
     const TNotation m_notation;
     TSongShift m_shift;
     QMenu* m_shiftMenu;

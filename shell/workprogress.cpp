@@ -25,6 +25,12 @@ TWorkProgress::TWorkProgress(QWidget* owner, const QString& label, std::size_t s
     m_dialog.setValue(0);
 }
 
+void TWorkProgress::Begin(const QString& label, std::size_t steps) {
+    m_dialog.setLabelText(label);
+    m_dialog.setMaximum(Steps(steps));
+    m_dialog.setValue(0);
+}
+
 bool TWorkProgress::Report(std::size_t done) {
     m_dialog.setValue(std::min(Steps(done), m_dialog.maximum()));
     return !m_dialog.wasCanceled();

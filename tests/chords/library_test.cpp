@@ -24,21 +24,30 @@ void ExpectNoteMoved(const TNote& original, const TNote& moved, int semitones, T
     EXPECT_FALSE(IsForeignName(moved.Name, notation)) << moved.Name;
 }
 
-// Counts the chords it checks.
+void ExpectChordMoved(const TChord& before, const TChord& after, const TTransposer& transposer) {
+    ExpectNoteMoved(before.Root, after.Root, transposer.Semitones(), transposer.Notation());
+    EXPECT_EQ(before.Suffix, after.Suffix);
+    ASSERT_EQ(before.Bass.has_value(), after.Bass.has_value());
+    if (before.Bass)
+        ExpectNoteMoved(*before.Bass, *after.Bass, transposer.Semitones(), transposer.Notation());
+}
+
+// Counts the chords it checks. What stands around them stays.
 void ExpectTokenMoved(std::string_view original, std::string_view moved, const TTransposer& transposer, int& chords) {
-    const std::optional<TChord> before = ParseChord(original, transposer.Notation());
-    const std::optional<TChord> after = ParseChord(moved, transposer.Notation());
+    const std::optional<TChordWordParts> before = SplitChordWord(original);
+    const std::optional<TChordWordParts> after = SplitChordWord(moved);
     if (!before) {
         EXPECT_EQ(original, moved);
         return;
     }
     ASSERT_TRUE(after) << moved;
-    ++chords;
-    ExpectNoteMoved(before->Root, after->Root, transposer.Semitones(), transposer.Notation());
-    EXPECT_EQ(before->Suffix, after->Suffix);
-    ASSERT_EQ(before->Bass.has_value(), after->Bass.has_value()) << moved;
-    if (before->Bass)
-        ExpectNoteMoved(*before->Bass, *after->Bass, transposer.Semitones(), transposer.Notation());
+    EXPECT_EQ(before->Before, after->Before);
+    EXPECT_EQ(before->After, after->After);
+    const std::vector<TChord> beforeChords = ChainedChords(before->Chords, transposer.Notation());
+    const std::vector<TChord> afterChords = ChainedChords(after->Chords, transposer.Notation());
+    ASSERT_EQ(beforeChords.size(), afterChords.size()) << moved;
+    for (std::size_t i = 0; i < beforeChords.size(); ++i, ++chords)
+        ExpectChordMoved(beforeChords[i], afterChords[i], transposer);
 }
 
 // Every token in its place or right of it, moved only as far as the one
@@ -91,13 +100,22 @@ std::string Pick(std::mt19937& random, std::string_view words) {
     return std::string(word == "-" ? "" : word);
 }
 
+std::string GeneratedChord(std::mt19937& random) {
+    const std::string chord =
+        Pick(random, "C C# Db D D# Eb E F F# Gb G G# Ab A A# Bb B H Cb E# Fb B#") +
+        Pick(random, "- m 7 m7 maj7 M7 sus4 add9 dim ° m7(b5) 7(9) 7+ 6 6/9 mi 5 13 sus2 aug + min");
+    return random() % 5 == 0 ? chord + "/" + Pick(random, "C C# Db D Eb E F F# G Ab A Bb B H") : chord;
+}
+
 // Any spelling, however odd, may come in; none of the odd ones may come out.
+// Some chords stand in brackets, against bar lines or joined by dashes.
 std::string GeneratedToken(std::mt19937& random) {
     if (random() % 10 < 3)
-        return Pick(random, "N.C. x2 | ( ) riff / a e h am Ha ||: Árvíz");
-    const std::string chord = Pick(random, "C C# Db D D# Eb E F F# Gb G G# Ab A A# Bb B H Cb E# Fb B#") +
-                              Pick(random, "- m 7 m7 maj7 M7 sus4 add9 dim ° m7(b5) 7(9) 7+ 6 mi 5 13 sus2 aug + min");
-    return random() % 5 == 0 ? chord + "/" + Pick(random, "C C# Db D Eb E F F# G Ab A Bb B H") : chord;
+        return Pick(random, "N.C. x2 | ( ) riff / a e h am Ha ||: Árvíz (x2) Am-riff");
+    std::string chords = GeneratedChord(random);
+    while (random() % 6 == 0)
+        chords += "-" + GeneratedChord(random);
+    return Pick(random, "- - - - ( | |: [") + chords + Pick(random, "- - - - ) | :| ]");
 }
 
 std::string GeneratedLine(std::mt19937& random) {

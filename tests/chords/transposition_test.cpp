@@ -50,13 +50,13 @@ const std::vector<std::string> Song = {
 } // namespace
 
 // Only chord lines move; verses, details and tablature keep every byte. Each
-// song keeps its own notation: the first writes H and B for B flat, the
-// second B and Bb, whatever the fallback.
+// song keeps its own notation: the first (in E major, ending H7 E) writes H
+// and B for B flat, the second B and Bb, whatever the fallback.
 TEST(TTransposition, MovesTheChordLinesOfEachSongInItsOwnNotation) {
     const std::unique_ptr<TArtist> artist = ArtistFromLines(Song);
     const std::vector<std::string> shown = ShownLines(*artist, {2, 0}, TNotation::Hungarian);
     const std::vector<std::string> expected = {"",           "Zenekar",     "Dal",       "Szerző",  "",
-                                               "Db      Gb", "Hej, Bodri",  "Fis7",      "",        "Db7 x2 | Gb",
+                                               "C#      F#", "Hej, Bodri",  "Fis7",      "",        "C#7 x2 | F#",
                                                "",           "Capo 2",      "Am x02210", "",        "E|--2--|",
                                                "",           "A B C",       "",          "Zenekar", "Másik",
                                                "",           "C       G/B", "szöveg"};

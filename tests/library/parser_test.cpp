@@ -233,3 +233,22 @@ TEST(Parser, ALoadedArtistIsWalkedWithItsPublicSurfaceAlone) {
 }
 
 } // namespace
+
+namespace {
+
+// Positions count every line, so the parity alone decides in a verse with chords.
+TEST(InChordPosition, IsEveryChordsLineAndTheEvenLinesOfAVerseWithChords) {
+    const std::int32_t kinds[] = {TNormal::KindNumber, TVerse::KindNumber, TDefVerse::KindNumber,
+                                  TChords::KindNumber, TTab::KindNumber,   TDetails::KindNumber};
+    const std::vector<std::vector<bool>> expected = {
+        {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 1, 0}, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0},
+    };
+    for (std::size_t k = 0; k < std::size(kinds); ++k) {
+        std::vector<bool> actual;
+        for (std::size_t position = 0; position < 4; ++position)
+            actual.push_back(InChordPosition(kinds[k], position));
+        EXPECT_EQ(expected[k], actual) << kinds[k];
+    }
+}
+
+} // namespace

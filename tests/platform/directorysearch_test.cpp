@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -42,6 +44,14 @@ TEST(DataDirectory, IsTheDataFolderBesideTheExecutable) {
 #endif
     EXPECT_EQ(PathFromUtf8(ExecutableDirectory()) / "Data", PathFromUtf8(DataDirectory()));
     EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(ExecutableDirectory()) / program));
+}
+
+// The build tree's programs read the repository's songs as they are, with
+// no copy that a rebuild would have to bring up to date.
+TEST(DataDirectory, OfTheBuildTreeIsTheRepositorysDataFolder) {
+    std::error_code error;
+    EXPECT_TRUE(std::filesystem::equivalent(PathFromUtf8(DataDirectory()), VIVIRA_SAMPLE_DATA, error))
+        << error.message();
 }
 
 TEST(SafeFileName, ReplacesWhatWouldLeaveTheFolder) {

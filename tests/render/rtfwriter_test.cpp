@@ -7,6 +7,8 @@
 #include "tests/support/strictrtfreader.h"
 #include "tests/support/tempdirectory.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include "tests/support/filesizelimit.h"
@@ -19,7 +21,7 @@ void SetNumber(TRichDocument& document, TFontAttribute attribute, std::int64_t v
 }
 
 // The exact bytes are the contract with every reader: check them once in full.
-TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
+TEST(RichText, WritesHeaderTablesAndEachFormatWhereItChanges) {
     TRichDocument document(StandardPixelsPerInch);
     document.SetSelectionAttribute(TFontAttribute::Name, std::string("Times New Roman"));
     SetNumber(document, TFontAttribute::Size, 24);
@@ -34,6 +36,8 @@ TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
     SetNumber(document, TFontAttribute::Color, 0x80000008); // window text: automatic
     document.SetParagraphAlignment(TAlignment::Left);
     document.AppendLine("a\tb\nc");
+    document.AppendLine("d"); // as the line before it: nothing to state
+    document.AppendLine("");
 
     EXPECT_EQ("{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n"
               "{\\fonttbl{\\f0\\fnil\\fcharset238\\fprq0 Times New Roman;}"
@@ -41,7 +45,9 @@ TEST(RichText, WritesHeaderTablesAndRestatesFormatsPerParagraphAndRun) {
               "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
               "\\pard\\qc\\fi20\\plain\\f0\\fs48\\b\\ul\\cf1 \\u336\\'d5szi \\{dal\\} \\\\\\par\r\n"
               "\\pard\\ql\\fi20\\plain\\f1\\fs18\\i\\strike a\\tab b\\line c\\par\r\n"
-              "\\pard\\ql\\fi20}\r\n",
+              "d\\par\r\n"
+              "\\par\r\n"
+              "}\r\n",
               RichText(document));
 }
 
@@ -172,6 +178,32 @@ TEST(SaveRichTextFile, NamesThePathItCannotCreate) {
         } catch (const TDocumentError& error) {
             EXPECT_EQ(0u, std::string(error.what()).find("Cannot create file " + path + ": ")) << error.what();
         }
+    }
+}
+
+// A long save tells how far it is, in paragraphs, piece by piece; stopped
+// anywhere, the old file stays and nothing of the new one is left.
+TEST(SaveRichTextFile, ReportsItsProgressAndAStopKeepsTheOldFile) {
+    TTempDirectory folder;
+    const std::string path = folder / "dal.rtf";
+    TRichDocument document(StandardPixelsPerInch);
+    for (int line = 0; line < 20000; ++line)
+        document.AppendLine(AnsiFromUtf8("Őszi dal, sor ") + std::to_string(line));
+    const std::size_t paragraphs = document.Paragraphs().size();
+    std::vector<std::size_t> reported;
+    EXPECT_TRUE(document.SaveRichTextFile(path, [&](std::size_t done) { return reported.push_back(done), true; }));
+    EXPECT_EQ(RichText(document), ReadBytes(path));
+    ASSERT_GT(reported.size(), 3u); // more than one piece
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+    EXPECT_EQ(paragraphs, reported.back());
+
+    for (const std::size_t stopAt : {std::size_t{1}, reported.size() / 2, reported.size()}) {
+        WriteBytes(path, "régi");
+        std::size_t calls = 0;
+        EXPECT_FALSE(document.SaveRichTextFile(path, [&](std::size_t) { return ++calls < stopAt; })) << stopAt;
+        EXPECT_EQ(stopAt, calls);
+        EXPECT_EQ("régi", ReadBytes(path)) << stopAt;
+        EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {})) << stopAt;
     }
 }
 

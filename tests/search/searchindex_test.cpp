@@ -47,6 +47,8 @@ const TLibrary& Library() {
          "Hull a levél, hull a levél,",
          "szél fújja az erdőt."},
         {".artist Üres"},
+        {".artist Csúszás", ".title Csere", ".defverse", "Dm  G", "első sor", "", "Dm  G", "elcsúszott sor", "C  G",
+         "harmadik"},
     });
     return library;
 }
@@ -111,9 +113,13 @@ TEST(SearchIndex, EveryWordMustOccurInAnyOrderAndAnyField) {
 }
 
 // The empty line of a defverse still takes a chord position, so the line
-// after it is text; a word never runs from one line or field into the next.
+// after it is text, and lyrics after it in a chord position are still lyrics;
+// a word never runs from one line or field into the next.
 TEST(SearchIndex, ChordTablatureAndDetailsLinesDoNotCount) {
     ExpectResults({
+        {"elcsuszott", "Csere <elcsúszott sor>; "},
+        {"harmadik sor", "Csere <első sor>; "},
+        {"harmadik", "Csere <harmadik>; "},
         {"hmoll", ""},
         {"am", ""},
         {"kotta", ""},

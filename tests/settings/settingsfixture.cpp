@@ -7,7 +7,7 @@
 
 std::unique_ptr<TSettings> SettingsTest::OpenStore() {
     return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
-        m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadWrite));
+        m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadWrite, "vivira"));
 }
 
 std::string SettingsTest::FileText() const {

@@ -161,7 +161,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten) {
 TEST_F(SettingsTest, AStoreOpenedForReadingNeverWrites) {
     const auto readOnly = [this] {
         return std::make_unique<TSettings>(std::make_unique<TRegistryFileBackend>(
-            m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadOnly));
+            m_file, CantorixKey, m_warnings, TRegistryFileBackend::TAccess::ReadOnly, "vivira"));
     };
     EXPECT_EQ(15, readOnly()->ReadIntValue("Page", "MarginTop", 15));
     EXPECT_FALSE(std::filesystem::exists(m_folder / "Cantorix")); // not even the folder
@@ -183,7 +183,7 @@ TEST_F(SettingsTest, AStuckLockFailsTheWriteInsteadOfHanging) {
     const TFileLock stuck(m_folder / "Cantorix/.settings.reg.lock", std::chrono::milliseconds(0));
     ASSERT_TRUE(stuck.Acquired());
     auto patient = std::make_unique<TRegistryFileBackend>(m_file, CantorixKey, m_warnings,
-                                                          TRegistryFileBackend::TAccess::ReadWrite);
+                                                          TRegistryFileBackend::TAccess::ReadWrite, "vivira");
     patient->SetLockPatience(std::chrono::milliseconds(100));
     TSettings waiting(std::move(patient));
     try {

@@ -151,10 +151,27 @@ TEST_F(RegistryTest, TheProgramsStoreIsTheCantorixKeyUnlessTestsSayOtherwise) {
     _putenv_s("VIVIRA_SETTINGS_KEY", m_root.c_str());
     EXPECT_EQ("registry key: " + Key(""), SettingsPlace(SettingsRoot));
     std::ostringstream warnings;
-    OpenSettings(SettingsRoot, warnings)->WriteIntValue("Page", "MarginTop", 9);
+    OpenSettings(SettingsRoot, "songbook_tests", warnings)->WriteIntValue("Page", "MarginTop", 9);
     _putenv_s("VIVIRA_SETTINGS_KEY", "");
     EXPECT_NE(std::string::npos, RegQuery("Page", "MarginTop").find("MarginTop    REG_SZ    9"));
     EXPECT_EQ("", warnings.str());
+}
+
+// A store that cannot be opened is named in the warnings after the program
+// that runs, with the system's reason.
+TEST_F(RegistryTest, AStoreThatCannotBeOpenedWarnsAfterTheProgramsName) {
+    HKEY root = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, WideFromUtf8(m_root).c_str(), 0, nullptr,
+                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &root, nullptr));
+    RegCloseKey(root);
+    _putenv_s("VIVIRA_SETTINGS_KEY", (m_root + "\\Lasting").c_str());
+    std::ostringstream warnings;
+    const auto store = OpenSettings(SettingsRoot, "dalos", warnings);
+    _putenv_s("VIVIRA_SETTINGS_KEY", "");
+    EXPECT_EQ("dalos: The settings key " + Key("Lasting") + " cannot be opened (" +
+                  Win32Reason(ERROR_CHILD_MUST_BE_VOLATILE) + "). The default settings are used.\n",
+              warnings.str());
+    EXPECT_EQ(warnings.str(), "dalos: " + store->OpenProblem() + "\n");
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -36,7 +37,7 @@ void TProgram::Start(std::optional<QSize> workspace) {
         ListWindow = Main->CreateListWindow();
         PageSetupDialog = new TPageSetupDialog(Main);
     } else {
-        Main = StartProgram(DataFolder());
+        Main = StartProgram(GivesFolder ? DataFolder() : std::string());
     }
     List = ListWindow;
     Main->activateWindow();
@@ -48,6 +49,9 @@ TProgram::~TProgram() {
     ListWindow = nullptr;
     PageSetupDialog = nullptr;
     Artists.reset();
+    for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+        StyleFonts[static_cast<std::size_t>(slot)] = DefaultFont(slot);
+    SizeStep = 0;
     unsetenv("VIVIRA_SETTINGS_FILE");
 }
 
@@ -86,10 +90,30 @@ QMenu* TProgram::Menu(const char* name) const {
     return menu;
 }
 
+namespace {
+
+QSet<const QWidget*>& TopLevelWidgetsAtStart() {
+    static QSet<const QWidget*> widgets;
+    return widgets;
+}
+
+} // namespace
+
+void NoteTopLevelWidgets() {
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        TopLevelWidgetsAtStart().insert(widget);
+}
+
 void VerifyNothingLeft() {
     QVERIFY(!MainWindow && !ListWindow && !PageSetupDialog && !ActiveSongWindow && !Artists);
-    for (const QWidget* widget : QApplication::topLevelWidgets()) // a tool tip fades by itself
-        QVERIFY2(!widget->isVisible() || widget->inherits("QTipLabel"), widget->metaObject()->className());
+    QCOMPARE(SizeStep, 0);
+    for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot)
+        QVERIFY2(StyleFonts[static_cast<std::size_t>(slot)] == DefaultFont(slot), qPrintable(QString::number(slot)));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QWidget* widget : QApplication::topLevelWidgets()) { // a tool tip fades by itself
+        QVERIFY2(TopLevelWidgetsAtStart().contains(widget) || widget->inherits("QTipLabel"),
+                 qPrintable(QString(widget->metaObject()->className()) + " " + widget->objectName()));
+    }
 }
 
 void Click(QAction* action) {

@@ -48,13 +48,18 @@ public:
 
     TMainWindow* Main = nullptr;
     TListWindow* List = nullptr;
+    // False: started as from the desktop menu, naming no folder.
+    bool GivesFolder = true;
 
 private:
     TTempDirectory m_folder;
 };
 
+// Notes the top-level widgets there are before the first test (the tests' main does).
+void NoteTopLevelWidgets();
 // For each test class's cleanup(): the step's program is gone whole, no
-// window of it is left on screen, and the globals it set are reset.
+// top-level widget is left beyond those noted at start (hidden ones too),
+// and the globals it set are reset, the fonts and the size step included.
 void VerifyNothingLeft();
 
 // Triggers the action from the event loop, as a menu click does, so that an
@@ -81,6 +86,7 @@ QStringList TriggerAnsweringErrors(const std::function<void()>& trigger);
     int main(int argc, char** argv) {                                                                                  \
         TApplication application(argc, argv);                                                                          \
         UsePaletteForSystemColors();                                                                                   \
+        NoteTopLevelWidgets();                                                                                         \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }

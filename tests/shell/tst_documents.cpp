@@ -15,15 +15,20 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 
 namespace {
+
+// Long enough to make that the progress dialog shows while it is made.
+constexpr int BigSongbookSongs = 12000;
 
 const TLibraryFiles Library = {
     {"a.txt", {".artist AC/DC", ".title Egy: két?", ".verse", "első dal", ".title Kettő", ".verse", "második dal"}},
@@ -169,6 +174,46 @@ private slots:
         SelectInTree(program, "AC/DC");
         Click(program.Action("SaveRTF"));
         QCOMPARE(opened, QString::fromStdString(out / "mappa"));
+    }
+
+    // A big songbook is made and written in one progress dialog, under the
+    // busy pointer; cancelled while it is written, the old file stays whole
+    // and nothing else is left in the folder.
+    void aSaveCancelledWhileWritingKeepsTheOldFile() {
+        std::vector<std::string> lines{".artist Nagy"};
+        for (int song = 0; song < BigSongbookSongs; ++song) {
+            lines.push_back(".title " + std::to_string(song) + ". dal");
+            lines.push_back(".verse");
+            for (int line = 0; line < 8; ++line)
+                lines.push_back("Őszi szél fúj, sor " + std::to_string(line) + " a hosszú dalkönyvben");
+        }
+        TProgram program({{"a.txt", lines}});
+        program.Start();
+        TTempDirectory out;
+        WriteBytes(out / "könyv.rtf", "régi");
+        QStringList phases;
+        bool busyWhileWriting = false;
+        QTimer canceller;
+        connect(&canceller, &QTimer::timeout, [&] {
+            auto* progress = program.Main->findChild<QProgressDialog*>("WorkProgress");
+            if (!progress || !progress->isVisible() || phases.contains(progress->labelText()))
+                return;
+            phases << progress->labelText();
+            if (progress->labelText() != "Dalkönyv mentése...")
+                return;
+            busyWhileWriting =
+                QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+            progress->cancel();
+        });
+        canceller.start(0);
+        SelectInTree(program, "Nagy");
+        SaveAs(program, QString::fromStdString(out.Path()), "könyv");
+        canceller.stop();
+        QCOMPARE(phases, (QStringList{"Dalkönyv előkészítése...", "Dalkönyv mentése..."}));
+        QVERIFY(busyWhileWriting);
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(FileText(out / "könyv.rtf"), std::string("régi"));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 1);
     }
 
     void copiesTheWholeDocumentAndLeavesTheSelectionAlone() {

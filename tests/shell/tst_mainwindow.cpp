@@ -21,11 +21,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 #include <filesystem>
 #include <tuple>
 
@@ -49,6 +52,47 @@ protected:
         return false;
     }
 };
+
+// What the window system shows of the load-status dialog each time the
+// event loop runs during the load (as it does when the dialog is drawn): a
+// grab of its window, not a rendering of the widget, so a dialog the
+// system never got drawn grabs black.
+class TLoadStatusGrabs {
+public:
+    TLoadStatusGrabs() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Grab(); });
+        m_timer.start(0);
+    }
+
+    QImage LastWithAFile; // the last grab while the label named a song file
+    QRect FileNameArea;
+    QColor Face;
+
+private:
+    void Grab() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* status = qobject_cast<TLoadStatus*>(widget);
+            if (!status || !status->isVisible() || !status->windowHandle() || !status->windowHandle()->isExposed() ||
+                !status->FileName->text().endsWith(".txt"))
+                continue;
+            LastWithAFile = status->screen()->grabWindow(status->winId()).toImage();
+            FileNameArea = status->FileName->geometry();
+            Face = status->palette().color(QPalette::Window);
+        }
+    }
+
+    QTimer m_timer;
+};
+
+// How many pixels of the area differ from the colour.
+int PixelsOtherThan(const QImage& image, const QRect& area, const QColor& colour) {
+    int other = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            other += image.pixelColor(x, y).rgb() != colour.rgb();
+    }
+    return other;
+}
 
 const TLibraryFiles Library = {
     {"a.txt", {".artist Őszi Zenekar", ".title Első", ".verse", "ősz van", ".title Második", ".chords", "Am G"}},
@@ -110,6 +154,8 @@ private slots:
   m_PageSetup Oldalbeállítás... *
   m_PrinterSetup Nyomtató beállítása... *
   m_Print Nyomtatás... *
+  m_PrintPreview Nyomtatási kép... *
+  OpenLibrary Dalkönyvtár megnyitása... *
   -
   m_Exit &Bezárás *
 m_Setting &Beállítások
@@ -135,10 +181,11 @@ m_Setting &Beállítások
     NotationEnglish Angol (B, Bb)
 m_About Névjegy
 )"));
-        // Ten images, one for each role: no two entries show the same picture.
+        // Ten images, one for each role, and the library command's open
+        // folder: no two entries show the same picture.
         QSet<QByteArray> images;
         CollectImages(main->menuBar()->actions(), images);
-        QCOMPARE(images.size(), 10);
+        QCOMPARE(images.size(), 11);
         // The size items are one radio group, "Közepes" marked.
         const QList<QAction*> sizes = program.Menu("m_Size")->actions();
         QVERIFY(sizes[0]->actionGroup() && sizes[0]->actionGroup()->actions() == sizes);
@@ -363,9 +410,15 @@ m_About Névjegy
     void theLoadStatusIsDrawnWhileTheLibraryLoads() {
         TProgram program(Library);
         const TLabelPaints paints;
+        const TLoadStatusGrabs grabs;
         program.Start();
         QVERIFY2(!paints.Shown.isEmpty(), "never drawn");
         QVERIFY2(paints.Shown.last().endsWith(".txt"), qPrintable(paints.Shown.join(", ")));
+        const QImage& grab = grabs.LastWithAFile;
+        QVERIFY2(!grab.isNull(), "never grabbed while a file was shown");
+        const QRect face(0, 0, grab.width(), grabs.FileNameArea.top() / 2); // above both labels
+        QCOMPARE(PixelsOtherThan(grab, face, grabs.Face), 0);
+        QVERIFY(PixelsOtherThan(grab, grabs.FileNameArea, grabs.Face) > 20); // the path's letters
         QVERIFY(!program.Main->findChild<TLoadStatus*>());
     }
 

@@ -6,6 +6,7 @@
 #include "shell/pagesetupdialog.h"
 #include "tests/shell/programfixture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +51,7 @@ private slots:
             QList<QRect> taken;
             for (QWidget* child : dialog->findChildren<QWidget*>()) {
                 const bool label = qobject_cast<QLabel*>(child);
-                if (!label && !qobject_cast<TMarginField*>(child) && !qobject_cast<QPushButton*>(child))
+                if (!label && !qobject_cast<TMarginField*>(child) && !qobject_cast<QAbstractButton*>(child))
                     continue;
                 const QRect place(child->mapTo(dialog, QPoint(0, 0)), child->size());
                 QVERIFY2(dialog->rect().contains(place), qPrintable(child->objectName()));
@@ -58,11 +59,13 @@ private slots:
                     const QString text = static_cast<QLabel*>(child)->text();
                     QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= child->width(), qPrintable(text));
                 }
+                if (auto* box = qobject_cast<QCheckBox*>(child)) // its mark and its whole text
+                    QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
                 for (const QRect& other : taken)
                     QVERIFY2(!other.intersects(place), qPrintable(child->objectName()));
                 taken << place;
             }
-            QCOMPARE(taken.size(), 14);
+            QCOMPARE(taken.size(), 15);
             qInfo() << "font height" << dialog->fontMetrics().height() << "dialog" << dialog->size();
         });
     }

@@ -7,18 +7,23 @@
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/pagesetupdialog.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 #include "tests/support/externaltool.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -100,16 +105,32 @@ public:
     }
 
     void PrintOnly(TPageMargins margins) {
+        m_program.Main->PageMargins() = margins;
+        OnTheArtist("m_Print");
+        Title = m_program.Main->CurrentPrinter().docName();
+    }
+
+    // The command run with the artist selected in the focused tree, as a user would.
+    void OnTheArtist(const char* action) {
         m_program.Main->activateWindow(); // back from the dialogs of an earlier print
         QVERIFY(QTest::qWaitForWindowActive(m_program.Main));
-        m_program.Main->PageMargins() = margins;
         QTreeWidget* tree = m_program.List->SongList;
         m_program.Main->Workspace()->setActiveSubWindow(m_program.List);
         tree->setFocus();
         tree->setCurrentItem(tree->findItems(m_artist, Qt::MatchExactly).value(0));
-        Click(m_program.Action("m_Print"));
-        Title = m_program.Main->CurrentPrinter().docName();
+        Click(m_program.Action(action));
     }
+
+    // The page of the first word that starts so.
+    int PageOf(const QString& start) const {
+        for (const TWord& word : Words) {
+            if (word.Text == start)
+                return word.Page;
+        }
+        return 0;
+    }
+
+    TProgram& Program() { return m_program; }
 
     std::string OutputFile() const { return m_program.Main->CurrentPrinter().outputFileName().toStdString(); }
     const TTempDirectory& Folder() const { return m_out; }
@@ -219,7 +240,7 @@ private slots:
         const double height = LineHeight(document, pdf);
         document.PrintRect = {0, 0, 1000, static_cast<std::int32_t>(height * linesPerPage + height / 2)};
         int printed = 0;
-        QVERIFY(PrintPages(document, pdf, [&](int done, std::size_t) { return (printed = done) > 0; }));
+        QVERIFY(PrintPages(document, pdf, TPageOptions{}, [&](int done, std::size_t) { return (printed = done) > 0; }));
         QCOMPARE(printed, pages);
     }
 
@@ -234,7 +255,7 @@ private slots:
         TTempDirectory folder;
         QPdfWriter pdf(QString::fromStdString(folder / "hosszú.pdf"));
         pdf.setResolution(1200);
-        QVERIFY(PrintPages(document, pdf, [](int, std::size_t) { return true; }));
+        QVERIFY(PrintPages(document, pdf, TPageOptions{}, [](int, std::size_t) { return true; }));
         int pages = 0;
         std::set<QString> words;
         for (const TWord& word : PdfWords(folder / "hosszú.pdf", pages))
@@ -329,6 +350,61 @@ private slots:
         QCOMPARE(cancel.Asked.size(), 1);
         QCOMPARE(ReadBytes(run.OutputFile()), std::string("régi"));
         QCOMPARE(FolderEntries(run.Folder()), std::vector<std::string>{"print.pdf"});
+    }
+
+    // "Versszakok egyben", chosen in the page setup and kept in the
+    // settings, prints every verse that fits on a page on one page.
+    void keepingVersesTogetherIsChosenInThePageSetup() {
+        TPrintRun run({20, 20, 20, 20});
+        const auto splitVerses = [&run] {
+            int split = 0;
+            for (int song = 1; song <= 12; ++song) {
+                const QString stem = QString("Sor%1x").arg(song);
+                split += run.PageOf(stem + "0") != run.PageOf(stem + "11");
+            }
+            return split;
+        };
+        QVERIFY2(splitVerses() > 0, "no verse crosses a page: the check proves nothing");
+        {
+            const TAnswerModal answer([](QWidget* modal) {
+                auto* dialog = qobject_cast<TPageSetupDialog*>(modal);
+                QVERIFY(dialog);
+                QVERIFY(!dialog->c_KeepVerses->isChecked());
+                dialog->c_KeepVerses->setChecked(true);
+                QTest::mouseClick(dialog->b_OK, Qt::LeftButton);
+            });
+            Click(run.Program().Action("m_PageSetup"));
+        }
+        QVERIFY(run.Program().SettingsFileText().find("\"KeepVerses\"=\"1\"") != std::string::npos);
+        TPrintAnswers replace{{QMessageBox::Yes}};
+        Answering(replace, [&] { run.Print({20, 20, 20, 20}); });
+        QCOMPARE(splitVerses(), 0);
+        int lines = 0;
+        for (const TWord& word : run.Words)
+            lines += word.Text.startsWith("Sor");
+        QCOMPARE(lines, 12 * 12);
+    }
+
+    // The preview shows the pages that printing prints, on the same printer.
+    void thePreviewShowsThePagesThatPrintingPrints() {
+        TPrintRun run({20, 20, 20, 20});
+        int previewed = 0;
+        QString title;
+        {
+            const TAnswerModal answer([&](QWidget* modal) {
+                auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+                QVERIFY(preview);
+                title = preview->windowTitle();
+                auto* pages = preview->findChild<QPrintPreviewWidget*>();
+                QVERIFY(pages);
+                pages->updatePreview();
+                previewed = pages->pageCount();
+                preview->reject();
+            });
+            run.OnTheArtist("m_PrintPreview");
+        }
+        QCOMPARE(previewed, run.Pages);
+        QCOMPARE(title, QString("Nyomtatási kép – Dalos"));
     }
 
     void anArtistWithoutSongsPrintsOneEmptyPage() {

@@ -4,6 +4,7 @@
 #include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
+#include "tests/tools/songbookrun.h"
 #include "tools/songbook/songbook.h"
 
 #include <cstdlib>
@@ -20,25 +21,12 @@
 
 namespace {
 
-struct TRun {
-    int ExitCode;
-    std::string Out;
-    std::string Err;
-};
-
 // A path as JSON spells it: Windows' backslashes are escaped.
 std::string JsonPath(const std::string& path) {
     std::string json;
     for (char c : path)
         json += c == '\\' ? std::string("\\\\") : std::string(1, c);
     return json;
-}
-
-TRun Songbook(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = RunSongbook(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
 }
 
 TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
@@ -110,6 +98,34 @@ TEST(SongbookLint, ReportsUnreadableFilesAndPassesCleanOnes) {
     EXPECT_EQ(folder / "missing.txt" + ": File not found\n", missing.Err);
 }
 
+// One blank line too many in a verse with chords puts the chords of every
+// pair after it in the text's place and the lyrics in the chords' place: lint
+// names it, the lyrics there stay as they are when moved, and search finds them.
+TEST(SongbookLint, NamesABlankLineThatSwapsChordsAndLyrics) {
+    TTempDirectory folder;
+    WriteBytes(folder / "a.txt", SongFileBytes({".artist Zenekar", ".title Ősz", ".defverse", "Am                 Em",
+                                                "Őszi eső kopog az ablakon,", "", "Am                 Em",
+                                                "Ősz van, ősz, a levél lehull,", "G                  Am",
+                                                "Ami megmarad, az egyszer újra kinyílik.", ".defverse", "Am", "szöveg",
+                                                "", "sor akkord nélkül", "C"}));
+    const TRun lint = Songbook({"lint", folder / "a.txt"});
+    EXPECT_EQ(1, lint.ExitCode);
+    EXPECT_EQ(folder / "a.txt" +
+                  ":6: blank line in a verse with chords: the chord and text lines after it change places\n",
+              lint.Out);
+    const TRun moved = Songbook({"transpose", "--data", folder.Path(), "--song", "Zenekar - Ősz", "3"});
+    EXPECT_EQ(0, moved.ExitCode) << moved.Err;
+    EXPECT_EQ("\nZenekar\nŐsz\n\nCm                 Gm\nŐszi eső kopog az ablakon,\nAm                 Em\n"
+              "Ősz van, ősz, a levél lehull,\nG                  Am\nAmi megmarad, az egyszer újra kinyílik.\n\nCm\n"
+              "szöveg\nsor akkord nélkül\nEb\n",
+              moved.Out);
+    const TRun found = Songbook({"find", "--data", folder.Path(), "level", "lehull"});
+    EXPECT_EQ(0, found.ExitCode);
+    EXPECT_EQ("Zenekar - Ősz\n    Ősz van, ősz, a levél lehull,\n", found.Out);
+    EXPECT_EQ("Zenekar - Ősz\n    Ami megmarad, az egyszer újra kinyílik.\n",
+              Songbook({"find", "--data", folder.Path(), "megmarad"}).Out);
+}
+
 TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
     TTempDirectory folder;
     const std::vector<std::vector<std::string>> bad = {
@@ -127,11 +143,17 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
         {"dump", "--all"},
         {"settings", "--data", folder.Path()},
         {"find", "--data", folder.Path()},
+        {"find", "--data", folder.Path(), ",.;"}, // nothing to look for
+        {"find", "--data", folder.Path(), "-", "€", "!"},
         {"dump", "--json"},
         {"transpose", "--song", "A - B"},
         {"transpose", "--song", "A - B", "1", "2"},
         {"transpose", "--song", "A - B", "x"},
         {"transpose", "--song", "A - B", "25"},
+        {"transpose", "--song", "A - B", "+25"},
+        {"transpose", "--song", "A - B", "++2"},
+        {"transpose", "--song", "A - B", "+-2"},
+        {"transpose", "--song", "A - B", "+"},
         {"transpose", "2"},
         {"transpose", "--song", "A - B", "1", "--capo", "12"},
         {"export", "--all", "-o", "x", "--transpose", "1.5"},
@@ -140,6 +162,8 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
     WriteBytes(folder / "file", "x");
     const TRun unlistable = Songbook({"dump", "--data", folder / "file"}); // not a folder at all
     EXPECT_EQ(2, unlistable.ExitCode);
+    EXPECT_EQ(0u, unlistable.Err.find("songbook: not a folder: " + folder / "file\n")) << unlistable.Err;
+    EXPECT_EQ(0u, Songbook({"dump", "--data", folder / "missing"}).Err.find("songbook: no such folder: "));
     for (const auto& arguments : bad) {
         const TRun run = Songbook(arguments);
         EXPECT_EQ(2, run.ExitCode) << (arguments.empty() ? "(none)" : arguments[0]);
@@ -151,6 +175,13 @@ TEST(Songbook, RejectsBadUsageWithExitCodeTwo) {
                                                  {"export", "--help"},
                                                  {"find", "--help"}})
         EXPECT_EQ(0, Songbook(help).ExitCode);
+}
+
+TEST(Songbook, TellsItsVersion) {
+    const TRun run = Songbook({"--version"});
+    EXPECT_EQ(0, run.ExitCode);
+    EXPECT_EQ(std::string("songbook (Vivira redir) ") + VIVIRA_VERSION + "\n", run.Out);
+    EXPECT_EQ("", run.Err);
 }
 
 // Title hits first, then lyric hits with their line, each in the tree's
@@ -178,7 +209,7 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
     TTempDirectory folder;
     WriteBytes(folder / "1.txt", SongFileBytes({".artist Zenekar", ".title Öreg", ".defverse", "Am", "\tszöveg"}));
     for (const std::vector<std::string>& query :
-         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"€"}, {"--json", "x"}}) {
+         {std::vector<std::string>{"ő"}, {"Am"}, {"öreg", "nincs"}, {"ж"}, {"--json", "x"}}) {
         std::vector<std::string> arguments = {"find", "--data", folder.Path()};
         arguments.insert(arguments.end(), query.begin(), query.end());
         const TRun run = Songbook(arguments);
@@ -186,47 +217,14 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
         EXPECT_EQ(query[0] == "--json" ? "{\"hits\":[\n]}\n" : "", run.Out);
     }
     EXPECT_EQ("Zenekar - Öreg\n", Songbook({"find", "--data", folder.Path(), "oreg", "zenekar"}).Out);
+    const TRun nothing = Songbook({"find", "--data", folder.Path(), "...", "?"});
+    EXPECT_EQ(2, nothing.ExitCode);
+    EXPECT_EQ(0u, nothing.Err.find("songbook: find needs a letter or digit to look for")) << nothing.Err;
 }
 
 std::string PandocText(const std::string& path) {
     return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
 }
-
-// The user's own settings stay out of reach: each test has a settings file
-// of its own, or on Windows a registry key.
-class SongbookWithSettings : public testing::Test {
-protected:
-#ifdef _WIN32
-    void SetUp() override {
-        _putenv_s("VIVIRA_SETTINGS_KEY", m_settingsKey.c_str());
-    }
-    void TearDown() override {
-        _putenv_s("VIVIRA_SETTINGS_KEY", "");
-        RegDeleteTreeW(HKEY_CURRENT_USER, WideFromUtf8(m_settingsKey).c_str());
-        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Cantorix-tests"); // once no other test has a key there
-    }
-
-    const std::string m_settingsKey = "Software\\Cantorix-tests\\songbook-" + std::to_string(GetCurrentProcessId());
-    const std::string m_settingsPlace = "registry key: HKEY_CURRENT_USER\\" + m_settingsKey;
-#else
-    void SetUp() override {
-        setenv("VIVIRA_SETTINGS_FILE", m_settingsFile.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("VIVIRA_SETTINGS_FILE");
-    }
-#endif
-
-    void StoreSetting(const std::string& section, const std::string& name, const std::string& text) {
-        OpenSettings(SettingsRoot, std::cerr)->WriteTextValue(section, name, AnsiFromUtf8(text));
-    }
-
-    TTempDirectory m_settingsFolder;
-    std::string m_settingsFile = m_settingsFolder / "settings.reg";
-#ifndef _WIN32
-    const std::string m_settingsPlace = "settings file: " + m_settingsFile;
-#endif
-};
 
 TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Title", "Size", "30");
@@ -234,6 +232,7 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Normal", "Height", "-99");
     StoreSetting("Page", "MarginLeft", "12 ");
     StoreSetting("Positions\\Main", "Width", "800");
+    StoreSetting("", "DataFolder", "/zene/dalok ő");
     const TRun run = Songbook({"settings"});
     EXPECT_EQ(0, run.ExitCode) << run.Err;
     EXPECT_EQ(0u, run.Out.find(m_settingsPlace + "\n")) << run.Out;
@@ -244,9 +243,42 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
              "Fonts\\Title\\Name           \"Bő Betű\"            stored \"Bő Betű\"\n",
              "Fonts\\Normal\\Height        -12                  stored \"-99\", not in effect as such\n",
              "Page\\MarginLeft            15                   stored \"12 \", not a number: the default is used\n",
-             "Positions\\Main\\Width       -                    stored \"800\", never read\n",
+             "Positions\\Main\\Width       -                    stored \"800\", read by its window at start\n",
+             "Positions\\List\\Width       -                    not stored\n",
+             "Tree\\Selected              -                    not stored\n",
+             "DataFolder                 \"/zene/dalok ő\"      stored \"/zene/dalok ő\"\n",
          })
         EXPECT_NE(std::string::npos, run.Out.find(line)) << line << run.Out;
+}
+
+// The warnings name the program that runs; a line is said to be skipped
+// only when it is; a stored text stays on its line of the table, and so do
+// the songs' own transpositions, shown when there are some.
+TEST_F(SongbookWithSettings, ShowsEveryStoredValueOnOneLineAndWarnsAsItself) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the settings file's lines; the registry tests read the registry's values";
+#endif
+    WriteBytes(m_settingsFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Tab]\r\n"
+                               "\"Name\"=hex(1):41,00,0a,00,42,00,00,00\r\n"
+                               "\"Size\" = \"9\"\r\n"
+                               "[HKEY_CURRENT_USER\\Software\\Cantorix\\Transpose]\r\n"
+                               "\"Song7\"=\"2 0 a.txt|Dal\"\r\n");
+    const TRun run = Songbook({"settings"});
+    EXPECT_EQ(0, run.ExitCode) << run.Err;
+    EXPECT_EQ("songbook: " + m_settingsFile +
+                  ":1: an older export (REGEDIT4): read as version 5.00\n"
+                  "songbook: " +
+                  m_settingsFile +
+                  ":5: a value name must be followed by = with no space; "
+                  "the line is not read, and kept as a comment\n",
+              run.Err);
+    EXPECT_NE(std::string::npos,
+              run.Out.find("Fonts\\Tab\\Name             \"A\\x0aB\"             stored \"A\\x0aB\"\n"))
+        << run.Out;
+    EXPECT_NE(std::string::npos,
+              run.Out.find("Transpose\\Song7            \"2 0 a.txt|Dal\"      stored \"2 0 a.txt|Dal\"\n"))
+        << run.Out;
+    EXPECT_EQ(std::string::npos, run.Out.find("Transpose\\Song8")) << run.Out; // nothing stored there
 }
 
 // The tools only read the settings: no file is made, none kept aside.
@@ -304,6 +336,8 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
     EXPECT_EQ("\nZenekar\nDal\n\nB       Eb\nszöveg\n\nCapo 2\nAm x02210\n", up.Out);
     EXPECT_EQ("\nZenekar\nDal\n\nCapo 3\n\nAb      Db\nszöveg\n\nCapo 2\nAm x02210\n", with({"2", "--capo", "3"}).Out);
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("H       E")); // -22 is +2, B natural is H
+    EXPECT_EQ(with({"2"}).Out, with({"+2"}).Out);                      // as the captions write it
+    EXPECT_EQ(with({"2"}).Out, with({"--capo", "0", "+14"}).Out);
     StoreSetting("Chords", "Notation", "1");
     EXPECT_NE(std::string::npos, with({"1"}).Out.find("Bb      Eb"));
     EXPECT_NE(std::string::npos, with({"-22"}).Out.find("B       E"));
@@ -314,6 +348,18 @@ TEST_F(SongbookWithSettings, TransposesASongAsTheViewerDoes) {
         Songbook({"export", "--data", data.Path(), "--artist", "Zenekar", "--transpose", "-2", "-o", data / "dal.rtf"});
     EXPECT_EQ(0, exported.ExitCode) << exported.Err;
     EXPECT_NE(std::string::npos, ReadBytes(data / "dal.rtf").find("G       C"));
+}
+
+// The sample library is Hungarian: the dominant of E is H7 (B7 would be B flat
+// seven), so two semitones up it is C#7.
+TEST_F(SongbookWithSettings, TheSampleLibraryWritesBNaturalAsH) {
+    for (const char* song : {"Őszi Zenekar - Éjféli vonat", "Újpesti Gitárkör - Őrség blues",
+                             "Dunántúli népdalok - Csillagok, csillagok"}) {
+        const TRun run = Songbook({"transpose", "--data", VIVIRA_SAMPLE_DATA, "--song", song, "2"});
+        EXPECT_EQ(0, run.ExitCode) << run.Err;
+        EXPECT_NE(std::string::npos, run.Out.find("C#7")) << song << "\n" << run.Out;
+        EXPECT_EQ(std::string::npos, run.Out.find("C7")) << song << "\n" << run.Out;
+    }
 }
 
 class SongbookExport : public SongbookWithSettings {

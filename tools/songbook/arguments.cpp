@@ -27,10 +27,13 @@ std::optional<std::string>* ValueSlot(TSongbookArguments& parsed, const std::str
     return nullptr;
 }
 
-// A whole number within the bounds, or a usage error naming the option.
+// A whole number within the bounds, or a usage error naming the option. A
+// leading + is taken, as the song windows' captions write shifts up ("+2").
 int NumberArgument(const std::string& option, const std::string& text, int lowest, int highest) {
+    const bool plus = text.size() > 1 && text[0] == '+' && std::isdigit(static_cast<unsigned char>(text[1]));
+    const char* const begin = text.data() + (plus ? 1 : 0);
     int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
         throw TUsageError(option + " takes a whole number from " + std::to_string(lowest) + " to " +
                           std::to_string(highest));
@@ -54,6 +57,8 @@ void CheckExport(const TSongbookArguments& parsed) {
     if (parsed.Command != "export") {
         if (parsed.Command != "transpose" && (choices > 0 || parsed.Output))
             throw TUsageError("--artist, --song, --all and -o belong to export");
+        if (parsed.Pdf.Requested || !parsed.Pdf.LayoutOptions.empty())
+            throw TUsageError("--pdf and the page layout options belong to export");
         return;
     }
     if (parsed.Help)
@@ -64,9 +69,15 @@ void CheckExport(const TSongbookArguments& parsed) {
         throw TUsageError("export needs -o");
     if (!parsed.Files.empty())
         throw TUsageError("export takes no file names; use --data");
+    if (!parsed.Pdf.LayoutOptions.empty() && !ExportsPdf(parsed))
+        throw TUsageError(parsed.Pdf.LayoutOptions.front() + " belongs to PDF: -o FILE.pdf, or --pdf with --all");
 }
 
 } // namespace
+
+bool ExportsPdf(const TSongbookArguments& arguments) {
+    return arguments.Pdf.Requested || (!arguments.All && arguments.Output && IsPdfName(*arguments.Output));
+}
 
 TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& arguments) {
     TSongbookArguments parsed;
@@ -74,6 +85,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
         const std::string& word = arguments[i];
         if (word == "--help" || word == "-h") {
             parsed.Help = true;
+        } else if (word == "--version") {
+            parsed.Version = true;
         } else if (word == "--all") {
             parsed.All = true;
         } else if (word == "--json") {
@@ -86,6 +99,8 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             else
                 parsed.Capo = NumberArgument(word, arguments[++i], 0, 11);
             parsed.Shifted = true;
+        } else if (TakePdfOption(arguments, i, parsed.Pdf)) {
+            continue;
         } else if (auto* slot = ValueSlot(parsed, word)) {
             if (i + 1 == arguments.size())
                 throw TUsageError(word + " needs a value");
@@ -100,7 +115,7 @@ TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& argume
             parsed.Files.push_back(word);
         }
     }
-    if (parsed.Command.empty() && !parsed.Help)
+    if (parsed.Command.empty() && !parsed.Help && !parsed.Version)
         throw TUsageError("no command given");
     if (parsed.Command == "dump" && !parsed.Files.empty())
         throw TUsageError("dump takes no file names; use --data");

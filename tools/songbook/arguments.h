@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/songbook/pdfarguments.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -13,6 +15,7 @@ public:
 struct TSongbookArguments {
     std::string Command; // empty when only --help was given
     bool Help = false;
+    bool Version = false;
     std::optional<std::string> DataDirectory;
     // export: what to write, and where
     std::optional<std::string> Artist;
@@ -23,9 +26,13 @@ struct TSongbookArguments {
     int Semitones = 0;
     int Capo = 0;
     bool Shifted = false;           // --transpose or --capo given
+    TPdfArguments Pdf;              // export: PDF output and its layout
     bool Json = false;              // find: the hits as JSON
     std::vector<std::string> Files; // lint's files; find's query words; transpose's number
 };
+
+// Whether export writes PDF: asked for, or a single file named *.pdf.
+bool ExportsPdf(const TSongbookArguments& arguments);
 
 // Throws TUsageError for an unknown command or option, or a missing value.
 TSongbookArguments ParseSongbookArguments(const std::vector<std::string>& arguments);

@@ -4,68 +4,59 @@
 
 namespace {
 
-void WriteParagraph(std::ostream& out, const TParagraph& paragraph) {
-    out << "{\"kind\":" << paragraph.Kind << ",\"lines\":[";
+void WriteParagraph(TJsonWriter& json, const TParagraph& paragraph) {
+    json.Raw("{\"kind\":").Number(paragraph.Kind).Raw(",\"lines\":[");
     const char* separator = "";
     for (std::string_view line : paragraph.Lines) {
-        out << separator;
-        WriteJsonAnsiString(out, line);
+        json.Raw(separator).AnsiString(line);
         separator = ",";
     }
-    out << "]}";
+    json.Raw("]}");
 }
 
-void WriteSong(std::ostream& out, const TSong& song) {
-    out << "{\"title\":";
-    WriteJsonAnsiString(out, song.Title);
-    out << ",\"authors\":";
-    WriteJsonAnsiString(out, song.Authors);
-    out << ",\"comment\":";
-    WriteJsonAnsiString(out, song.Comment);
-    out << ",\"isNew\":" << std::boolalpha << song.IsNew << ",\"isMine\":" << song.IsMine
-        << ",\"isVulgar\":" << song.IsVulgar << ",\"paragraphs\":[";
+void WriteSong(TJsonWriter& json, const TSong& song) {
+    json.Raw("{\"title\":").AnsiString(song.Title);
+    json.Raw(",\"authors\":").AnsiString(song.Authors);
+    json.Raw(",\"comment\":").AnsiString(song.Comment);
+    json.Raw(",\"isNew\":").Boolean(song.IsNew).Raw(",\"isMine\":").Boolean(song.IsMine);
+    json.Raw(",\"isVulgar\":").Boolean(song.IsVulgar).Raw(",\"paragraphs\":[");
     for (const TParagraph* paragraph = song.FirstParagraph.get(); paragraph; paragraph = paragraph->Next.get()) {
-        WriteParagraph(out, *paragraph);
+        WriteParagraph(json, *paragraph);
         if (paragraph->Next)
-            out << ',';
+            json.Raw(",");
     }
-    out << "]}";
+    json.Raw("]}");
 }
 
-void WriteArtist(std::ostream& out, const TArtist& artist, const std::string& path) {
-    out << "{\"file\":";
-    WriteJsonPathString(out, path);
-    out << ",\"pageTitle\":";
-    WriteJsonAnsiString(out, artist.PageTitle);
-    out << ",\"artistName\":";
-    WriteJsonAnsiString(out, artist.ArtistName);
-    out << ",\"songs\":[\n";
+void WriteArtist(TJsonWriter& json, const TArtist& artist, const std::string& path) {
+    json.Raw("{\"file\":").PathString(path);
+    json.Raw(",\"pageTitle\":").AnsiString(artist.PageTitle);
+    json.Raw(",\"artistName\":").AnsiString(artist.ArtistName);
+    json.Raw(",\"songs\":[\n");
     for (const TSong* song = artist.FirstSong.get(); song; song = song->Next.get()) {
-        WriteSong(out, *song);
-        out << (song->Next ? ",\n" : "\n");
+        WriteSong(json, *song);
+        json.Raw(song->Next ? ",\n" : "\n");
     }
-    out << "]}";
+    json.Raw("]}");
 }
 
 } // namespace
 
 void WriteLibraryJson(std::ostream& out, const TArtist* artists, const std::vector<std::string>& paths,
                       const std::vector<TLoadFailure>& failures) {
-    out << "{\"artists\":[\n";
+    TJsonWriter json(out);
+    json.Raw("{\"artists\":[\n");
     std::size_t index = 0;
     for (const TArtist* artist = artists; artist; artist = artist->Next.get(), ++index) {
-        WriteArtist(out, *artist, index < paths.size() ? paths[index] : std::string());
-        out << (artist->Next ? ",\n" : "\n");
+        WriteArtist(json, *artist, index < paths.size() ? paths[index] : std::string());
+        json.Raw(artist->Next ? ",\n" : "\n");
     }
-    out << "],\n\"errors\":[";
+    json.Raw("],\n\"errors\":[");
     const char* separator = "\n";
     for (const TLoadFailure& failure : failures) {
-        out << separator << "{\"file\":";
-        WriteJsonPathString(out, failure.Path);
-        out << ",\"message\":";
-        WriteJsonPathString(out, failure.Message);
-        out << '}';
+        json.Raw(separator).Raw("{\"file\":").PathString(failure.Path);
+        json.Raw(",\"message\":").PathString(failure.Message).Raw("}");
         separator = ",\n";
     }
-    out << "\n]}\n";
+    json.Raw("\n]}\n");
 }

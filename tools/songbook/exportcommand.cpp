@@ -7,6 +7,7 @@
 #include "render/plaintextwriter.h"
 #include "render/songrenderer.h"
 #include "tools/songbook/jsonwriter.h"
+#include "tools/songbook/pdfexport.h"
 
 #include <filesystem>
 #include <set>
@@ -45,30 +46,35 @@ const TSong& FindSong(const TArtist* artists, const std::string& caption) {
 
 template <class Item>
 void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TRenderStyle&, TSongChange&),
-          const std::string& path, const TRenderStyle& style, TSongChange& change, std::ostream& out) {
-    TRichDocument document(style.PixelsPerInch);
-    render(item, document, style, change);
-    document.SaveRichTextFile(path);
+          const std::string& path, const TExportFormat& format, std::ostream& out) {
+    if (format.Pdf) {
+        SaveAsPdf(item, path, format.Style, format.Change, *format.Pdf);
+    } else {
+        TRichDocument document(format.Style.PixelsPerInch);
+        render(item, document, format.Style, format.Change);
+        document.SaveRichTextFile(path);
+    }
     out << PathForDisplay(path) << '\n';
 }
 
 // One songbook per artist, named by the artist; a name taken twice gets a
 // number. A songbook that cannot be written does not stop the others.
-std::vector<std::string> ExportAll(const TArtist* artists, const std::string& folder, const TRenderStyle& style,
-                                   TSongChange& change, std::ostream& out) {
+std::vector<std::string> ExportAll(const TArtist* artists, const std::string& folder, const TExportFormat& format,
+                                   std::ostream& out) {
     std::error_code error;
     std::filesystem::create_directories(PathFromUtf8(folder), error);
     if (!std::filesystem::is_directory(PathFromUtf8(folder), error))
         throw TCommandFailure("cannot create folder " + PathForDisplay(folder));
+    const std::string extension = format.Pdf ? ".pdf" : ".rtf";
     std::set<std::string> taken;
     std::vector<std::string> failures;
     for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
         const std::string name = SafeFileName(AnsiToUtf8(artist->ArtistName));
-        std::string fileName = name + ".rtf";
+        std::string fileName = name + extension;
         for (int number = 2; !taken.insert(fileName).second; ++number)
-            fileName = name + " (" + std::to_string(number) + ").rtf";
+            fileName = name + " (" + std::to_string(number) + ")" + extension;
         try {
-            Save(*artist, RenderArtist, JoinPath(folder, fileName), style, change, out);
+            Save(*artist, RenderArtist, JoinPath(folder, fileName), format, out);
         } catch (const std::exception& failure) {
             failures.push_back(PathForDisplay(failure.what()));
         }
@@ -79,13 +85,13 @@ std::vector<std::string> ExportAll(const TArtist* artists, const std::string& fo
 } // namespace
 
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
-                                     const TRenderStyle& style, TSongChange& change, std::ostream& out) {
+                                     const TExportFormat& format, std::ostream& out) {
     if (arguments.All)
-        return ExportAll(artists, *arguments.Output, style, change, out);
+        return ExportAll(artists, *arguments.Output, format, out);
     if (arguments.Artist)
-        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, style, change, out);
+        Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, format, out);
     else
-        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, style, change, out);
+        Save(FindSong(artists, *arguments.Song), RenderSong, *arguments.Output, format, out);
     return {};
 }
 

@@ -4,7 +4,9 @@
 #include "render/songrenderer.h"
 #include "render/styleslots.h"
 #include "tools/songbook/arguments.h"
+#include "tools/songbook/pdfexport.h"
 
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -17,12 +19,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Renders what the arguments name from the loaded library in the style, each
-// song changed (transposed) as it goes, and writes it as Rich Text; lists
-// each file written on out. For every artist (--all), each songbook that
-// could not be written is returned, and the others are written all the same.
+// How export writes: the fonts, each song changed (transposed) as it goes,
+// and as Rich Text, or as PDF laid out so.
+struct TExportFormat {
+    const TRenderStyle& Style;
+    TSongChange& Change;
+    std::optional<TPdfRequest> Pdf;
+};
+
+// Renders what the arguments name from the loaded library and writes it;
+// lists each file written on out. For every artist (--all), each songbook
+// that could not be written is returned, and the others are written all the same.
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
-                                     const TRenderStyle& style, TSongChange& change, std::ostream& out);
+                                     const TExportFormat& format, std::ostream& out);
 
 // The song named "ARTIST - TITLE", changed, as plain UTF-8 text.
 void PrintSong(const TArtist* artists, const std::string& caption, const TRenderStyle& style, TSongChange& change,

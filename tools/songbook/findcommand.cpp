@@ -82,3 +82,8 @@ std::size_t FindSongs(const TArtist* artists, const std::string& utf8Query, bool
         out << "\n]}\n";
     return result.Songs.size();
 }
+
+bool HasWordToFind(const std::string& utf8Query) {
+    const std::optional<std::string> query = Utf8ToAnsi(utf8Query);
+    return !query || !TQuery(*query).Empty();
+}

@@ -4,34 +4,137 @@
 #include "platform/codepage.h"
 #include "platform/unicode.h"
 
-#include <string>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
-void WriteJsonUtf8String(std::ostream& out, std::string_view utf8) {
-    out << '"';
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\')
-            out << '\\' << c;
-        else if (byte < 0x20)
-            out << "\\u00" << HexDigits[byte >> 4] << HexDigits[byte & 0xF];
-        else
-            out << c;
+constexpr std::size_t BufferSize = 1 << 17; // what goes to the stream in one piece
+
+// Quotes and backslashes escaped, control characters as \u00XX; the rest as it is.
+void AppendEscaped(std::string& out, char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+        out += '\\';
+        out += c;
+    } else if (byte < 0x20) {
+        out += "\\u00";
+        out += HexDigits[byte >> 4];
+        out += HexDigits[byte & 0xF];
+    } else {
+        out += c;
     }
-    out << '"';
 }
 
+void AppendUtf8String(std::string& out, std::string_view utf8) {
+    out += '"';
+    for (char c : utf8)
+        AppendEscaped(out, c);
+    out += '"';
+}
+
+// Each byte of code page 1250 as it stands in a JSON string: itself, an
+// escape, or its UTF-8 sequence; made once. Every entry is copied whole
+// (eight bytes), and the write moves on by its length: no branch per byte.
+class TAnsiJson {
+public:
+    static constexpr std::size_t Longest = 6; // \u00XX
+    static constexpr std::size_t Copied = 8;
+
+    TAnsiJson() {
+        for (int byte = 0; byte < 256; ++byte) {
+            std::string text;
+            const char c = static_cast<char>(byte);
+            if (byte < 0x80)
+                AppendEscaped(text, c);
+            else
+                AppendUtf8(text, AnsiToUnicode(c));
+            std::copy(text.begin(), text.end(), m_entries[byte].Bytes);
+            m_entries[byte].Size = static_cast<std::uint8_t>(text.size());
+        }
+    }
+
+    // Writes at most Longest bytes a character, and touches Copied - 1 more after the last.
+    char* Write(char* out, std::string_view ansi) const {
+        for (char c : ansi) {
+            const TEntry& entry = m_entries[static_cast<unsigned char>(c)];
+            std::memcpy(out, entry.Bytes, Copied);
+            out += entry.Size;
+        }
+        return out;
+    }
+
+private:
+    struct TEntry {
+        char Bytes[Copied] = {};
+        std::uint8_t Size = 0;
+    };
+    TEntry m_entries[256];
+};
+
 } // namespace
+
+TJsonWriter::TJsonWriter(std::ostream& out) : m_out(out), m_buffer(BufferSize) {}
+
+TJsonWriter::~TJsonWriter() {
+    Flush();
+}
+
+TJsonWriter& TJsonWriter::Raw(std::string_view syntax) {
+    std::memcpy(Room(syntax.size()), syntax.data(), syntax.size());
+    m_used += syntax.size();
+    return *this;
+}
+
+TJsonWriter& TJsonWriter::Number(long long number) {
+    return Raw(std::to_string(number));
+}
+
+TJsonWriter& TJsonWriter::Boolean(bool value) {
+    return Raw(value ? "true" : "false");
+}
+
+TJsonWriter& TJsonWriter::AnsiString(std::string_view ansiText) {
+    static const TAnsiJson table;
+    char* start = Room(ansiText.size() * TAnsiJson::Longest + TAnsiJson::Copied + 2);
+    char* end = start;
+    *end++ = '"';
+    end = table.Write(end, ansiText);
+    *end++ = '"';
+    m_used += static_cast<std::size_t>(end - start);
+    return *this;
+}
+
+TJsonWriter& TJsonWriter::PathString(std::string_view path) {
+    std::string literal;
+    AppendUtf8String(literal, PathForDisplay(path));
+    return Raw(literal);
+}
+
+void TJsonWriter::Flush() {
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    m_used = 0;
+}
+
+// Where the next bytes go, with room for at least this many: what is there
+// goes to the stream first when the buffer is full.
+char* TJsonWriter::Room(std::size_t bytes) {
+    if (m_used + bytes > m_buffer.size())
+        Flush();
+    if (bytes > m_buffer.size())
+        m_buffer.resize(bytes);
+    return m_buffer.data() + m_used;
+}
 
 std::string PathForDisplay(std::string_view path) {
     return ValidUtf8(path);
 }
 
 void WriteJsonAnsiString(std::ostream& out, std::string_view ansiText) {
-    WriteJsonUtf8String(out, AnsiToUtf8(ansiText));
+    TJsonWriter(out).AnsiString(ansiText);
 }
 
 void WriteJsonPathString(std::ostream& out, std::string_view path) {
-    WriteJsonUtf8String(out, PathForDisplay(path));
+    TJsonWriter(out).PathString(path);
 }

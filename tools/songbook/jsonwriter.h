@@ -1,10 +1,39 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
-// Writes a JSON string literal. Model text is code page 1250 and is converted
-// to UTF-8; file names are taken as UTF-8, invalid bytes replaced by U+FFFD.
+// JSON made in memory and handed to the stream in large pieces: a stream
+// call per character took most of a dump's time. What is written is sent
+// when it grows large, on Flush, and when the writer goes.
+class TJsonWriter {
+public:
+    explicit TJsonWriter(std::ostream& out);
+    ~TJsonWriter();
+    TJsonWriter(const TJsonWriter&) = delete;
+    TJsonWriter& operator=(const TJsonWriter&) = delete;
+
+    // JSON syntax, numbers and the like, written as they are.
+    TJsonWriter& Raw(std::string_view syntax);
+    TJsonWriter& Number(long long number);
+    TJsonWriter& Boolean(bool value);
+    // A string literal of model text (code page 1250), converted to UTF-8.
+    TJsonWriter& AnsiString(std::string_view ansiText);
+    // A string literal of a file name taken as UTF-8, invalid bytes replaced by U+FFFD.
+    TJsonWriter& PathString(std::string_view path);
+    void Flush();
+
+private:
+    char* Room(std::size_t bytes);
+
+    std::ostream& m_out;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+};
+
+// The same literals written straight to a stream, for small outputs.
 void WriteJsonAnsiString(std::ostream& out, std::string_view ansiText);
 void WriteJsonPathString(std::ostream& out, std::string_view path);
 

@@ -1,13 +1,13 @@
 #include "tools/songbook/lintcommand.h"
 
+#include "chords/chordlines.h"
 #include "library/artist.h"
 #include "library/parseobserver.h"
 #include "library/songfile.h"
-#include "platform/ascii.h"
-#include "platform/codepage.h"
 #include "platform/filebytes.h"
 #include "platform/inouterror.h"
 #include "tools/songbook/jsonwriter.h"
+#include "tools/songbook/printabletext.h"
 
 #include <algorithm>
 
@@ -18,14 +18,7 @@ constexpr std::size_t LongestWordShown = 40;
 // A command word as one readable line: control characters escaped, and a
 // word that runs on (a file read as one line) cut short.
 std::string Printable(std::string_view ansiWord) {
-    std::string shown;
-    for (char c : ansiWord.substr(0, LongestWordShown)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += std::string("\\x") + HexDigits[byte >> 4] + HexDigits[byte & 0xF];
-        else
-            shown += AnsiToUtf8(std::string_view(&c, 1));
-    }
+    const std::string shown = PrintableText(ansiWord.substr(0, LongestWordShown));
     return ansiWord.size() > LongestWordShown ? shown + "..." : shown;
 }
 
@@ -45,6 +38,14 @@ public:
             m_out << ": ." << Printable(line.Command);
         m_out << '\n';
         ++Count;
+    }
+
+    void ParagraphRead(const TParagraph& paragraph, std::size_t firstLineNumber) override {
+        for (std::size_t position : SwappingBlankLines(paragraph)) {
+            m_out << m_path << ':' << firstLineNumber + position
+                  << ": blank line in a verse with chords: the chord and text lines after it change places\n";
+            ++Count;
+        }
     }
 
     void CheckLineEnds(const std::string& path) {

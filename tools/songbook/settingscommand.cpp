@@ -1,27 +1,30 @@
 #include "tools/songbook/settingscommand.h"
 
-#include "platform/codepage.h"
+#include "platform/unicode.h"
 #include "settings/integertext.h"
+#include "tools/songbook/printabletext.h"
 
 namespace {
 
 // Pads UTF-8 text to a column width in characters, not bytes.
 std::string Padded(const std::string& text, std::size_t width) {
     std::size_t characters = 0;
-    for (char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (std::size_t i = 0; i < text.size(); ++characters)
+        DecodeUtf8(text, i);
     return text + std::string(width > characters ? width - characters : 0, ' ');
 }
 
 // What the store holds for the value, beside what is in effect.
 std::string Status(const TSettingState& state, const std::optional<std::string>& stored) {
     if (!state.IsRead)
-        return stored ? "stored \"" + AnsiToUtf8(*stored) + "\", never read" : "never read";
+        return stored ? "stored \"" + PrintableText(*stored) + "\", read by its window at start" : "not stored";
     if (!stored)
         return "default";
-    std::string status = "stored \"" + AnsiToUtf8(*stored) + "\"";
+    std::string status = "stored \"" + PrintableText(*stored) + "\"";
+    if (state.IsText && stored->empty() && state.EmptyMeans)
+        return status + ", empty: " + state.EmptyMeans;
     if (state.IsText)
-        return stored->empty() ? status + ", empty: the typeface is kept" : status;
+        return *stored != state.InEffect ? status + ", not in effect as such" : status;
     const auto parsed = ParseIntegerText(*stored);
     if (!parsed)
         return status + ", not a number: the default is used";
@@ -35,13 +38,16 @@ void PrintSettings(TPreferences& preferences, const std::string& settingsPlace, 
     for (const TSettingState& state : preferences.Describe()) {
         std::string status;
         try {
-            status = Status(state, preferences.Settings->StoredText(state.Section, state.Name));
+            const std::optional<std::string> stored = preferences.Settings->StoredText(state.Section, state.Name);
+            if (state.IsSongSlot && !stored)
+                continue;
+            status = Status(state, stored);
         } catch (const TSettingsError& error) { // a value of another type
             status = error.what();
         }
         const std::string path = state.Section.empty() ? state.Name : state.Section + "\\" + state.Name;
         const std::string value = !state.IsRead  ? "-"
-                                  : state.IsText ? "\"" + AnsiToUtf8(state.InEffect) + "\""
+                                  : state.IsText ? "\"" + PrintableText(state.InEffect) + "\""
                                                  : state.InEffect;
         out << Padded(path, 26) << ' ' << Padded(value, 20) << ' ' << status << '\n';
     }

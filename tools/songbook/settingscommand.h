@@ -5,5 +5,6 @@
 #include <ostream>
 
 // Prints every setting the viewer reads or writes: the value in effect, and
-// what the store holds for it (nothing: the default is in effect).
+// what the store holds for it (nothing: the default is in effect). Of the
+// per-song values, only those stored.
 void PrintSettings(TPreferences& preferences, const std::string& settingsPlace, std::ostream& out);

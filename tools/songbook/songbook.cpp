@@ -12,6 +12,7 @@
 #include "tools/songbook/findcommand.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/lintcommand.h"
+#include "tools/songbook/pdfexport.h"
 #include "tools/songbook/settingscommand.h"
 
 #include <filesystem>
@@ -35,13 +36,19 @@ commands:
   settings  show the viewer's settings: each value in effect and what is stored
   transpose print a song as text with its chords moved to another key
 
-Run "songbook COMMAND --help" for the options of a command.
+Without --data DIR the commands read the first of these folders that exists:
+Data beside this program, $XDG_DATA_HOME/Cantorix/Data (~/.local/share/...),
+the sample library installed with the program (<prefix>/share/vivira/Data).
+The folder chosen in the viewer is not read: give it with --data.
+
+Run "songbook COMMAND --help" for the options of a command, "songbook --version"
+for the version.
 )";
 
 constexpr const char* DumpHelp = R"(usage: songbook dump [--data DIR]
 
-Loads every *.txt song file of DIR (default: the Data folder beside this
-program), as the viewer does, and prints the library as UTF-8 JSON:
+Loads every *.txt song file of DIR (default: see "songbook --help"), as the
+viewer does, and prints the library as UTF-8 JSON:
 artists in load order with their songs and paragraphs (kind 0 normal,
 1 verse, 2 verse with chords, 3 chords, 4 tablature, 5 details), then the
 files that could not be read. Exits with 1 if any file could not be read.
@@ -52,13 +59,16 @@ constexpr const char* LintHelp = R"(usage: songbook lint [--data DIR | FILE...]
 Lists every line that the viewer ignores, as "file:line: reason": text before
 the first title, text outside any paragraph, unknown commands (".titel"),
 "artist" or "pagetitle" inside a song, a command word ended by a tab. Blank
-lines are layout and are not listed. Without arguments it checks the Data
-folder beside this program. Exits with 1 if it found anything.
+lines are layout and are not listed, except a blank line in a verse with
+chords after which the chords stand where the text belongs (or the text where
+the chords belong): the viewer counts it as a line, so it swaps the chord and
+text lines of every pair after it. Without arguments it checks the default
+folder (see "songbook --help"). Exits with 1 if it found anything.
 )";
 
-constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf
-       songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf
-       songbook export [--data DIR] --all -o FOLDER
+constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf|FILE.pdf
+       songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf|FILE.pdf
+       songbook export [--data DIR] --all [--pdf] -o FOLDER
 
 Renders one artist's songbook, one song, or every artist's songbook (one file
 each, named by the artist) with the user's style fonts, as the viewer's
@@ -69,6 +79,21 @@ written and each failure is listed.
 
 With --transpose N (-24 to 24) and --capo C (0 to 11) every song is written
 moved as "songbook transpose" moves it.
+
+A FILE named *.pdf (or --pdf, which with --all writes one PDF per artist) is
+written as PDF, laid out as the viewer prints: real text with its fonts, a
+chord line never parted from the line under it, inside the margins of the
+viewer's "Oldalbeállítás...". It needs no display. PDF options:
+  --paper A5|A4|Letter    the paper (A4)
+  --landscape             the paper turned
+  --margins T,B,L,R       margins in millimetres from the paper's edges
+  --keep-verses           a verse that fits a page is never split, and a
+                          song's header never stays alone at a page's foot
+                          (also when the viewer's page setup says so)
+  --toc                   first pages listing the songs in the tree's order
+                          with their pages
+  --page-numbers          each page numbered at its foot
+  --columns N             N columns a page (1 to 4), for landscape or large paper
 )";
 
 constexpr const char* FindHelp = R"(usage: songbook find [--data DIR] [--json] WORD...
@@ -85,13 +110,14 @@ viewer's tree (by artist, then by title):
       the line that matched
 
 With --json: {"hits":[{"artist","title","foundIn":"title"|"lyrics","line"}]}.
-Exits with 1 when nothing is found.
+Exits with 1 when nothing is found, and with 2 when the words hold no letter
+or digit to look for.
 )";
 
 constexpr const char* TransposeHelp = R"(usage: songbook transpose [--data DIR] --song "ARTIST - TITLE" N [--capo C]
 
 Prints the song as text with its chords moved N semitones (-24 to 24;
-negative is down), as the viewer's song window shows it: only chord lines
+negative is down, and +2 is 2, as the viewer's captions write it), as the viewer's song window shows it: only chord lines
 change, each chord at its column, spelled in the new key and in the song's
 own notation (H and B in a Hungarian song, B and Bb in an English one; a
 song that does not show which takes the viewer's "Hangjegyírás" setting).
@@ -102,7 +128,7 @@ under a "Capo C" line.
 constexpr const char* SettingsHelp = R"(usage: songbook settings
 
 Prints every setting the viewer keeps: the value in effect and whether it is
-stored or the default. The settings file is $VIVIRA_SETTINGS_FILE if set,
+stored or the default; of the songs' own transpositions, those stored. The settings file is $VIVIRA_SETTINGS_FILE if set,
 else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset); on
 Windows the settings are the registry key HKEY_CURRENT_USER\Software\Cantorix.
 )";
@@ -117,8 +143,11 @@ std::vector<std::string> SongFilePaths(const std::string& directory) {
 // The viewer treats a missing folder as an empty library; here it is a typo.
 void RequireFolder(const std::string& directory) {
     std::error_code error;
-    if (!std::filesystem::is_directory(PathFromUtf8(directory), error))
-        throw TUsageError("no such folder: " + PathForDisplay(directory));
+    const std::filesystem::file_status status = std::filesystem::status(PathFromUtf8(directory), error);
+    if (std::filesystem::is_directory(status))
+        return;
+    throw TUsageError((std::filesystem::exists(status) ? "not a folder: " : "no such folder: ") +
+                      PathForDisplay(directory));
 }
 
 void ReportFailures(const std::vector<TLoadFailure>& failures, std::ostream& err) {
@@ -146,7 +175,8 @@ int Dump(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 // value that cannot be read is reported and the rest stays at its default,
 // as in the viewer.
 std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
-    auto preferences = std::make_unique<TPreferences>(OpenSettingsForReading(SettingsRoot, err), StandardPixelsPerInch);
+    auto preferences = std::make_unique<TPreferences>(OpenSettingsForReading(SettingsRoot, "songbook", err),
+                                                      StandardPixelsPerInch, StyleFonts, SizeStep);
     try {
         preferences->LoadAll();
     } catch (const TSettingsError& error) {
@@ -159,9 +189,16 @@ std::unique_ptr<TPreferences> LoadPreferences(std::ostream& err) {
 int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TArtist> artists;
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
-    TTransposition transposition({arguments.Semitones, arguments.Capo}, LoadPreferences(err)->Notation);
-    const std::vector<std::string> failures =
-        ExportSongs(artists.get(), arguments, {StyleFonts, StandardPixelsPerInch}, transposition, out);
+    const std::unique_ptr<TPreferences> preferences = LoadPreferences(err);
+    TTransposition transposition({arguments.Semitones, arguments.Capo}, preferences->Notation);
+    const TRenderStyle style{StyleFonts, StandardPixelsPerInch};
+    TExportFormat format{style, transposition, std::nullopt};
+    std::optional<TPdfSession> session;
+    if (ExportsPdf(arguments)) {
+        session.emplace();
+        format.Pdf = TPdfRequest{arguments.Pdf, preferences->PageMargins, preferences->KeepVerses};
+    }
+    const std::vector<std::string> failures = ExportSongs(artists.get(), arguments, format, out);
     for (const std::string& failure : failures)
         err << "songbook: " << failure << '\n';
     return failures.empty() ? Success : Findings;
@@ -177,11 +214,13 @@ int Transpose(const TSongbookArguments& arguments, std::ostream& out, std::ostre
 }
 
 int Find(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
-    std::unique_ptr<TArtist> artists;
-    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     std::string query;
     for (const std::string& word : arguments.Files)
         query += (query.empty() ? "" : " ") + word;
+    if (!HasWordToFind(query))
+        throw TUsageError("find needs a letter or digit to look for: punctuation and spaces are not searched");
+    std::unique_ptr<TArtist> artists;
+    ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     return FindSongs(artists.get(), query, arguments.Json, out) > 0 ? Success : Findings;
 }
 
@@ -197,6 +236,8 @@ int Lint(const TSongbookArguments& arguments, std::ostream& out, std::ostream& e
 }
 
 int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.Version)
+        return out << "songbook (Vivira redir) " << VIVIRA_VERSION << '\n', Success;
     if (arguments.Command == "dump")
         return arguments.Help ? (out << DumpHelp, Success) : Dump(arguments, out, err);
     if (arguments.Command == "export")
