@@ -3,8 +3,7 @@
 #include "library/chain.h"
 #include "library/parseobserver.h"
 #include "library/songfile.h"
-
-#include <filesystem>
+#include "platform/pathtext.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ TIgnoredReason ReasonFor(const TCommandLine& line, TKeyword keyword, bool inside
 } // namespace
 
 TArtist::TArtist(const std::string& path, TParseObserver* observer)
-    : FileName(std::filesystem::path(path).filename().string()), SongFile(std::make_unique<TSongFile>(path)),
+    : FileName(Utf8FromPath(PathFromUtf8(path).filename())), SongFile(std::make_unique<TSongFile>(path)),
       m_observer(observer) {
     while (!AtEnd()) {
         const TCommandLine line = ReadCommandLine();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 class TAtomicFile {
 public:
     explicit TAtomicFile(std::filesystem::path target);
+    explicit TAtomicFile(const std::string& utf8Target);
     ~TAtomicFile();
     TAtomicFile(const TAtomicFile&) = delete;
     TAtomicFile& operator=(const TAtomicFile&) = delete;
@@ -34,12 +36,16 @@ public:
     static void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 private:
+    // A system error code: errno, or Windows' GetLastError().
     bool Fail(int error);
     bool Fail(std::string reason);
     void Discard();
+    std::filesystem::path Folder() const;
+    std::filesystem::path NextTemporaryPath() const;
+    void RemoveStaleTemporariesOnce() const;
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
-    int m_descriptor = -1;
+    std::intptr_t m_file = -1; // a descriptor, or Windows' HANDLE (INVALID_HANDLE_VALUE is -1 too)
     std::string m_failureReason;
 };

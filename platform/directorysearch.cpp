@@ -1,14 +1,19 @@
 #include "platform/directorysearch.h"
 
 #include "platform/ascii.h"
-#include "platform/inouterror.h"
 
-#include <algorithm>
 #include <filesystem>
 
+namespace {
+
+// '\' on Windows, where '/' also separates.
+constexpr char Separator = static_cast<char>(std::filesystem::path::preferred_separator);
+
+} // namespace
+
 std::string JoinPath(const std::string& directory, const std::string& name) {
-    const bool endsInSeparator = !directory.empty() && directory.back() == '/';
-    return directory + (endsInSeparator ? "" : "/") + name;
+    const bool endsInSeparator = !directory.empty() && (directory.back() == '/' || directory.back() == Separator);
+    return directory + (endsInSeparator ? "" : std::string(1, Separator)) + name;
 }
 
 bool IsSongFileName(std::string_view name) {
@@ -16,21 +21,4 @@ bool IsSongFileName(std::string_view name) {
     if (name.size() < Extension.size())
         return false;
     return EqualsIgnoringAsciiCase(name.substr(name.size() - Extension.size()), Extension);
-}
-
-std::vector<std::string> FindSongFiles(const std::string& directory) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (IsSongFileName(name))
-            names.push_back(std::move(name));
-    }
-    // A folder that is not there holds no songs; one that is there but
-    // cannot be read must not pass for an empty library.
-    if (error && error != std::errc::no_such_file_or_directory)
-        throw TInOutError::Because(ErrorCodeFromErrno(error.value()),
-                                   "Cannot read the folder " + directory + ": " + error.message());
-    std::sort(names.begin(), names.end());
-    return names;
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-// "<directory>/<name>", without doubling a separator.
+// "<directory>/<name>" (a backslash on Windows), without doubling a separator.
 std::string JoinPath(const std::string& directory, const std::string& name);
 
 // True for names that "*.txt" matches, the extension in any letter case.

@@ -1,19 +1,10 @@
 #include "platform/executable.h"
 
 #include "platform/directorysearch.h"
-#include "platform/inouterror.h"
+#include "platform/pathtext.h"
 #include "platform/userfolders.h"
 
-#include <cerrno>
 #include <filesystem>
-
-std::string ExecutableDirectory() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        ThrowInOutErrorFromErrno(error.value());
-    return executable.parent_path().string();
-}
 
 std::string DataDirectoryBeside(const std::string& executableDirectory) {
     return JoinPath(executableDirectory, "Data");
@@ -26,12 +17,12 @@ std::string DataDirectory() {
 std::string DataDirectoryFor(const std::string& executableDirectory) {
     std::error_code error;
     if (const std::string beside = DataDirectoryBeside(executableDirectory);
-        std::filesystem::is_directory(beside, error))
+        std::filesystem::is_directory(PathFromUtf8(beside), error))
         return beside;
     if (const std::string userData = UserDataFolder(); !userData.empty()) {
         const std::string own = JoinPath(JoinPath(userData, "Cantorix"), "Data");
-        if (std::filesystem::is_directory(own, error))
+        if (std::filesystem::is_directory(PathFromUtf8(own), error))
             return own;
     }
-    return (std::filesystem::path(executableDirectory).parent_path() / "share" / "vivira" / "Data").string();
+    return Utf8FromPath(PathFromUtf8(executableDirectory).parent_path() / "share" / "vivira" / "Data");
 }

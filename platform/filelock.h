@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 
 // An exclusive lock between processes, held on a small file of its own while
@@ -14,9 +15,10 @@ public:
     TFileLock& operator=(const TFileLock&) = delete;
 
     // False when the lock file could not be created, or another holder kept
-    // the lock for longer than the patience (errno EWOULDBLOCK).
-    bool Acquired() const { return m_descriptor >= 0; }
+    // the lock for longer than the patience (errno EWOULDBLOCK on POSIX,
+    // ERROR_LOCK_VIOLATION from GetLastError() on Windows).
+    bool Acquired() const { return m_handle != -1; }
 
 private:
-    int m_descriptor = -1;
+    std::intptr_t m_handle = -1; // a descriptor, or Windows' HANDLE (INVALID_HANDLE_VALUE is -1 too)
 };

@@ -5,5 +5,6 @@
 
 // A title made fit to be one file name in a folder: every character that a
 // file name cannot hold becomes '_', and a name that would mean a folder
-// ("", ".", "..") becomes "_". Works on UTF-8 and code page 1250 alike.
+// ("", ".", "..") becomes "_"; on Windows a device name ("CON", "nul.txt")
+// gets a '_' after its stem. Works on UTF-8 and code page 1250 alike.
 std::string SafeFileName(std::string_view title);

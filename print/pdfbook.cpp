@@ -1,6 +1,7 @@
 #include "print/pdfbook.h"
 
 #include "platform/atomicfile.h"
+#include "platform/pathtext.h"
 #include "print/contentspages.h"
 #include "print/pageprinter.h"
 #include "qtbridge/nameorder.h"
@@ -81,7 +82,7 @@ void WritePdfBook(TRichDocument& document, const std::vector<TBookSong>& songs, 
     TAtomicFile file(path);
     if (!file.Open())
         throw TPdfError("Cannot create file " + path + ": " + file.FailureReason());
-    QFile output(QFile::decodeName(file.TemporaryPath().c_str()));
+    QFile output(QString::fromStdString(Utf8FromPath(file.TemporaryPath())));
     if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw TPdfError("Cannot create file " + path + ": " + output.errorString().toStdString());
     {

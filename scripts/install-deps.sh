@@ -15,6 +15,9 @@ packages=(
     qt6-translations-l10n              # Qt's own dialogs in Hungarian
     fonts-liberation2                  # metric twins of "Courier New" and "Times New Roman"
     xvfb xauth x11-utils               # the tests of what only a real X server shows (xvfb-run, xprop)
+    g++-mingw-w64-x86-64-posix         # the Windows build (cmake --preset mingw)
+    googletest                         # GoogleTest's sources, built for Windows with it
+    wine64                             # runs the Windows tests and songbook.exe
     dpkg-dev                           # the Debian package's dependencies (dpkg-shlibdeps)
     desktop-file-utils appstream       # the desktop entry and the metadata are validated
     man-db                             # the manual pages are checked (man --warnings)

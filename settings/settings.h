@@ -32,8 +32,9 @@ private:
 };
 
 // The current user's store below HKEY_CURRENT_USER\<rootPath>: the registry on
-// Windows; elsewhere the file SettingsFilePath() names. Problems opening it
-// go to warnings, each after the name of the program that runs, and to
+// Windows (below $VIVIRA_SETTINGS_KEY instead when set, as the tests do);
+// elsewhere the file SettingsFilePath() names. Problems opening it go to
+// warnings, each after the name of the program that runs, and to
 // OpenProblem(): reads then give defaults, writes fail.
 std::unique_ptr<TSettings> OpenSettings(const std::string& rootPath, const std::string& program,
                                         std::ostream& warnings);
@@ -45,5 +46,10 @@ std::unique_ptr<TSettings> OpenSettingsForReading(const std::string& rootPath, c
 // $VIVIRA_SETTINGS_FILE if set; else $XDG_CONFIG_HOME/<last part of the
 // root path>/settings.reg, with the home folder's .config when that variable
 // is unset (the home from $HOME, else from the password database). Empty
-// when there is no home folder: the settings are then never written.
+// when there is no home folder: the settings are then never written. Not on
+// Windows, where the store is the registry.
 std::string SettingsFilePath(const std::string& rootPath);
+
+// Where the store is, for people: "settings file: <path>", or on Windows
+// "registry key: HKEY_CURRENT_USER\<key>".
+std::string SettingsPlace(const std::string& rootPath);

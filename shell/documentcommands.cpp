@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -117,7 +116,7 @@ void TDocumentCommands::Save() {
     if (!document)
         return;
     progress.Begin("Dalkönyv mentése...", document->Paragraphs().size());
-    document->SaveRichTextFile(QFile::encodeName(path).toStdString(),
+    document->SaveRichTextFile(path.toStdString(), // the core takes file names in UTF-8 on every system
                                [&progress](std::size_t written) { return progress.Report(written); });
 }
 

@@ -3,18 +3,13 @@
 #include "render/htmlwriter.h"
 #include "render/plaintextwriter.h"
 #include "render/rtfwriter.h"
+#include "shell/systemformats.h"
 
 namespace {
 
 // The rich-text formats that word processors read from the clipboard.
-const QStringList RichTextFormats = {
-    "text/rtf",
-    "text/richtext",
-    "application/rtf",
-#ifdef Q_OS_WIN
-    "Rich Text Format",
-#endif
-};
+const QStringList RichTextFormats =
+    QStringList{"text/rtf", "text/richtext", "application/rtf"} + SystemRichTextFormats();
 
 const QString Html = "text/html";
 const QString Plain = "text/plain";

@@ -3,7 +3,6 @@
 #include "platform/directorysearch.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 
 TLibraryWatcher::TLibraryWatcher(QObject* parent) : QObject(parent) {
@@ -21,12 +20,12 @@ void TLibraryWatcher::Watch(const QString& folder) {
     if (!QFileInfo(folder).isDir())
         return;
     m_watcher.addPath(folder);
-    const std::string path = QFile::encodeName(folder).toStdString();
+    const std::string path = folder.toStdString();
     QStringList files;
     for (const std::string& name : FindSongFiles(path)) {
         if (files.size() == MostWatchedFiles)
             break;
-        files << QFile::decodeName(JoinPath(path, name).c_str());
+        files << QString::fromStdString(JoinPath(path, name));
     }
     if (!files.isEmpty())
         m_watcher.addPaths(files);

@@ -22,7 +22,6 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -206,7 +205,7 @@ void TMainWindow::LoadLibrary(const std::string& dataDirectory) {
 // is read again after.
 void TMainWindow::ReloadLibrary(const std::string& folder) {
     m_libraryFolder = folder;
-    m_watcher->Watch(QFile::decodeName(folder.c_str()));
+    m_watcher->Watch(QString::fromStdString(folder));
     std::unique_ptr<TArtist> loaded;
     std::vector<TLoadFailure> failures;
     {
@@ -221,7 +220,7 @@ void TMainWindow::ReloadLibrary(const std::string& folder) {
     if (!failures.empty())
         ReportError(FailureReport(failures));
     else if (!Artists)
-        ShowEmptyLibraryNotice(QFile::decodeName(folder.c_str()));
+        ShowEmptyLibraryNotice(QString::fromStdString(folder));
 }
 
 // The folder chosen is read at once and at every start after, as long as
@@ -231,11 +230,11 @@ void TMainWindow::OpenLibraryClick() {
     dialog.setObjectName("LibraryDialog");
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setDirectory(QFile::decodeName(m_libraryFolder.c_str()));
+    dialog.setDirectory(QString::fromStdString(m_libraryFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString folder = dialog.selectedFiles().first();
-    ReloadLibrary(QFile::encodeName(folder).toStdString());
+    ReloadLibrary(folder.toStdString());
     if (const std::optional<std::string> name = Utf8ToAnsi(folder.toStdString()); name && m_preferences)
         m_preferences->DataFolderCommand(*name);
     else

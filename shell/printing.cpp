@@ -1,6 +1,7 @@
 #include "shell/printing.h"
 
 #include "platform/atomicfile.h"
+#include "platform/pathtext.h"
 #include "print/pageprinter.h"
 #include "shell/application.h"
 #include "shell/busycursor.h"
@@ -79,12 +80,12 @@ bool PrintDocument(const TRichDocument& document, const QString& title, QPrinter
     if (!PrintsIntoFile(printer))
         return PrintPagesWithProgress(document, printer, options, owner);
     const QString target = printer.outputFileName();
-    TAtomicFile file(QFile::encodeName(target).toStdString());
+    TAtomicFile file(target.toStdString());
     if (!file.Open())
         throw TPrintError("Cannot create file " + target.toStdString() + ": " + file.FailureReason());
     bool finished;
     {
-        const TPrintInto into(printer, QFile::decodeName(file.TemporaryPath().c_str()));
+        const TPrintInto into(printer, QString::fromStdString(Utf8FromPath(file.TemporaryPath())));
         finished = PrintPagesWithProgress(document, printer, options, owner);
     }
     if (finished && !file.Commit())

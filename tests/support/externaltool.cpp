@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 std::string RunTool(const std::string& commandLine) {
     FILE* pipe = popen(commandLine.c_str(), "r");
@@ -15,7 +14,7 @@ std::string RunTool(const std::string& commandLine) {
     while (const std::size_t count = fread(buffer, 1, sizeof buffer, pipe))
         output.append(buffer, count);
     const int status = pclose(pipe);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (status != 0) { // a normal exit with code 0, on every system
         ADD_FAILURE() << commandLine << " failed with status " << status;
         return "";
     }

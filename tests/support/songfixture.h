@@ -4,8 +4,10 @@
 #include <string_view>
 #include <vector>
 
-// Converts with the C library's iconv, not with the program's own tables, so
-// that fixtures check the program rather than restate it.
+// Converts with the C library's iconv (on Windows, with the system's own code
+// page conversion), not with the program's own tables, so that fixtures
+// check the program rather than restate it. Code pages are named "UTF-8",
+// "UTF-16LE", "UTF-32LE", "CP852" and "CP1250".
 std::string Iconv(std::string_view bytes, const char* from, const char* to);
 
 // A song file as stored: UTF-8 lines in code page 852, each ended by CR LF.

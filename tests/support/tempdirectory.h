@@ -12,7 +12,8 @@ public:
     TTempDirectory& operator=(const TTempDirectory&) = delete;
 
     const std::string& Path() const { return m_path; }
-    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+    // The path of a name inside, "/" in it standing for the system's separator.
+    std::string operator/(const std::string& name) const;
 
 private:
     std::string m_path;

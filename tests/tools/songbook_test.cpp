@@ -1,4 +1,5 @@
 #include "library/loader.h"
+#include "platform/pathtext.h"
 #include "settings/settings.h"
 #include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
@@ -12,8 +13,21 @@
 #include <iostream>
 #include <set>
 #include <sstream>
+#ifdef _WIN32
+#include "platform/win32text.h"
+
+#include <windows.h>
+#endif
 
 namespace {
+
+// A path as JSON spells it: Windows' backslashes are escaped.
+std::string JsonPath(const std::string& path) {
+    std::string json;
+    for (char c : path)
+        json += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return json;
+}
 
 TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
     TTempDirectory folder;
@@ -23,7 +37,7 @@ TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
     EXPECT_EQ(0, run.ExitCode);
     EXPECT_EQ("{\"artists\":[\n"
               "{\"file\":\"" +
-                  folder / "a.txt" +
+                  JsonPath(folder / "a.txt") +
                   "\",\"pageTitle\":\"Lap\",\"artistName\":\"Őszi \\\"Zenekar\\\"\","
                   "\"songs\":[\n"
                   "{\"title\":\"Űr\\\\dal\",\"authors\":\"Én\",\"comment\":\"\",\"isNew\":false,\"isMine\":true,"
@@ -36,13 +50,13 @@ TEST(SongbookDump, PrintsTheLibraryAsUtf8Json) {
 
 TEST(SongbookDump, ListsUnreadableFilesAndFailsAfterPrintingTheRest) {
     TTempDirectory folder;
-    std::filesystem::create_directory(folder / "a.txt");
+    std::filesystem::create_directory(PathFromUtf8(folder / "a.txt"));
     WriteBytes(folder / "b.txt", SongFileBytes({".artist B"}));
     const TRun run = Songbook({"dump", "--data", folder.Path()});
     EXPECT_EQ(1, run.ExitCode);
     EXPECT_NE(std::string::npos, run.Out.find("\"artistName\":\"B\""));
     EXPECT_NE(std::string::npos,
-              run.Out.find("{\"file\":\"" + folder / "a.txt" + "\",\"message\":\"File access denied\"}"));
+              run.Out.find("{\"file\":\"" + JsonPath(folder / "a.txt") + "\",\"message\":\"File access denied\"}"));
     EXPECT_EQ("songbook: " + folder / "a.txt" + ": File access denied\n", run.Err);
 }
 
@@ -221,7 +235,7 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("", "DataFolder", "/zene/dalok ő");
     const TRun run = Songbook({"settings"});
     EXPECT_EQ(0, run.ExitCode) << run.Err;
-    EXPECT_EQ(0u, run.Out.find("settings file: " + m_settingsFile + "\n")) << run.Out;
+    EXPECT_EQ(0u, run.Out.find(m_settingsPlace + "\n")) << run.Out;
     for (const std::string line : {
              "Background                 -2147483643          default\n",
              "Fonts\\Title\\Size           30                   stored \"30\"\n",
@@ -241,6 +255,9 @@ TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
 // only when it is; a stored text stays on its line of the table, and so do
 // the songs' own transpositions, shown when there are some.
 TEST_F(SongbookWithSettings, ShowsEveryStoredValueOnOneLineAndWarnsAsItself) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the settings file's lines; the registry tests read the registry's values";
+#endif
     WriteBytes(m_settingsFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Tab]\r\n"
                                "\"Name\"=hex(1):41,00,0a,00,42,00,00,00\r\n"
                                "\"Size\" = \"9\"\r\n"
@@ -266,6 +283,9 @@ TEST_F(SongbookWithSettings, ShowsEveryStoredValueOnOneLineAndWarnsAsItself) {
 
 // The tools only read the settings: no file is made, none kept aside.
 TEST_F(SongbookWithSettings, ReadsTheSettingsWithoutWritingAnything) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the settings file's; the registry tests open a store for reading";
+#endif
     EXPECT_EQ(0, Songbook({"settings"}).ExitCode);
     EXPECT_FALSE(std::filesystem::exists(m_settingsFile));
     WriteBytes(m_settingsFile, "\x01\x02 nem registry");
@@ -280,9 +300,15 @@ TEST_F(SongbookWithSettings, ReadsTheSettingsWithoutWritingAnything) {
 // The tool loads the settings as the viewer does: an empty stored name keeps
 // the new font's face, and a value of the wrong type is reported, not fatal.
 TEST_F(SongbookWithSettings, LoadsTheSettingsAsTheViewerDoes) {
+#ifdef _WIN32
+    const std::string key = "HKEY_CURRENT_USER\\" + m_settingsKey + "\\Fonts\\";
+    RunTool("reg add \"" + key + "Normal\" /v Name /t REG_SZ /d \"\" /f");
+    RunTool("reg add \"" + key + "Chords\" /v Color /t REG_DWORD /d 1 /f");
+#else
     WriteBytes(m_settingsFile, "Windows Registry Editor Version 5.00\r\n\r\n"
                                "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Normal]\r\n\"Name\"=\"\"\r\n"
                                "[HKEY_CURRENT_USER\\Software\\Cantorix\\Fonts\\Chords]\r\n\"Color\"=dword:1\r\n");
+#endif
     const TRun settings = Songbook({"settings"});
     EXPECT_NE(std::string::npos, settings.Out.find("Fonts\\Normal\\Name          \"MS Sans Serif\"")) << settings.Out;
     EXPECT_NE(std::string::npos, settings.Err.find("Invalid data type for 'Color'")) << settings.Err;
@@ -356,6 +382,7 @@ protected:
 };
 
 TEST_F(SongbookExport, WritesOneSongOrAWholeSongbookAsRichText) {
+    SKIP_WITHOUT_DEBIAN_TOOLS();
     const TRun song = Export({"--song", "Őszi Zenekar - Második", "-o", m_out / "dal.rtf"});
     EXPECT_EQ(0, song.ExitCode) << song.Err;
     EXPECT_EQ("Őszi Zenekar\n\nMásodik\n\nűr\n", PandocText(m_out / "dal.rtf"));
@@ -371,7 +398,7 @@ TEST_F(SongbookExport, RendersWithTheUsersStoredFonts) {
     StoreSetting("Fonts\\Title", "Name", "Bő Betű");
     StoreSetting("Fonts\\Title", "Size", "30");
     ASSERT_EQ(0, Export({"--song", "AC/DC - Egy", "-o", m_out / "dal.rtf"}).ExitCode);
-    const std::string rtf = RunTool("cat " + ShellQuoted(m_out / "dal.rtf"));
+    const std::string rtf = ReadBytes(m_out / "dal.rtf");
     EXPECT_NE(std::string::npos, rtf.find("\\fcharset238\\fprq0 B\\u337\\'f5 Bet\\u369\\'fb;")) << rtf;
     EXPECT_NE(std::string::npos, rtf.find("\\fs60\\b AC/DC\\par")) << rtf;
 }
@@ -380,38 +407,46 @@ TEST_F(SongbookExport, WritesEverySongbookNamedByItsArtist) {
     const TRun run = Export({"--all", "-o", m_out / "új"});
     EXPECT_EQ(0, run.ExitCode) << run.Err;
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(m_out / "új"))
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(m_out / "új")))
+        names.insert(Utf8FromPath(entry.path().filename()));
     EXPECT_EQ((std::set<std::string>{"AC_DC.rtf", "AC_DC (2).rtf", "Őszi Zenekar.rtf"}), names);
+    SKIP_WITHOUT_DEBIAN_TOOLS();
     EXPECT_NE(std::string::npos, PandocText(m_out / "új/AC_DC (2).rtf").find("Kettő"));
 }
 
 // One songbook that cannot be written does not cost the others.
 TEST_F(SongbookExport, ExportingEverySongbookGoesOnAfterAFailure) {
-    std::filesystem::create_directories(m_out / "új/AC_DC.rtf");
+    std::filesystem::create_directories(PathFromUtf8(m_out / "új/AC_DC.rtf"));
     const TRun run = Export({"--all", "-o", m_out / "új"});
     EXPECT_EQ(1, run.ExitCode);
     EXPECT_EQ("songbook: Cannot create file " + m_out / "új/AC_DC.rtf" + ": Is a directory\n", run.Err);
-    EXPECT_TRUE(std::filesystem::is_regular_file(m_out / "új/AC_DC (2).rtf"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(m_out / "új/Őszi Zenekar.rtf"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(PathFromUtf8(m_out / "új/AC_DC (2).rtf")));
+    EXPECT_TRUE(std::filesystem::is_regular_file(PathFromUtf8(m_out / "új/Őszi Zenekar.rtf")));
 }
 
 TEST_F(SongbookExport, FailsClearlyForWhatItCannotFindOrWrite) {
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
     const std::vector<std::pair<std::vector<std::string>, std::string>> failures = {
         {{"--artist", "Öszi Zenekar", "-o", m_out / "x.rtf"}, "no artist named \"Öszi Zenekar\""},
         {{"--artist", "Ω", "-o", m_out / "x.rtf"}, "no artist named \"Ω\""},
         {{"--song", "Őszi Zenekar - Harmadik", "-o", m_out / "x.rtf"}, "no song \"Őszi Zenekar - Harmadik\""},
         {{"--song", "AC/DC - Első", "-o", m_out / "x.rtf"}, "no song"},
         {{"--artist", "AC/DC", "-o", m_out / "nincs/x.rtf"}, "Cannot create file " + m_out / "nincs/x.rtf"},
-        {{"--artist", "AC/DC", "-o", "/dev/null"}, "Cannot create file /dev/null: Not a regular file"},
+        {{"--artist", "AC/DC", "-o", device}, "Cannot create file " + device + ": Not a regular file"},
     };
     for (const auto& [arguments, message] : failures) {
         const TRun run = Export(arguments);
         EXPECT_EQ(1, run.ExitCode) << message;
         EXPECT_EQ(0u, run.Err.find("songbook: " + message)) << run.Err;
     }
-    EXPECT_FALSE(std::filesystem::exists(m_out / "x.rtf"));
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(m_out / "x.rtf")));
+#ifndef _WIN32
+    EXPECT_TRUE(std::filesystem::is_character_file(device));
+#endif
 }
 
 // The sample library is what a new user sees first: it must load cleanly and

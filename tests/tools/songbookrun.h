@@ -15,7 +15,8 @@ struct TRun {
 // songbook with these arguments, run in this process.
 TRun Songbook(const std::vector<std::string>& arguments);
 
-// The user's own settings stay out of reach: each test has a settings file of its own.
+// The user's own settings stay out of reach: each test has a settings file
+// of its own, or on Windows a registry key.
 class SongbookWithSettings : public testing::Test {
 protected:
     void SetUp() override;
@@ -25,4 +26,6 @@ protected:
 
     TTempDirectory m_settingsFolder;
     std::string m_settingsFile = m_settingsFolder / "settings.reg";
+    std::string m_settingsKey;   // Windows only: the registry key, of this process
+    std::string m_settingsPlace; // as songbook settings names the store
 };

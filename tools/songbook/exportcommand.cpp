@@ -1,7 +1,9 @@
 #include "tools/songbook/exportcommand.h"
 
 #include "platform/codepage.h"
+#include "platform/directorysearch.h"
 #include "platform/filename.h"
+#include "platform/pathtext.h"
 #include "render/plaintextwriter.h"
 #include "render/songrenderer.h"
 #include "tools/songbook/jsonwriter.h"
@@ -60,8 +62,8 @@ void Save(const Item& item, void (*render)(const Item&, TRichDocument&, const TR
 std::vector<std::string> ExportAll(const TArtist* artists, const std::string& folder, const TExportFormat& format,
                                    std::ostream& out) {
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder))
+    std::filesystem::create_directories(PathFromUtf8(folder), error);
+    if (!std::filesystem::is_directory(PathFromUtf8(folder), error))
         throw TCommandFailure("cannot create folder " + PathForDisplay(folder));
     const std::string extension = format.Pdf ? ".pdf" : ".rtf";
     std::set<std::string> taken;
@@ -72,7 +74,7 @@ std::vector<std::string> ExportAll(const TArtist* artists, const std::string& fo
         for (int number = 2; !taken.insert(fileName).second; ++number)
             fileName = name + " (" + std::to_string(number) + ")" + extension;
         try {
-            Save(*artist, RenderArtist, (std::filesystem::path(folder) / fileName).string(), format, out);
+            Save(*artist, RenderArtist, JoinPath(folder, fileName), format, out);
         } catch (const std::exception& failure) {
             failures.push_back(PathForDisplay(failure.what()));
         }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "library/artist.h"
-#include "print/pdfbook.h"
 #include "render/songrenderer.h"
 #include "render/styleslots.h"
 #include "tools/songbook/arguments.h"
+#include "tools/songbook/pdfexport.h"
 
 #include <optional>
 #include <ostream>
@@ -24,7 +24,7 @@ public:
 struct TExportFormat {
     const TRenderStyle& Style;
     TSongChange& Change;
-    std::optional<TPdfBook> Pdf;
+    std::optional<TPdfRequest> Pdf;
 };
 
 // Renders what the arguments name from the loaded library and writes it;

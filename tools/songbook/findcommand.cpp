@@ -1,9 +1,9 @@
 #include "tools/songbook/findcommand.h"
 
 #include "platform/codepage.h"
-#include "qtbridge/nameorder.h"
 #include "search/searchindex.h"
 #include "tools/songbook/jsonwriter.h"
+#include "tools/songbook/nameorder.h"
 
 #include <algorithm>
 #include <map>
@@ -29,7 +29,7 @@ void WriteJson(const TSongHit& hit, std::ostream& out) {
 
 // Each name's place in the order the user's language sorts the names.
 std::vector<std::size_t> Places(const std::vector<std::string_view>& names) {
-    const std::vector<std::size_t> order = SortNames(names).Order;
+    const std::vector<std::size_t> order = TreeOrder(names);
     std::vector<std::size_t> places(order.size());
     for (std::size_t place = 0; place < order.size(); ++place)
         places[order[place]] = place;

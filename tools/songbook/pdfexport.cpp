@@ -1,6 +1,9 @@
 #include "tools/songbook/pdfexport.h"
 
+#include "print/pdfbook.h"
 #include "qtbridge/qttext.h"
+
+#include <QGuiApplication>
 
 namespace {
 
@@ -21,7 +24,27 @@ void KeepOnlyQtsErrors(QtMsgType type, const QMessageLogContext& context, const 
         qt_message_output(type, context, message);
 }
 
+TPdfBook PdfBookFor(const TPdfRequest& request) {
+    const TPdfArguments& arguments = request.Arguments;
+    TPdfBook book;
+    book.Paper = PaperSize(arguments.Paper);
+    book.Landscape = arguments.Landscape;
+    book.Margins = request.Margins;
+    if (const auto& given = arguments.Margins)
+        book.Margins = {.Left = (*given)[2], .Top = (*given)[0], .Right = (*given)[3], .Bottom = (*given)[1]};
+    book.Pages.KeepVerses = request.KeepVerses || arguments.KeepVerses;
+    book.Pages.Columns = arguments.Columns;
+    book.Pages.PageNumbers = arguments.PageNumbers;
+    book.Contents = arguments.Contents;
+    return book;
+}
+
 } // namespace
+
+struct TPdfSession::TApplication {
+    TApplication(int& argc, char** argv) : Application(argc, argv) {}
+    QGuiApplication Application;
+};
 
 TPdfSession::TPdfSession() {
     if (QGuiApplication::instance())
@@ -31,25 +54,13 @@ TPdfSession::TPdfSession() {
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen"); // songbook shows no window, with a display or without
     qInstallMessageHandler(KeepOnlyQtsErrors);
-    m_application = std::make_unique<QGuiApplication>(argc, argv);
+    m_application = std::make_unique<TApplication>(argc, argv);
 }
 
-TPdfBook PdfBookFor(const TPdfArguments& arguments, const TPageMargins& margins, bool keepVerses) {
-    TPdfBook book;
-    book.Paper = PaperSize(arguments.Paper);
-    book.Landscape = arguments.Landscape;
-    book.Margins = margins;
-    if (const auto& given = arguments.Margins)
-        book.Margins = {.Left = (*given)[2], .Top = (*given)[0], .Right = (*given)[3], .Bottom = (*given)[1]};
-    book.Pages.KeepVerses = keepVerses || arguments.KeepVerses;
-    book.Pages.Columns = arguments.Columns;
-    book.Pages.PageNumbers = arguments.PageNumbers;
-    book.Contents = arguments.Contents;
-    return book;
-}
+TPdfSession::~TPdfSession() = default;
 
 void SaveAsPdf(const TArtist& artist, const std::string& path, const TRenderStyle& style, TSongChange& change,
-               TPdfBook book) {
+               const TPdfRequest& request) {
     TRichDocument document(style.PixelsPerInch);
     std::vector<TBookSong> songs;
     // Told after each song: the next one starts at the document's next paragraph.
@@ -63,15 +74,17 @@ void SaveAsPdf(const TArtist& artist, const std::string& path, const TRenderStyl
     };
     noteNextSong(0);
     RenderArtist(artist, document, style, change, noteNextSong);
+    TPdfBook book = PdfBookFor(request);
     book.Title = FromAnsi(artist.ArtistName);
     WritePdfBook(document, songs, book, path);
 }
 
 void SaveAsPdf(const TSong& song, const std::string& path, const TRenderStyle& style, TSongChange& change,
-               TPdfBook book) {
+               const TPdfRequest& request) {
     TRichDocument document(style.PixelsPerInch);
     const std::vector<TBookSong> songs{{song.Title, NextParagraph(document)}};
     RenderSong(song, document, style, change);
+    TPdfBook book = PdfBookFor(request);
     book.Title = FromAnsi(SongArtistName(song) + " - " + song.Title);
     WritePdfBook(document, songs, book, path);
 }

@@ -33,8 +33,8 @@ std::string Status(const TSettingState& state, const std::optional<std::string>&
 
 } // namespace
 
-void PrintSettings(TPreferences& preferences, const std::string& settingsFile, std::ostream& out) {
-    out << "settings file: " << (settingsFile.empty() ? "(none: no home folder)" : settingsFile) << '\n';
+void PrintSettings(TPreferences& preferences, const std::string& settingsPlace, std::ostream& out) {
+    out << settingsPlace << '\n';
     for (const TSettingState& state : preferences.Describe()) {
         std::string status;
         try {

@@ -4,6 +4,7 @@
 #include "library/loader.h"
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
+#include "platform/pathtext.h"
 #include "settings/preferences.h"
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
@@ -128,7 +129,8 @@ constexpr const char* SettingsHelp = R"(usage: songbook settings
 
 Prints every setting the viewer keeps: the value in effect and whether it is
 stored or the default; of the songs' own transpositions, those stored. The settings file is $VIVIRA_SETTINGS_FILE if set,
-else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset).
+else $XDG_CONFIG_HOME/Cantorix/settings.reg (~/.config when unset); on
+Windows the settings are the registry key HKEY_CURRENT_USER\Software\Cantorix.
 )";
 
 std::vector<std::string> SongFilePaths(const std::string& directory) {
@@ -141,7 +143,7 @@ std::vector<std::string> SongFilePaths(const std::string& directory) {
 // The viewer treats a missing folder as an empty library; here it is a typo.
 void RequireFolder(const std::string& directory) {
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(directory, error);
+    const std::filesystem::file_status status = std::filesystem::status(PathFromUtf8(directory), error);
     if (std::filesystem::is_directory(status))
         return;
     throw TUsageError((std::filesystem::exists(status) ? "not a folder: " : "no such folder: ") +
@@ -194,7 +196,7 @@ int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream&
     std::optional<TPdfSession> session;
     if (ExportsPdf(arguments)) {
         session.emplace();
-        format.Pdf = PdfBookFor(arguments.Pdf, preferences->PageMargins, preferences->KeepVerses);
+        format.Pdf = TPdfRequest{arguments.Pdf, preferences->PageMargins, preferences->KeepVerses};
     }
     const std::vector<std::string> failures = ExportSongs(artists.get(), arguments, format, out);
     for (const std::string& failure : failures)
@@ -243,7 +245,7 @@ int Run(const TSongbookArguments& arguments, std::ostream& out, std::ostream& er
     if (arguments.Command == "settings") {
         if (arguments.Help)
             return out << SettingsHelp, Success;
-        PrintSettings(*LoadPreferences(err), SettingsFilePath(SettingsRoot), out);
+        PrintSettings(*LoadPreferences(err), SettingsPlace(SettingsRoot), out);
         return Success;
     }
     if (arguments.Command == "find")

@@ -2,10 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -18,13 +16,11 @@ bool IsRootFolder(const std::filesystem::path& folder) {
 std::string HomeFolder() {
     if (const char* variable = std::getenv("HOME"); variable && *variable == '/' && !IsRootFolder(variable))
         return variable;
-#ifndef _WIN32
     std::error_code error;
     if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/' &&
                                                  !IsRootFolder(user->pw_dir) &&
                                                  std::filesystem::is_directory(user->pw_dir, error))
         return user->pw_dir;
-#endif
     return {};
 }
 

@@ -13,12 +13,12 @@ constexpr std::chrono::milliseconds RetryInterval{20};
 } // namespace
 
 TFileLock::TFileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience) {
-    m_descriptor = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_descriptor < 0)
+    m_handle = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_handle < 0)
         return;
     const auto deadline = std::chrono::steady_clock::now() + patience;
     int locked;
-    while ((locked = flock(m_descriptor, LOCK_EX | LOCK_NB)) != 0) {
+    while ((locked = flock(static_cast<int>(m_handle), LOCK_EX | LOCK_NB)) != 0) {
         if (errno == EINTR)
             continue;
         if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
@@ -27,13 +27,13 @@ TFileLock::TFileLock(const std::filesystem::path& lockFile, std::chrono::millise
     }
     if (locked != 0) {
         const int error = errno;
-        close(m_descriptor);
-        m_descriptor = -1;
+        close(static_cast<int>(m_handle));
+        m_handle = -1;
         errno = error;
     }
 }
 
 TFileLock::~TFileLock() {
-    if (m_descriptor >= 0)
-        close(m_descriptor);
+    if (m_handle >= 0)
+        close(static_cast<int>(m_handle));
 }

@@ -1,0 +1,5 @@
+#include "shell/systemformats.h"
+
+QStringList SystemRichTextFormats() {
+    return {};
+}
