@@ -16,6 +16,10 @@ double Millimetres(double millimetres, double pixelsPerInch) {
 
 } // namespace
 
+bool PrintToTheEnd(int, std::size_t) {
+    return true;
+}
+
 TPageFlow::TPageFlow(const TPageSurface& surface, const TPageOptions& options, const TKeepPrinting& keepPrinting)
     : m_surface(surface), m_options(options), m_keepPrinting(keepPrinting) {
     m_options.Columns = std::clamp(m_options.Columns, 1, MostColumns);

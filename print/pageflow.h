@@ -32,6 +32,8 @@ struct TPageOptions {
 
 // Told after each page, with the paragraphs placed so far; false stops there.
 using TKeepPrinting = std::function<bool(int pagesDone, std::size_t paragraphsDone)>;
+// Never stops: for printing that nobody watches.
+bool PrintToTheEnd(int pagesDone, std::size_t paragraphsDone);
 
 // Where the paragraphs land, page by page: a page (or column) ends only when
 // the next line does not fit, a chord line stays with the line under it, and

@@ -29,10 +29,6 @@ QRectF PrintArea(const TRichDocument& document, QPaintDevice& device, TTextForma
     return roomForALine ? area : whole; // too small: the whole printable area, without margins
 }
 
-bool KeepAll(int, std::size_t) {
-    return true;
-}
-
 } // namespace
 
 TDocumentPrinter::TDocumentPrinter(const TRichDocument& document, QPagedPaintDevice& device)
@@ -45,7 +41,7 @@ QFont TDocumentPrinter::FirstFont() {
 
 int TDocumentPrinter::CountPages(const TPageOptions& options, const std::vector<std::size_t>& paragraphs,
                                  std::vector<int>& pages) {
-    const TKeepPrinting keepAll = KeepAll;
+    const TKeepPrinting keepAll = PrintToTheEnd; // the flow holds it by reference
     TPageFlow flow({nullptr, &m_device, m_area, FirstFont()}, options, keepAll);
     flow.RecordPagesOf(paragraphs);
     Flow(flow);

@@ -43,8 +43,6 @@ std::vector<std::size_t> FirstParagraphs(const std::vector<TBookSong>& songs) {
     return paragraphs;
 }
 
-const TKeepPrinting KeepAll = [](int, std::size_t) { return true; };
-
 // Lays the book out on the writer: the contents first when asked (their
 // pages counted before the songs are numbered), then the songs.
 void DrawBook(TRichDocument& document, const std::vector<TBookSong>& songs, const TPdfBook& book, QPdfWriter& writer) {
@@ -71,7 +69,7 @@ void DrawBook(TRichDocument& document, const std::vector<TBookSong>& songs, cons
         throw TPdfError("Printing failed");
     if (contents)
         contents->Draw(painter);
-    printer.Print(painter, pages, KeepAll);
+    printer.Print(painter, pages, PrintToTheEnd);
     painter.end();
 }
 

@@ -162,7 +162,7 @@ void TDocumentCommands::PrintPreview() {
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
         document->PrintRect = PrintRectFor(m_preferences.PageMargins, printer->logicalDpiX(), printer->logicalDpiY(),
                                            printer->width(), printer->height());
-        PrintPages(*document, *printer, PageOptions(), [](int, std::size_t) { return true; });
+        PrintPages(*document, *printer, PageOptions(), PrintToTheEnd);
     });
     preview.exec();
 }
