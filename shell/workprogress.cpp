@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int ShowAfterMilliseconds = 300;
-
 int Steps(std::size_t count) {
     return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
 }
@@ -23,6 +21,8 @@ TWorkProgress::TWorkProgress(QWidget* owner, const QString& label, std::size_t s
     m_dialog.setMinimumDuration(ShowAfterMilliseconds);
     m_dialog.setAutoReset(false);
     m_dialog.setValue(0);
+    if (ShowAfterMilliseconds == 0)
+        m_dialog.show();
 }
 
 void TWorkProgress::Begin(const QString& label, std::size_t steps) {

@@ -10,6 +10,10 @@ class TWorkProgress {
 public:
     TWorkProgress(QWidget* owner, const QString& label, std::size_t steps);
 
+    // How long the work runs before the dialog shows; 0 shows it at once
+    // (tests that answer it must not depend on how fast the machine is).
+    static inline int ShowAfterMilliseconds = 300;
+
     // The next part of the same work, in the same dialog: a songbook made
     // and then written is one wait for the user, with one cancel.
     void Begin(const QString& label, std::size_t steps);
