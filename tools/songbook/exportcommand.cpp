@@ -4,8 +4,11 @@
 #include "platform/directorysearch.h"
 #include "platform/filename.h"
 #include "platform/pathtext.h"
+#include "platform/unicode.h"
 #include "render/plaintextwriter.h"
 #include "render/songrenderer.h"
+#include "setlist/setbook.h"
+#include "setlist/setlistfile.h"
 #include "tools/songbook/jsonwriter.h"
 #include "tools/songbook/pdfexport.h"
 
@@ -82,12 +85,29 @@ std::vector<std::string> ExportAll(const TArtist* artists, const std::string& fo
     return failures;
 }
 
+// The set list's songs in its order, as one book named after its file. An
+// entry that names no song of the library is listed, and the rest written.
+std::vector<std::string> ExportSet(const TArtist* artists, const std::string& setFile, const std::string& path,
+                                   const TExportFormat& format, std::ostream& out) {
+    const std::string name = Utf8FromPath(PathFromUtf8(setFile).stem());
+    const TSetBook book = SetBookOf({name, ReadSetListFile(setFile)}, TSetSongFinder(artists));
+    if (book.Songs.empty())
+        throw TCommandFailure("no song of the set list " + PathForDisplay(setFile) + " is in the library");
+    Save(book, RenderSet, path, format, out);
+    std::vector<std::string> missing;
+    for (const std::string& entry : book.Missing)
+        missing.push_back("not in the library, left out: " + ValidUtf8(entry));
+    return missing;
+}
+
 } // namespace
 
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
                                      const TExportFormat& format, std::ostream& out) {
     if (arguments.All)
         return ExportAll(artists, *arguments.Output, format, out);
+    if (arguments.Set)
+        return ExportSet(artists, *arguments.Set, *arguments.Output, format, out);
     if (arguments.Artist)
         Save(FindArtist(artists, *arguments.Artist), RenderArtist, *arguments.Output, format, out);
     else
