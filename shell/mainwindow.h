@@ -4,6 +4,7 @@
 #include "settings/preferences.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QPrinter;
@@ -12,6 +13,7 @@ class TDocumentCommands;
 class TLibraryWatcher;
 class TListWindow;
 class TMainMenu;
+class TSetListWindow;
 class TSong;
 class TSongWindow;
 
@@ -37,6 +39,9 @@ public:
     // A new window for the song, placed in the workspace (new windows
     // cascade), shown and active.
     TSongWindow* CreateSongWindow(const TSong& song);
+    // The "Műsor" window, made (beside the list window) and shown if it is not
+    // yet; it does not take the focus.
+    TSetListWindow* SetListWindow();
 
     // The step becomes SizeStep, and the size items show it.
     void SetSizeStep(int value);
@@ -76,6 +81,8 @@ private:
     void NotationClick(TNotation notation);
     void m_AboutClick();
     void FindClick();
+    void ShowSetListClick();
+    void InsertIntoSetList(const TSong& song);
     void SaveRTFClick();
     void CopyRTFClick();
     void m_PrintClick();
@@ -86,6 +93,8 @@ private:
     QMdiArea* m_workspace;
     std::unique_ptr<TMainMenu> m_menu;
     TListWindow* m_listWindow = nullptr;
+    QPointer<TSetListWindow> m_setListWindow; // closed, it is gone
+    QString m_setListName;                    // the set list it showed last
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<TDocumentCommands> m_commands;
     TLibraryWatcher* m_watcher;

@@ -1,0 +1,385 @@
+#include "print/qtcolor.h"
+#include "qtbridge/qttext.h"
+#include "setlist/eachsongshift.h"
+#include "shell/application.h"
+#include "shell/listwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/setlistwindow.h"
+#include "shell/setsonglist.h"
+#include "shell/songwindow.h"
+#include "tests/shell/programfixture.h"
+#include "tests/support/externaltool.h"
+#include "tests/support/songfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDrag>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
+
+namespace {
+
+const TLibraryFiles Library = {
+    {"a.txt",
+     {".artist Őszi Zenekar", ".title Eső", ".defverse", "Am", "esik", ".title Szél", ".defverse", "C", "fúj",
+      ".title Tél", ".verse", "hó"}},
+    {"b.txt", {".artist Kovács - Nagy Duó", ".title Dal", ".defverse", "G", "duó"}},
+};
+
+// The user's data folder, where the set lists live, is the test's own.
+class TSetsHome {
+public:
+    TSetsHome() { setenv("XDG_DATA_HOME", m_folder.Path().c_str(), 1); }
+    ~TSetsHome() { unsetenv("XDG_DATA_HOME"); }
+    TSetsHome(const TSetsHome&) = delete;
+    TSetsHome& operator=(const TSetsHome&) = delete;
+
+    std::string File(const std::string& name) const { return m_folder / ("Cantorix/Sets/" + name + ".txt"); }
+    void Write(const std::string& name, const std::string& text) const {
+        std::filesystem::create_directories(m_folder / "Cantorix/Sets");
+        WriteBytes(File(name), text);
+    }
+    std::string Read(const std::string& name) const { return ReadBytes(File(name)); }
+
+private:
+    TTempDirectory m_folder;
+};
+
+// The song's node in the tree, selected, with the keyboard focus in the tree.
+QTreeWidget* SelectSong(TProgram& program, const QString& artist, const QString& title) {
+    QTreeWidget* tree = program.List->SongList;
+    QTreeWidgetItem* node = tree->findItems(artist, Qt::MatchExactly).value(0);
+    node->setExpanded(true);
+    for (int index = 0; index < node->childCount(); ++index) {
+        if (node->child(index)->text(0) == title)
+            node = node->child(index);
+    }
+    program.Main->Workspace()->setActiveSubWindow(program.List);
+    tree->setFocus();
+    tree->setCurrentItem(node);
+    return tree;
+}
+
+// "Műsor" from the menu, with the keyboard focus in its song list.
+TSetListWindow* ShowSetList(TProgram& program) {
+    Click(program.Action("ShowSetList"));
+    auto* window = program.Main->findChild<TSetListWindow*>();
+    if (window && !QTest::qWaitFor([window] { return window->SetSongs->hasFocus(); }))
+        qWarning("the set list has no focus");
+    return window;
+}
+
+void FocusSetList(TProgram& program, TSetListWindow* window) {
+    program.Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.Main));
+    program.Main->Workspace()->setActiveSubWindow(window);
+    window->SetSongs->setFocus();
+    QTRY_VERIFY(window->HasFocus());
+}
+
+// Runs the action: a name dialog is given the name, and each message box
+// that comes up is answered with the button; their texts are returned.
+QStringList Answering(QAction* action, const QString& name, QMessageBox::StandardButton button = QMessageBox::Ok) {
+    QStringList texts;
+    QTimer poller;
+    QObject::connect(&poller, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            dialog && dialog->isVisible()) {
+            dialog->setTextValue(name);
+            dialog->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            texts << box->text();
+            box->button(button)->click();
+        }
+    });
+    poller.start(5);
+    Click(action);
+    return texts;
+}
+
+QStringList Rows(const TSetListWindow* window) {
+    QStringList rows;
+    for (int row = 0; row < window->SetSongs->count(); ++row)
+        rows << window->SetSongs->item(row)->text() + (window->SetSongs->item(row)->font().strikeOut() ? " --" : "");
+    return rows;
+}
+
+QAction* WindowAction(const TSetListWindow* window, const char* name) {
+    return window->findChild<QAction*>(name);
+}
+
+// A drag from the source let go over the row of the song list (its lower half when below).
+void DragOnto(QObject* source, QMimeData* data, TSetSongList* list, int row, bool below) {
+    const QRect rect = list->visualItemRect(list->item(row));
+    const QPoint at(rect.center().x(), below ? rect.bottom() - 1 : rect.top() + 1);
+    QTimer::singleShot(0, list, [&] {
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list->viewport(), &move);
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list->viewport(), &drop);
+        QDrag::cancel();
+    });
+    auto* drag = new QDrag(source);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction | Qt::MoveAction);
+}
+
+} // namespace
+
+class TestSetList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { VerifyNothingLeft(); }
+
+    // Insert on a song of the tree puts it at the end of the set list, the
+    // first time into a new one; the file is written at once, and the focus
+    // stays in the tree for the next song.
+    void insertInTheTreeAddsTheSongAndWritesTheFileAtOnce() {
+        const TSetsHome home;
+        TProgram program(Library);
+        program.Start();
+        QTreeWidget* tree = SelectSong(program, "Őszi Zenekar", "Szél");
+        QTest::keyClick(tree, Qt::Key_Insert);
+        QCOMPARE(home.Read("Műsor"), std::string("Őszi Zenekar - Szél\n"));
+        auto* window = program.Main->findChild<TSetListWindow*>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(tree->hasFocus());
+        SelectSong(program, "Kovács - Nagy Duó", "Dal");
+        QTest::keyClick(tree, Qt::Key_Insert);
+        tree->setCurrentItem(tree->findItems("Őszi Zenekar", Qt::MatchExactly).value(0));
+        QTest::keyClick(tree, Qt::Key_Insert); // an artist is no song
+        QCOMPARE(home.Read("Műsor"), std::string("Őszi Zenekar - Szél\nKovács - Nagy Duó - Dal\n"));
+        QCOMPARE(Rows(window), (QStringList{"1. Őszi Zenekar - Szél", "2. Kovács - Nagy Duó - Dal"}));
+        QCOMPARE(window->SetChooser->currentText(), QString("Műsor"));
+    }
+
+    // Each key acts on the current row and is written at once; a song the
+    // library lacks moves and goes like any other, its line as it was.
+    void altUpAndDownMoveTheCurrentSongAndDeleteRemovesIt() {
+        const TSetsHome home;
+        home.Write("Péntek", "\xEF\xBB\xBFŐszi Zenekar - Eső\r\nNincs ilyen - dal\r\n\r\nŐszi Zenekar - Tél\r\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        QVERIFY(window);
+        QCOMPARE(Rows(window),
+                 (QStringList{"1. Őszi Zenekar - Eső", "2. Nincs ilyen - dal --", "3. Őszi Zenekar - Tél"}));
+        const struct {
+            int Row;
+            Qt::Key Key;
+            Qt::KeyboardModifiers Modifiers;
+            const char* File;
+            int CurrentAfter;
+        } steps[] = {
+            {0, Qt::Key_Down, Qt::AltModifier, "Nincs ilyen - dal\nŐszi Zenekar - Eső\nŐszi Zenekar - Tél\n", 1},
+            {2, Qt::Key_Up, Qt::AltModifier, "Nincs ilyen - dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n", 1},
+            {0, Qt::Key_Up, Qt::AltModifier, "Nincs ilyen - dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n", 0},
+            {2, Qt::Key_Down, Qt::AltModifier, "Nincs ilyen - dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n", 2},
+            {1, Qt::Key_Down, Qt::NoModifier, "Nincs ilyen - dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n", 2},
+            {0, Qt::Key_Delete, Qt::NoModifier, "Őszi Zenekar - Tél\nŐszi Zenekar - Eső\n", 0},
+            {1, Qt::Key_Delete, Qt::NoModifier, "Őszi Zenekar - Tél\n", 0},
+            {0, Qt::Key_Delete, Qt::NoModifier, "", -1},
+        };
+        for (const auto& step : steps) {
+            window->SetSongs->setCurrentRow(step.Row);
+            QTest::keyClick(window->SetSongs, step.Key, step.Modifiers);
+            QCOMPARE(home.Read("Péntek"), std::string(step.File));
+            QCOMPARE(window->SetSongs->currentRow(), step.CurrentAfter);
+        }
+    }
+
+    // A song the library lacks is struck out and stays in the file; once the
+    // library holds it, it is found.
+    void aSongTheLibraryLacksIsStruckOutUntilItIsThere() {
+        const TSetsHome home;
+        home.Write("Péntek", "Nincs ilyen - dal\nŐszi Zenekar - Eső\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        QCOMPARE(Rows(window), (QStringList{"1. Nincs ilyen - dal --", "2. Őszi Zenekar - Eső"}));
+        QCOMPARE(window->findChild<QLabel*>("SetStatus")->text(), QString("2 dal, ebből 1 nincs a dalkönyvtárban"));
+        WriteBytes(program.DataFolder() + "/c.txt", SongFileBytes({".artist Nincs ilyen", ".title dal"}));
+        QTRY_COMPARE_WITH_TIMEOUT(Rows(window), (QStringList{"1. Nincs ilyen - dal", "2. Őszi Zenekar - Eső"}), 5000);
+        QCOMPARE(home.Read("Péntek"), std::string("Nincs ilyen - dal\nŐszi Zenekar - Eső\n"));
+    }
+
+    // Enter (or a double-click) opens the song in a window, as the tree does; a song the library lacks opens none.
+    void enterOpensTheSongAsTheTreeDoes() {
+        const TSetsHome home;
+        home.Write("Péntek", "Nincs ilyen - dal\nKovács - Nagy Duó - Dal\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        QTest::keyClick(window->SetSongs, Qt::Key_Return);
+        QVERIFY(!ActiveSongWindow);
+        window->SetSongs->setCurrentRow(1);
+        QTest::keyClick(window->SetSongs, Qt::Key_Return);
+        QVERIFY(ActiveSongWindow);
+        QCOMPARE(ActiveSongWindow->windowTitle(), QString("Kovács - Nagy Duó - Dal"));
+        QCOMPARE(program.Main->Workspace()->subWindowList().size(), 3);
+    }
+
+    // Save and Copy take the set list while its window has the focus: one
+    // document of its songs in set order, each as its window was left.
+    void saveAndCopyHoldTheSongsInOrderEachInItsKey() {
+        const TSetsHome home;
+        home.Write("Péntek este", "Kovács - Nagy Duó - Dal\nNincs ilyen - dal\nŐszi Zenekar - Eső\n");
+        TProgram program(Library);
+        program.Start();
+        TSongWindow* song = program.OpenSong("Őszi Zenekar", "Eső");
+        QTest::keyClick(song->RichEdit, Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(song->RichEdit, Qt::Key_Up, Qt::ControlModifier);
+        song->close();
+        TSetListWindow* window = ShowSetList(program);
+        QCOMPARE(Rows(window).last(), QString("3. Őszi Zenekar - Eső (+2)"));
+        TTempDirectory out;
+        QString offered;
+        {
+            const TAnswerModal answer([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+                dialog->setDirectory(QString::fromStdString(out.Path()));
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText("műsor");
+                QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            });
+            Click(program.Action("SaveRTF"));
+        }
+        QCOMPARE(offered, QString("Péntek este"));
+        const std::string expected = "Kovács - Nagy Duó\n\nDal\n\nG\n\nduó\n\nŐszi Zenekar\n\nEső\n\nHm\n\nesik\n";
+        QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "műsor.rtf")), expected);
+        FocusSetList(program, window); // what the save dialog took
+        Click(program.Action("CopyRTF"));
+        WriteBytes(out / "másolat.rtf", QApplication::clipboard()->mimeData()->data("text/rtf").toStdString());
+        QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "másolat.rtf")), expected);
+        SelectSong(program, "Őszi Zenekar", "Tél"); // the tree's focus: the tree's song
+        Click(program.Action("CopyRTF"));
+        QVERIFY(QApplication::clipboard()->text().contains("hó"));
+        QVERIFY(!QApplication::clipboard()->text().contains("duó"));
+    }
+
+    // F11 hands the songs the library holds, each with its shift, and which
+    // of them to show first: the current row's, or the next after a lacking one.
+    void f11AsksForThePerformanceViewOfTheSongsThatAreThere() {
+        const TSetsHome home;
+        home.Write("Péntek", "Őszi Zenekar - Szél\nNincs ilyen - dal\nKovács - Nagy Duó - Dal\nMég egy - hiányzó\n");
+        TProgram program(Library);
+        program.Start();
+        TSongWindow* song = program.OpenSong("Kovács - Nagy Duó", "Dal");
+        QTest::keyClick(song->RichEdit, Qt::Key_Down, Qt::ControlModifier);
+        song->close();
+        TSetListWindow* window = ShowSetList(program);
+        QStringList asked;
+        connect(window, &TSetListWindow::PerformanceAsked, this,
+                [&asked](const std::vector<TSetSong>& songs, std::size_t current) {
+                    QString text = QString::number(current) + ":";
+                    for (const TSetSong& song : songs)
+                        text += " " + FromAnsi(song.Song.Title) + QString::number(song.Shift.Semitones);
+                    asked << text;
+                });
+        for (int row = 0; row < 4; ++row) {
+            window->SetSongs->setCurrentRow(row);
+            QTest::keyClick(window->SetSongs, Qt::Key_F11);
+        }
+        QCOMPARE(asked, (QStringList{"0: Szél0 Dal-1", "1: Szél0 Dal-1", "1: Szél0 Dal-1", "1: Szél0 Dal-1"}));
+        QVERIFY(WindowAction(window, "SetPerformance")->text() == "Előadói nézet");
+    }
+
+    // A song dragged from the tree is copied in where it is let go (the tree
+    // keeps it); a row dragged within the list moves there.
+    void dragsBringSongsFromTheTreeAndMoveThemWithin() {
+        if (QGuiApplication::platformName() == "offscreen")
+            QSKIP("a drag needs a window system: shell_setlist_x11 runs this under Xvfb");
+        const TSetsHome home;
+        home.Write("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        QTreeWidget* tree = SelectSong(program, "Kovács - Nagy Duó", "Dal");
+        DragOnto(tree, new QMimeData, window->SetSongs, 0, true);
+        QCOMPARE(home.Read("Péntek"), std::string("Őszi Zenekar - Eső\nKovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\n"));
+        QCOMPARE(tree->currentItem()->text(0), QString("Dal"));
+        window->SetSongs->setCurrentRow(0);
+        DragOnto(window->SetSongs, new QMimeData, window->SetSongs, 2, true);
+        QCOMPARE(home.Read("Péntek"), std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n"));
+        QCOMPARE(window->SetSongs->currentRow(), 2);
+        DragOnto(window->SetSongs, new QMimeData, window->SetSongs, 1, false);
+        QCOMPARE(home.Read("Péntek"), std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Eső\nŐszi Zenekar - Tél\n"));
+        tree->setCurrentItem(tree->topLevelItem(0)); // an artist brings nothing
+        DragOnto(tree, new QMimeData, window->SetSongs, 0, false);
+        QCOMPARE(window->SetSongs->count(), 3);
+    }
+
+    // Set lists are made, renamed and deleted by name; a name that cannot be
+    // a file name is refused, saying why; deleting asks first.
+    void setListsAreMadeRenamedAndDeleted() {
+        const TSetsHome home;
+        home.Write("Alma", "Őszi Zenekar - Eső\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        QAction* create = WindowAction(window, "NewSetList");
+        const QStringList refused = Answering(create, "Péntek/szombat") + Answering(create, "Alma") +
+                                    Answering(create, " ") + Answering(create, "nul.régi");
+        QCOMPARE(refused.size(), 4);
+        QVERIFY2(refused[0].contains("nem lehet benne /"), qPrintable(refused[0]));
+        QCOMPARE(refused[1], QString("Már van ilyen nevű műsor: „Alma”."));
+        QCOMPARE(refused[2], QString("A műsornak nevet kell adni."));
+        QVERIFY2(refused[3].contains("a Windowsban egy eszközé"), qPrintable(refused[3]));
+        QCOMPARE(window->SetChooser->count(), 1);
+
+        QCOMPARE(Answering(create, "Ünnepi ének ő"), QStringList());
+        QCOMPARE(home.Read("Ünnepi ének ő"), std::string());
+        QCOMPARE(window->SetChooser->currentText(), QString("Ünnepi ének ő"));
+        window->SetChooser->setCurrentText("Alma");
+        QCOMPARE(Answering(WindowAction(window, "RenameSetList"), "Körte"), QStringList());
+        QVERIFY(!std::filesystem::exists(home.File("Alma")));
+        QCOMPARE(home.Read("Körte"), std::string("Őszi Zenekar - Eső\n"));
+        QCOMPARE(window->SetChooser->currentText(), QString("Körte"));
+        QCOMPARE(Rows(window), QStringList{"1. Őszi Zenekar - Eső"});
+
+        for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+            const QStringList asked = Answering(WindowAction(window, "DeleteSetList"), {}, button);
+            QCOMPARE(asked, QStringList{"Törlöd ezt a műsort: „Körte”?\n\nA dalok megmaradnak."});
+            QCOMPARE(std::filesystem::exists(home.File("Körte")), button == QMessageBox::No);
+        }
+        QCOMPARE(window->SetChooser->currentText(), QString("Ünnepi ének ő"));
+    }
+
+    // A change that cannot be written is not made: the list shows the file.
+    void aChangeThatCannotBeWrittenIsNotMade() {
+        const TSetsHome home;
+        home.Write("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        TProgram program(Library);
+        program.Start();
+        TSetListWindow* window = ShowSetList(program);
+        std::filesystem::remove(home.File("Péntek"));
+        std::filesystem::create_directory(home.File("Péntek")); // a folder where the file was
+        const QStringList messages =
+            TriggerAnsweringErrors([&] { QTest::keyClick(window->SetSongs, Qt::Key_Down, Qt::AltModifier); });
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("Péntek.txt"), qPrintable(messages[0]));
+        QCOMPARE(Rows(window), (QStringList{"1. Őszi Zenekar - Eső", "2. Őszi Zenekar - Tél"}));
+        QVERIFY(std::filesystem::is_directory(home.File("Péntek")));
+    }
+};
+
+VIVIRA_TEST_MAIN(TestSetList)
+
+#include "tst_setlist.moc"
