@@ -23,6 +23,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -235,9 +236,9 @@ private slots:
         QCOMPARE(program.Main->Workspace()->subWindowList().size(), 3);
     }
 
-    // Save and Copy take the set list while its window has the focus: one
-    // document of its songs in set order, each as its window was left.
-    void saveAndCopyHoldTheSongsInOrderEachInItsKey() {
+    // Save, Copy and Print take the set list while its window has the focus:
+    // one document of its songs in set order, each as its window was left.
+    void saveCopyAndPrintHoldTheSongsInOrderEachInItsKey() {
         const TSetsHome home;
         home.Write("Péntek este", "Kovács - Nagy Duó - Dal\nNincs ilyen - dal\nŐszi Zenekar - Eső\n");
         TProgram program(Library);
@@ -268,6 +269,14 @@ private slots:
         Click(program.Action("CopyRTF"));
         WriteBytes(out / "másolat.rtf", QApplication::clipboard()->mimeData()->data("text/rtf").toStdString());
         QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "másolat.rtf")), expected);
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(out / "műsor.pdf"));
+        program.Main->ChoosePrinter(std::move(printer));
+        Click(program.Action("m_Print"));
+        QCOMPARE(program.Main->CurrentPrinter().docName(), QString("Péntek este"));
+        QCOMPARE(QString::fromStdString(RunTool("pdftotext " + ShellQuoted(out / "műsor.pdf") + " -")).simplified(),
+                 QString::fromStdString(expected).simplified());
         SelectSong(program, "Őszi Zenekar", "Tél"); // the tree's focus: the tree's song
         Click(program.Action("CopyRTF"));
         QVERIFY(QApplication::clipboard()->text().contains("hó"));
