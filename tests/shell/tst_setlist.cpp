@@ -111,6 +111,19 @@ QStringList Answering(QAction* action, const QString& name, QMessageBox::Standar
     return texts;
 }
 
+// The program on the library, with one set list in the user's folder, shown.
+struct TSetProgram {
+    TSetProgram(const std::string& name, const std::string& text) {
+        Home.Write(name, text);
+        Program.Start();
+        Window = ShowSetList(Program);
+    }
+
+    TSetsHome Home; // before the program, which finds the set lists there
+    TProgram Program{Library};
+    TSetListWindow* Window = nullptr;
+};
+
 QStringList Rows(const TSetListWindow* window) {
     QStringList rows;
     for (int row = 0; row < window->SetSongs->count(); ++row)
@@ -173,11 +186,8 @@ private slots:
     // Each key acts on the current row and is written at once; a song the
     // library lacks moves and goes like any other, its line as it was.
     void altUpAndDownMoveTheCurrentSongAndDeleteRemovesIt() {
-        const TSetsHome home;
-        home.Write("Péntek", "\xEF\xBB\xBFŐszi Zenekar - Eső\r\nNincs ilyen - dal\r\n\r\nŐszi Zenekar - Tél\r\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
+        TSetProgram set("Péntek", "\xEF\xBB\xBFŐszi Zenekar - Eső\r\nNincs ilyen - dal\r\n\r\nŐszi Zenekar - Tél\r\n");
+        TSetListWindow* window = set.Window;
         QVERIFY(window);
         QCOMPARE(Rows(window),
                  (QStringList{"1. Őszi Zenekar - Eső", "2. Nincs ilyen - dal --", "3. Őszi Zenekar - Tél"}));
@@ -200,7 +210,7 @@ private slots:
         for (const auto& step : steps) {
             window->SetSongs->setCurrentRow(step.Row);
             QTest::keyClick(window->SetSongs, step.Key, step.Modifiers);
-            QCOMPARE(home.Read("Péntek"), std::string(step.File));
+            QCOMPARE(set.Home.Read("Péntek"), std::string(step.File));
             QCOMPARE(window->SetSongs->currentRow(), step.CurrentAfter);
         }
     }
@@ -208,47 +218,39 @@ private slots:
     // A song the library lacks is struck out and stays in the file; once the
     // library holds it, it is found.
     void aSongTheLibraryLacksIsStruckOutUntilItIsThere() {
-        const TSetsHome home;
-        home.Write("Péntek", "Nincs ilyen - dal\nŐszi Zenekar - Eső\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
+        TSetProgram set("Péntek", "Nincs ilyen - dal\nŐszi Zenekar - Eső\n");
+        TSetListWindow* window = set.Window;
         QCOMPARE(Rows(window), (QStringList{"1. Nincs ilyen - dal --", "2. Őszi Zenekar - Eső"}));
         QCOMPARE(window->findChild<QLabel*>("SetStatus")->text(), QString("2 dal, ebből 1 nincs a dalkönyvtárban"));
-        WriteBytes(program.DataFolder() + "/c.txt", SongFileBytes({".artist Nincs ilyen", ".title dal"}));
+        WriteBytes(set.Program.DataFolder() + "/c.txt", SongFileBytes({".artist Nincs ilyen", ".title dal"}));
         QTRY_COMPARE_WITH_TIMEOUT(Rows(window), (QStringList{"1. Nincs ilyen - dal", "2. Őszi Zenekar - Eső"}), 5000);
-        QCOMPARE(home.Read("Péntek"), std::string("Nincs ilyen - dal\nŐszi Zenekar - Eső\n"));
+        QCOMPARE(set.Home.Read("Péntek"), std::string("Nincs ilyen - dal\nŐszi Zenekar - Eső\n"));
     }
 
     // Enter (or a double-click) opens the song in a window, as the tree does; a song the library lacks opens none.
     void enterOpensTheSongAsTheTreeDoes() {
-        const TSetsHome home;
-        home.Write("Péntek", "Nincs ilyen - dal\nKovács - Nagy Duó - Dal\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
+        TSetProgram set("Péntek", "Nincs ilyen - dal\nKovács - Nagy Duó - Dal\n");
+        TSetListWindow* window = set.Window;
         QTest::keyClick(window->SetSongs, Qt::Key_Return);
         QVERIFY(!ActiveSongWindow);
         window->SetSongs->setCurrentRow(1);
         QTest::keyClick(window->SetSongs, Qt::Key_Return);
         QVERIFY(ActiveSongWindow);
         QCOMPARE(ActiveSongWindow->windowTitle(), QString("Kovács - Nagy Duó - Dal"));
-        QCOMPARE(program.Main->Workspace()->subWindowList().size(), 3);
+        QCOMPARE(set.Program.Main->Workspace()->subWindowList().size(), 3);
     }
 
     // Save, Copy and Print take the set list while its window has the focus:
     // one document of its songs in set order, each as its window was left.
     void saveCopyAndPrintHoldTheSongsInOrderEachInItsKey() {
-        const TSetsHome home;
-        home.Write("Péntek este", "Kovács - Nagy Duó - Dal\nNincs ilyen - dal\nŐszi Zenekar - Eső\n");
-        TProgram program(Library);
-        program.Start();
-        TSongWindow* song = program.OpenSong("Őszi Zenekar", "Eső");
+        TSetProgram set("Péntek este", "Kovács - Nagy Duó - Dal\nNincs ilyen - dal\nŐszi Zenekar - Eső\n");
+        TSetListWindow* window = set.Window;
+        TSongWindow* song = set.Program.OpenSong("Őszi Zenekar", "Eső");
         QTest::keyClick(song->RichEdit, Qt::Key_Up, Qt::ControlModifier);
         QTest::keyClick(song->RichEdit, Qt::Key_Up, Qt::ControlModifier);
         song->close();
-        TSetListWindow* window = ShowSetList(program);
-        QCOMPARE(Rows(window).last(), QString("3. Őszi Zenekar - Eső (+2)"));
+        QCOMPARE(Rows(window).last(), QString("3. Őszi Zenekar - Eső (+2)")); // shown as soon as it is moved
+        FocusSetList(set.Program, window);
         TTempDirectory out;
         QString offered;
         {
@@ -260,25 +262,25 @@ private slots:
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText("műsor");
                 QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
             });
-            Click(program.Action("SaveRTF"));
+            Click(set.Program.Action("SaveRTF"));
         }
         QCOMPARE(offered, QString("Péntek este"));
         const std::string expected = "Kovács - Nagy Duó\n\nDal\n\nG\n\nduó\n\nŐszi Zenekar\n\nEső\n\nHm\n\nesik\n";
         QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "műsor.rtf")), expected);
-        FocusSetList(program, window); // what the save dialog took
-        Click(program.Action("CopyRTF"));
+        FocusSetList(set.Program, window); // what the save dialog took
+        Click(set.Program.Action("CopyRTF"));
         WriteBytes(out / "másolat.rtf", QApplication::clipboard()->mimeData()->data("text/rtf").toStdString());
         QCOMPARE(RunTool("pandoc -f rtf -t plain " + ShellQuoted(out / "másolat.rtf")), expected);
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(QString::fromStdString(out / "műsor.pdf"));
-        program.Main->ChoosePrinter(std::move(printer));
-        Click(program.Action("m_Print"));
-        QCOMPARE(program.Main->CurrentPrinter().docName(), QString("Péntek este"));
+        set.Program.Main->ChoosePrinter(std::move(printer));
+        Click(set.Program.Action("m_Print"));
+        QCOMPARE(set.Program.Main->CurrentPrinter().docName(), QString("Péntek este"));
         QCOMPARE(QString::fromStdString(RunTool("pdftotext " + ShellQuoted(out / "műsor.pdf") + " -")).simplified(),
                  QString::fromStdString(expected).simplified());
-        SelectSong(program, "Őszi Zenekar", "Tél"); // the tree's focus: the tree's song
-        Click(program.Action("CopyRTF"));
+        SelectSong(set.Program, "Őszi Zenekar", "Tél"); // the tree's focus: the tree's song
+        Click(set.Program.Action("CopyRTF"));
         QVERIFY(QApplication::clipboard()->text().contains("hó"));
         QVERIFY(!QApplication::clipboard()->text().contains("duó"));
     }
@@ -286,14 +288,13 @@ private slots:
     // F11 hands the songs the library holds, each with its shift, and which
     // of them to show first: the current row's, or the next after a lacking one.
     void f11AsksForThePerformanceViewOfTheSongsThatAreThere() {
-        const TSetsHome home;
-        home.Write("Péntek", "Őszi Zenekar - Szél\nNincs ilyen - dal\nKovács - Nagy Duó - Dal\nMég egy - hiányzó\n");
-        TProgram program(Library);
-        program.Start();
-        TSongWindow* song = program.OpenSong("Kovács - Nagy Duó", "Dal");
+        TSetProgram set("Péntek",
+                        "Őszi Zenekar - Szél\nNincs ilyen - dal\nKovács - Nagy Duó - Dal\nMég egy - hiányzó\n");
+        TSetListWindow* window = set.Window;
+        TSongWindow* song = set.Program.OpenSong("Kovács - Nagy Duó", "Dal");
         QTest::keyClick(song->RichEdit, Qt::Key_Down, Qt::ControlModifier);
         song->close();
-        TSetListWindow* window = ShowSetList(program);
+        FocusSetList(set.Program, window);
         QStringList asked;
         connect(window, &TSetListWindow::PerformanceAsked, this,
                 [&asked](const std::vector<TSetSong>& songs, std::size_t current) {
@@ -315,21 +316,21 @@ private slots:
     void dragsBringSongsFromTheTreeAndMoveThemWithin() {
         if (QGuiApplication::platformName() == "offscreen")
             QSKIP("a drag needs a window system: shell_setlist_x11 runs this under Xvfb");
-        const TSetsHome home;
-        home.Write("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
-        QTreeWidget* tree = SelectSong(program, "Kovács - Nagy Duó", "Dal");
+        TSetProgram set("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        TSetListWindow* window = set.Window;
+        QTreeWidget* tree = SelectSong(set.Program, "Kovács - Nagy Duó", "Dal");
         DragOnto(tree, new QMimeData, window->SetSongs, 0, true);
-        QCOMPARE(home.Read("Péntek"), std::string("Őszi Zenekar - Eső\nKovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\n"));
+        QCOMPARE(set.Home.Read("Péntek"),
+                 std::string("Őszi Zenekar - Eső\nKovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\n"));
         QCOMPARE(tree->currentItem()->text(0), QString("Dal"));
         window->SetSongs->setCurrentRow(0);
         DragOnto(window->SetSongs, new QMimeData, window->SetSongs, 2, true);
-        QCOMPARE(home.Read("Péntek"), std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n"));
+        QCOMPARE(set.Home.Read("Péntek"),
+                 std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Tél\nŐszi Zenekar - Eső\n"));
         QCOMPARE(window->SetSongs->currentRow(), 2);
         DragOnto(window->SetSongs, new QMimeData, window->SetSongs, 1, false);
-        QCOMPARE(home.Read("Péntek"), std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Eső\nŐszi Zenekar - Tél\n"));
+        QCOMPARE(set.Home.Read("Péntek"),
+                 std::string("Kovács - Nagy Duó - Dal\nŐszi Zenekar - Eső\nŐszi Zenekar - Tél\n"));
         tree->setCurrentItem(tree->topLevelItem(0)); // an artist brings nothing
         DragOnto(tree, new QMimeData, window->SetSongs, 0, false);
         QCOMPARE(window->SetSongs->count(), 3);
@@ -338,11 +339,8 @@ private slots:
     // Set lists are made, renamed and deleted by name; a name that cannot be
     // a file name is refused, saying why; deleting asks first.
     void setListsAreMadeRenamedAndDeleted() {
-        const TSetsHome home;
-        home.Write("Alma", "Őszi Zenekar - Eső\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
+        TSetProgram set("Alma", "Őszi Zenekar - Eső\n");
+        TSetListWindow* window = set.Window;
         QAction* create = WindowAction(window, "NewSetList");
         const QStringList refused = Answering(create, "Péntek/szombat") + Answering(create, "Alma") +
                                     Answering(create, " ") + Answering(create, "nul.régi");
@@ -354,38 +352,35 @@ private slots:
         QCOMPARE(window->SetChooser->count(), 1);
 
         QCOMPARE(Answering(create, "Ünnepi ének ő"), QStringList());
-        QCOMPARE(home.Read("Ünnepi ének ő"), std::string());
+        QCOMPARE(set.Home.Read("Ünnepi ének ő"), std::string());
         QCOMPARE(window->SetChooser->currentText(), QString("Ünnepi ének ő"));
         window->SetChooser->setCurrentText("Alma");
         QCOMPARE(Answering(WindowAction(window, "RenameSetList"), "Körte"), QStringList());
-        QVERIFY(!std::filesystem::exists(home.File("Alma")));
-        QCOMPARE(home.Read("Körte"), std::string("Őszi Zenekar - Eső\n"));
+        QVERIFY(!std::filesystem::exists(set.Home.File("Alma")));
+        QCOMPARE(set.Home.Read("Körte"), std::string("Őszi Zenekar - Eső\n"));
         QCOMPARE(window->SetChooser->currentText(), QString("Körte"));
         QCOMPARE(Rows(window), QStringList{"1. Őszi Zenekar - Eső"});
 
         for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
             const QStringList asked = Answering(WindowAction(window, "DeleteSetList"), {}, button);
             QCOMPARE(asked, QStringList{"Törlöd ezt a műsort: „Körte”?\n\nA dalok megmaradnak."});
-            QCOMPARE(std::filesystem::exists(home.File("Körte")), button == QMessageBox::No);
+            QCOMPARE(std::filesystem::exists(set.Home.File("Körte")), button == QMessageBox::No);
         }
         QCOMPARE(window->SetChooser->currentText(), QString("Ünnepi ének ő"));
     }
 
     // A change that cannot be written is not made: the list shows the file.
     void aChangeThatCannotBeWrittenIsNotMade() {
-        const TSetsHome home;
-        home.Write("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
-        TProgram program(Library);
-        program.Start();
-        TSetListWindow* window = ShowSetList(program);
-        std::filesystem::remove(home.File("Péntek"));
-        std::filesystem::create_directory(home.File("Péntek")); // a folder where the file was
+        TSetProgram set("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        TSetListWindow* window = set.Window;
+        std::filesystem::remove(set.Home.File("Péntek"));
+        std::filesystem::create_directory(set.Home.File("Péntek")); // a folder where the file was
         const QStringList messages =
             TriggerAnsweringErrors([&] { QTest::keyClick(window->SetSongs, Qt::Key_Down, Qt::AltModifier); });
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains("Péntek.txt"), qPrintable(messages[0]));
         QCOMPARE(Rows(window), (QStringList{"1. Őszi Zenekar - Eső", "2. Őszi Zenekar - Tél"}));
-        QVERIFY(std::filesystem::is_directory(home.File("Péntek")));
+        QVERIFY(std::filesystem::is_directory(set.Home.File("Péntek")));
     }
 };
 
