@@ -369,6 +369,20 @@ private slots:
         QCOMPARE(window->SetChooser->currentText(), QString("Ünnepi ének ő"));
     }
 
+    // Closed and shown again, the window shows the set list it showed, read anew.
+    void theWindowComesBackWithItsSetList() {
+        TSetProgram set("Alma", "Őszi Zenekar - Eső\n");
+        set.Home.Write("Körte", "Őszi Zenekar - Tél\n");
+        set.Window->Reload();
+        set.Window->SetChooser->setCurrentText("Körte");
+        set.Window->close();
+        QTRY_VERIFY(!set.Program.Main->findChild<TSetListWindow*>());
+        set.Home.Write("Körte", "Őszi Zenekar - Szél\n");
+        TSetListWindow* window = ShowSetList(set.Program);
+        QCOMPARE(window->SetChooser->currentText(), QString("Körte"));
+        QCOMPARE(Rows(window), QStringList{"1. Őszi Zenekar - Szél"});
+    }
+
     // A change that cannot be written is not made: the list shows the file.
     void aChangeThatCannotBeWrittenIsNotMade() {
         TSetProgram set("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
