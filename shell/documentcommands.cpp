@@ -86,7 +86,8 @@ TRichDocument* TDocumentCommands::Render(const TChoice& choice, TWorkProgress& p
     return nullptr;
 }
 
-// A set list's songs each in the key its window was last left in.
+// The artist's songbook, or the set list's songs each in the key its window
+// was last left in; false when the user stopped it.
 bool TDocumentCommands::RenderSongbook(const TChoice& choice, TWorkProgress& progress) {
     const auto keepRendering = [&progress](std::size_t done) { return progress.Report(done); };
     if (choice.Set) {

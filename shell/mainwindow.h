@@ -39,8 +39,8 @@ public:
     // A new window for the song, placed in the workspace (new windows
     // cascade), shown and active.
     TSongWindow* CreateSongWindow(const TSong& song);
-    // The "Műsor" window, made (beside the list window) and shown if it is not
-    // yet; it does not take the focus.
+    // The "Műsor" window; made, placed at the workspace's right edge and
+    // shown when there is none.
     TSetListWindow* SetListWindow();
 
     // The step becomes SizeStep, and the size items show it.
