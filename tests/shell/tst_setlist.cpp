@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(set.Home.Read("Péntek"), std::string("Nincs ilyen - dal\nŐszi Zenekar - Eső\n"));
     }
 
-    // Enter (or a double-click) opens the song in a window, as the tree does; a song the library lacks opens none.
+    // Enter or a double-click opens the song in a window, as the tree does; a song the library lacks opens none.
     void enterOpensTheSongAsTheTreeDoes() {
         TSetProgram set("Péntek", "Nincs ilyen - dal\nKovács - Nagy Duó - Dal\n");
         TSetListWindow* window = set.Window;
@@ -238,6 +238,18 @@ private slots:
         QVERIFY(ActiveSongWindow);
         QCOMPARE(ActiveSongWindow->windowTitle(), QString("Kovács - Nagy Duó - Dal"));
         QCOMPARE(set.Program.Main->Workspace()->subWindowList().size(), 3);
+        ActiveSongWindow->close();
+        QTRY_COMPARE(set.Program.Main->Workspace()->subWindowList().size(), 2);
+        const auto doubleClick = [window](int row) { // as the system delivers it: a click, then the double-click
+            const QPoint at = window->SetSongs->visualItemRect(window->SetSongs->item(row)).center();
+            QTest::mouseClick(window->SetSongs->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(window->SetSongs->viewport(), Qt::LeftButton, {}, at);
+        };
+        doubleClick(0);
+        QCOMPARE(set.Program.Main->Workspace()->subWindowList().size(), 2);
+        doubleClick(1);
+        QCOMPARE(set.Program.Main->Workspace()->subWindowList().size(), 3);
+        QCOMPARE(ActiveSongWindow->windowTitle(), QString("Kovács - Nagy Duó - Dal"));
     }
 
     // Save, Copy and Print take the set list while its window has the focus:
