@@ -53,7 +53,8 @@ std::size_t PageEnd(const std::vector<TStageLine>& lines, std::size_t begin, dou
         end = begin + placed;
         return false;
     };
-    TPageFlow flow({nullptr, nullptr, QRectF(0, 0, 1, height), {}}, {false, columns}, stop);
+    // The zoom may be the height over the song's: a sum of zoomed heights can exceed it by a rounding.
+    TPageFlow flow({nullptr, nullptr, QRectF(0, 0, 1, height * (1 + 1e-9)), {}}, {false, columns}, stop);
     std::size_t index = begin;
     for (; index < lines.size(); ++index) {
         const TStageLine& line = lines[index];
@@ -86,15 +87,17 @@ TStagePage PageAt(const std::vector<TStageLine>& lines, std::size_t begin, doubl
 
 } // namespace
 
+// A song that two columns would show smaller than one screen can show it whole stays in one.
 TStageFit FitStage(const std::vector<TStageLine>& lines, const TStageArea& area) {
     const double oneColumn = ZoomFor(lines, area.Width, area.Height);
     double total = 0;
     for (const TStageLine& line : lines)
         total += line.Height;
     const double twoColumns = ZoomFor(lines, (area.Width - area.ColumnGap) / 2, area.Height);
-    if (area.Width > area.Height && total * oneColumn > area.Height && twoColumns >= area.WindowZoom)
-        return {twoColumns, 2};
-    return {oneColumn, 1};
+    if (total * oneColumn <= area.Height || area.Width <= area.Height || twoColumns < area.WindowZoom)
+        return {oneColumn, 1};
+    const double wholeOnOneScreen = area.Height / total;
+    return wholeOnOneScreen >= twoColumns ? TStageFit{wholeOnOneScreen, 1} : TStageFit{twoColumns, 2};
 }
 
 std::vector<TStagePage> StagePages(const std::vector<TStageLine>& lines, double zoom, int columns, double height) {

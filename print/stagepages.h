@@ -26,9 +26,10 @@ struct TStageFit {
 };
 
 // The zoom at which the longest line fills the width (never so large that
-// fewer than a dozen lines fit the height); two columns when the screen is
-// wide, the song longer than a screen, and its text in a column no smaller
-// than in the window.
+// fewer than a dozen lines fit the height). A song longer than the screen
+// goes into two columns when the screen is wide and its text there is no
+// smaller than in its window, unless one column can show it whole on one
+// screen larger than that.
 TStageFit FitStage(const std::vector<TStageLine>& lines, const TStageArea& area);
 
 // One screenful: lines Begin to End, the second column from ColumnEnd (End

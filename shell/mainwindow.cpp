@@ -17,6 +17,7 @@
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
+#include "shell/performanceview.h"
 #include "shell/songwindow.h"
 #include "shell/windowplaces.h"
 
@@ -284,6 +285,11 @@ TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 WriteSongShift(*m_preferences->Settings, chosen, shift);
+            }));
+    connect(window, &TSongWindow::PerformanceChosen, this, Reporting([this, window] {
+                auto* view =
+                    new TPerformanceView({{&window->Song, window->Shift()}}, 0, window->Look(), *m_preferences, window);
+                new TLibraryShare(view, Artists);
             }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;

@@ -150,6 +150,10 @@ TEST(StagePages, TheLongestLineFitsTheWidthInOneColumnOrTwo) {
     const TFitCase cases[] = {
         {"a short song", shortSong, {1000, 800, 40, 1}, {1000 / 260.0, 1}},
         {"a long song on a wide screen", longSong, {1000, 800, 40, 1}, {480 / 260.0, 2}},
+        {"a song that fits a wide screen whole, larger than in two columns",
+         Song(2, 4, true),
+         {1000, 800, 40, 1},
+         {800 / 358.0, 1}},
         {"a long song on a tall screen", longSong, {800, 1000, 40, 1}, {800 / 260.0, 1}},
         {"a long song, smaller in two columns than in its window", longSong, {1000, 800, 40, 2}, {1000 / 260.0, 1}},
         {"a long line", tab, {1000, 800, 40, 1}, {1, 1}},
