@@ -214,23 +214,29 @@ void TPerformanceView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), ToQColor(m_dark ? DarkStageScheme.Background : m_look.Background));
     painter.setPen(ToQColor(m_dark ? DarkStageScheme.Text : WindowTextColor)); // the automatic colour
     const QRectF area = TextArea();
-    const TStagePage shown = m_layout->Shown(m_position);
     painter.save();
     painter.setClipRect(area);
     painter.translate(area.topLeft());
-    if (m_layout->Fit().Columns == 1) {
-        DrawLines(painter, shown.Begin, shown.End, {0, m_layout->Offset(shown.Begin) - m_layout->Offset(m_position)});
-    } else {
-        const double second = m_layout->ColumnWidth() + 2 * Margin();
-        DrawLines(painter, shown.Begin, shown.ColumnEnd, {0, 0});
-        DrawLines(painter, shown.ColumnEnd, shown.End, {second, 0});
-        QColor rule = painter.pen().color();
-        rule.setAlphaF(0.25);
-        painter.setPen(rule);
-        painter.drawLine(QPointF(second - Margin(), 0), QPointF(second - Margin(), area.height()));
-    }
+    DrawColumns(painter, area.height());
     painter.restore();
     DrawFoot(painter, area);
+}
+
+// With two columns, a faint rule between them while the second holds anything.
+void TPerformanceView::DrawColumns(QPainter& painter, double height) const {
+    const TStagePage shown = m_layout->Shown(m_position);
+    if (m_layout->Fit().Columns == 1)
+        return DrawLines(painter, shown.Begin, shown.End,
+                         {0, m_layout->Offset(static_cast<double>(shown.Begin)) - m_layout->Offset(m_position)});
+    const double second = m_layout->ColumnWidth() + 2 * Margin();
+    DrawLines(painter, shown.Begin, shown.ColumnEnd, {0, 0});
+    if (shown.End == shown.ColumnEnd)
+        return;
+    DrawLines(painter, shown.ColumnEnd, shown.End, {second, 0});
+    QColor rule = painter.pen().color();
+    rule.setAlphaF(0.25);
+    painter.setPen(rule);
+    painter.drawLine(QPointF(second - Margin(), 0), QPointF(second - Margin(), height));
 }
 
 void TPerformanceView::DrawLines(QPainter& painter, std::size_t begin, std::size_t end, QPointF top) const {

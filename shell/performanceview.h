@@ -76,6 +76,7 @@ private:
     double Margin() const;
     QFont FootFont() const;
     QRectF TextArea() const;
+    void DrawColumns(QPainter& painter, double height) const;
     void DrawLines(QPainter& painter, std::size_t begin, std::size_t end, QPointF top) const;
     void DrawFoot(QPainter& painter, const QRectF& area) const;
 
