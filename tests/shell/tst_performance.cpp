@@ -22,11 +22,15 @@
 
 namespace {
 
+// Fifteen verses of four chord and text pairs each.
 std::vector<std::string> LongSong() {
-    std::vector<std::string> lines = {".title Hosszú", ".defverse"};
-    for (int pair = 1; pair <= 60; ++pair) {
-        lines.push_back("A       D");
-        lines.push_back("sor " + std::to_string(pair));
+    std::vector<std::string> lines = {".title Hosszú"};
+    for (int verse = 1; verse <= 15; ++verse) {
+        lines.push_back(".defverse");
+        for (const char* words : {"Hosszú az út", "de megyünk tovább", "szól a gitár", "a húr remeg"}) {
+            lines.push_back("Am      G      C");
+            lines.push_back(std::to_string(verse) + ". " + words);
+        }
     }
     return lines;
 }
