@@ -37,8 +37,9 @@ class TPerformanceView : public QWidget {
     Q_DISABLE_COPY_MOVE(TPerformanceView)
 
 public:
-    // Shows songs[start] (the first when there is no such song), full screen,
-    // in the look's fonts; `from` is the window it belongs to and returns to.
+    // Shows songs[start] (the first when there is no such song; there must be
+    // one at least), full screen, in the look's fonts; `from` is the window it
+    // belongs to and returns to.
     TPerformanceView(std::vector<TPerformanceSong> songs, std::size_t start, const TSongWindowLook& look,
                      TPreferences& preferences, QWidget* from);
 
