@@ -5,12 +5,6 @@
 #include <functional>
 #include <optional>
 
-// A song as the player left it, for a set list: the song and its shift.
-struct TSetSong {
-    const TSong& Song;
-    TSongShift Shift;
-};
-
 // Renders each song moved by a shift of its own (as its window last showed
 // it), in its own notation (detected, else the fallback).
 class TEachSongShift : public TSongChange {

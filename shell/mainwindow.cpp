@@ -17,6 +17,7 @@
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
+#include "shell/performanceview.h"
 #include "shell/setlistwindow.h"
 #include "shell/setsonglist.h"
 #include "shell/songwindow.h"
@@ -301,6 +302,10 @@ TSetListWindow* TMainWindow::SetListWindow() {
             Reporting([this](const TSong& song) { CreateSongWindow(song); }));
     connect(m_setListWindow, &TSetListWindow::SetListChosen, this,
             [this](const QString& name) { m_setListName = name; });
+    connect(m_setListWindow, &TSetListWindow::PerformanceAsked, this,
+            Reporting([this](const std::vector<TShiftedSong>& songs, std::size_t current) {
+                ShowPerformance(songs, current, SongWindowLook(), m_setListWindow->SetSongs);
+            }));
     return m_setListWindow;
 }
 
@@ -321,17 +326,30 @@ void TMainWindow::ShowSetListClick() {
     window->SetSongs->setFocus();
 }
 
+// What a new song window shows its song in: the settings of this moment.
+TSongWindowLook TMainWindow::SongWindowLook() const {
+    return {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(), m_preferences->Notation};
+}
+
+// The view lives as long as the window it was opened from, and keeps its songs' library alive as song windows do.
+void TMainWindow::ShowPerformance(std::vector<TShiftedSong> songs, std::size_t current, const TSongWindowLook& look,
+                                  QWidget* from) {
+    auto* view = new TPerformanceView(std::move(songs), current, look, *m_preferences, from);
+    new TLibraryShare(view, Artists);
+}
+
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
     const int songWindows =
         static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0) - (m_setListWindow ? 1 : 0);
-    const TSongWindowLook look = {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(),
-                                  m_preferences->Notation};
-    auto* window = new TSongWindow(song, look, ReadSongShift(*m_preferences->Settings, song));
+    auto* window = new TSongWindow(song, SongWindowLook(), ReadSongShift(*m_preferences->Settings, song));
     new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 WriteSongShift(*m_preferences->Settings, chosen, shift);
                 if (m_setListWindow)
                     m_setListWindow->ShowShifts();
+            }));
+    connect(window, &TSongWindow::PerformanceChosen, this, Reporting([this, window] {
+                ShowPerformance({{&window->Song, window->Shift()}}, 0, window->Look(), window);
             }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "chords/transposition.h"
 #include "render/document.h"
 #include "settings/preferences.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QMdiArea;
@@ -16,6 +18,7 @@ class TMainMenu;
 class TSetListWindow;
 class TSong;
 class TSongWindow;
+struct TSongWindowLook;
 
 // The frame of the program: the workspace of the list and song windows, the
 // menu, the user's settings and the song library, loaded while it is made.
@@ -64,6 +67,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    TSongWindowLook SongWindowLook() const;
+    void ShowPerformance(std::vector<TShiftedSong> songs, std::size_t current, const TSongWindowLook& look,
+                         QWidget* from);
     void ConnectMenu();
     void FormCreate(const std::string& dataDirectory);
     void ShowInPlace();

@@ -233,13 +233,13 @@ void TSetListWindow::OpenClick() {
 
 // The current row's song, or for a row the library lacks, the next song that it holds.
 void TSetListWindow::PerformanceClick() {
-    std::vector<TSetSong> songs;
+    std::vector<TShiftedSong> songs;
     std::size_t current = 0;
     for (std::size_t row = 0; row < m_songs.size(); ++row) {
         if (static_cast<int>(row) == SetSongs->currentRow())
             current = songs.size();
         if (m_songs[row])
-            songs.push_back({*m_songs[row], m_shiftOf(*m_songs[row])});
+            songs.push_back({m_songs[row], m_shiftOf(*m_songs[row])});
     }
     if (!songs.empty())
         emit PerformanceAsked(songs, std::min(current, songs.size() - 1));

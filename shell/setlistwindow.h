@@ -53,7 +53,7 @@ signals:
     void SongChosen(const TSong& song);
     void SetListChosen(const QString& name);
     // "Előadói nézet": the set list's songs that the library holds, and which of them is the current row's.
-    void PerformanceAsked(const std::vector<TSetSong>& songs, std::size_t current);
+    void PerformanceAsked(const std::vector<TShiftedSong>& songs, std::size_t current);
 
 private:
     QAction* AddAction(const char* name, const QString& caption, const QKeySequence& key,

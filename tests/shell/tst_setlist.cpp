@@ -1,9 +1,10 @@
+#include "chords/transposition.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
-#include "setlist/eachsongshift.h"
 #include "shell/application.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/performanceview.h"
 #include "shell/setlistwindow.h"
 #include "shell/setsonglist.h"
 #include "shell/songwindow.h"
@@ -23,6 +24,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -297,29 +299,32 @@ private slots:
         QVERIFY(!QApplication::clipboard()->text().contains("duó"));
     }
 
-    // F11 hands the songs the library holds, each with its shift, and which
-    // of them to show first: the current row's, or the next after a lacking one.
-    void f11AsksForThePerformanceViewOfTheSongsThatAreThere() {
+    // F11 plays the songs the library holds, each with its shift, from the
+    // current row's song (or the next after a lacking one); Alt+Page Down
+    // goes on to the next, and Escape comes back to the set list.
+    void f11PlaysTheSongsThatAreThereFromTheCurrentOne() {
         TSetProgram set("Péntek",
                         "Őszi Zenekar - Szél\nNincs ilyen - dal\nKovács - Nagy Duó - Dal\nMég egy - hiányzó\n");
         TSetListWindow* window = set.Window;
         TSongWindow* song = set.Program.OpenSong("Kovács - Nagy Duó", "Dal");
         QTest::keyClick(song->RichEdit, Qt::Key_Down, Qt::ControlModifier);
         song->close();
-        FocusSetList(set.Program, window);
-        QStringList asked;
-        connect(window, &TSetListWindow::PerformanceAsked, this,
-                [&asked](const std::vector<TSetSong>& songs, std::size_t current) {
-                    QString text = QString::number(current) + ":";
-                    for (const TSetSong& song : songs)
-                        text += " " + FromAnsi(song.Song.Title) + QString::number(song.Shift.Semitones);
-                    asked << text;
-                });
+        QStringList shown;
         for (int row = 0; row < 4; ++row) {
+            FocusSetList(set.Program, window);
             window->SetSongs->setCurrentRow(row);
             QTest::keyClick(window->SetSongs, Qt::Key_F11);
+            QPointer<TPerformanceView> view = window->findChild<TPerformanceView*>();
+            QVERIFY(view);
+            QString text = QString::number(view->SongIndex()) + ": " + view->windowTitle();
+            QTest::keyClick(view, Qt::Key_PageDown, Qt::AltModifier);
+            shown << text + " / " + view->windowTitle();
+            QTest::keyClick(view, Qt::Key_Escape);
+            QTRY_VERIFY(!view);
+            QTRY_VERIFY(window->SetSongs->hasFocus());
         }
-        QCOMPARE(asked, (QStringList{"0: Szél0 Dal-1", "1: Szél0 Dal-1", "1: Szél0 Dal-1", "1: Szél0 Dal-1"}));
+        const QString second = "1: Kovács - Nagy Duó - Dal (-1) / Kovács - Nagy Duó - Dal (-1)";
+        QCOMPARE(shown, (QStringList{"0: Őszi Zenekar - Szél / Kovács - Nagy Duó - Dal (-1)", second, second, second}));
         QVERIFY(WindowAction(window, "SetPerformance")->text() == "Előadói nézet");
     }
 
