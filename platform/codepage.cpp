@@ -79,17 +79,68 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void OemToAnsiVbmi(char* 
     OemToAnsiScalar(data + i, length - i);
 }
 
-const bool HasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+// Without AVX-512 a shuffle looks up only 16 entries: the table is taken as
+// eight rows of 16 (a byte's upper half picks the row, its lower half the
+// column), and each of 32 bytes keeps what its own row gives.
+__attribute__((target("avx2"))) void OemToAnsiAvx2(char* data, std::size_t length) {
+    __m256i rows[8];
+    for (std::size_t row = 0; row < 8; ++row)
+        rows[row] = _mm256_broadcastsi128_si256(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(OemHighToAnsi.data() + 16 * row)));
+    const __m256i nibble = _mm256_set1_epi8(0x0F);
+    std::size_t i = 0;
+    for (; i + 32 <= length; i += 32) {
+        auto* block = reinterpret_cast<__m256i*>(data + i);
+        const __m256i bytes = _mm256_loadu_si256(block);
+        if (_mm256_movemask_epi8(bytes) == 0)
+            continue;
+        const __m256i column = _mm256_and_si256(bytes, nibble);
+        const __m256i rowOf = _mm256_and_si256(_mm256_srli_epi16(bytes, 4), nibble); // 8..15 above 0x7F
+        __m256i converted = bytes;
+        for (std::size_t row = 0; row < 8; ++row) {
+            const __m256i inRow = _mm256_cmpeq_epi8(rowOf, _mm256_set1_epi8(static_cast<char>(8 + row)));
+            converted = _mm256_blendv_epi8(converted, _mm256_shuffle_epi8(rows[row], column), inRow);
+        }
+        _mm256_storeu_si256(block, converted);
+    }
+    OemToAnsiScalar(data + i, length - i);
+}
 #endif
+
+TOemConversion FastestOemConversion() {
+    for (const TOemConversion conversion : {TOemConversion::Avx512Vbmi, TOemConversion::Avx2}) {
+        if (ProcessorHas(conversion))
+            return conversion;
+    }
+    return TOemConversion::Scalar;
+}
 
 } // namespace
 
-void OemToAnsiInPlace(char* data, std::size_t length) {
+bool ProcessorHas(TOemConversion conversion) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (HasVbmi)
+    if (conversion == TOemConversion::Avx512Vbmi)
+        return __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+    if (conversion == TOemConversion::Avx2)
+        return __builtin_cpu_supports("avx2");
+#endif
+    return conversion == TOemConversion::Scalar;
+}
+
+// Only a conversion the processor has may be asked for.
+void OemToAnsiInPlace(char* data, std::size_t length, TOemConversion conversion) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (conversion == TOemConversion::Avx512Vbmi)
         return OemToAnsiVbmi(data, length);
+    if (conversion == TOemConversion::Avx2)
+        return OemToAnsiAvx2(data, length);
 #endif
     OemToAnsiScalar(data, length);
+}
+
+void OemToAnsiInPlace(char* data, std::size_t length) {
+    static const TOemConversion fastest = FastestOemConversion();
+    OemToAnsiInPlace(data, length, fastest);
 }
 
 char32_t AnsiToUnicode(char ansi) {
