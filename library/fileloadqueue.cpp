@@ -8,10 +8,10 @@
 namespace {
 
 // One file that cannot be read or held must not hide the rest of the library.
-TLoadedFile LoadFile(const std::string& path) {
+TLoadedFile LoadFile(const std::string& path, TByteArena& arena) {
     TLoadedFile file;
     try {
-        file.Artist = std::make_unique<TArtist>(path);
+        file.Artist = std::make_unique<TArtist>(path, nullptr, &arena);
     } catch (const TInOutError& error) {
         file.Failure = error.what();
     } catch (const std::bad_alloc&) {
@@ -43,13 +43,13 @@ TFileLoadQueue::~TFileLoadQueue() {
 }
 
 // Claims the next file nobody has claimed and loads it; false when none is left.
-bool TFileLoadQueue::LoadNextUnclaimed() {
+bool TFileLoadQueue::LoadNextUnclaimed(TByteArena& arena) {
     if (m_stopping)
         return false;
     const std::size_t index = m_nextClaimed.fetch_add(1);
     if (index >= m_paths.size())
         return false;
-    TLoadedFile file = LoadFile(m_paths[index]);
+    TLoadedFile file = LoadFile(m_paths[index], arena);
     const std::lock_guard lock(m_mutex);
     m_files[index] = std::move(file);
     m_done[index] = true;
@@ -58,7 +58,8 @@ bool TFileLoadQueue::LoadNextUnclaimed() {
 }
 
 void TFileLoadQueue::Work() {
-    while (LoadNextUnclaimed()) {
+    TByteArena arena;
+    while (LoadNextUnclaimed(arena)) {
     }
 }
 
@@ -67,7 +68,7 @@ TLoadedFile TFileLoadQueue::Take() {
     std::unique_lock lock(m_mutex);
     while (!m_done[index]) {
         lock.unlock();
-        const bool loaded = LoadNextUnclaimed();
+        const bool loaded = LoadNextUnclaimed(m_takerArena);
         lock.lock();
         if (!loaded)
             m_fileDone.wait(lock, [&] { return m_done[index]; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/artist.h"
+#include "platform/bytearena.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -22,7 +23,8 @@ struct TLoadedFile {
 // Loads song files on several threads and hands the outcomes back in the
 // order of the files, on the thread that takes them: whoever takes them sees
 // exactly what loading one file after another would have shown. The taking
-// thread loads files too while the one it waits for is not yet done.
+// thread loads files too while the one it waits for is not yet done. Each
+// thread keeps the texts it reads in an arena of its own.
 class TFileLoadQueue {
 public:
     // threads counts the taking thread: 1 loads every file on it, in order.
@@ -35,7 +37,7 @@ public:
     TLoadedFile Take();
 
 private:
-    bool LoadNextUnclaimed();
+    bool LoadNextUnclaimed(TByteArena& arena);
     void Work();
 
     const std::vector<std::string>& m_paths;
@@ -44,6 +46,7 @@ private:
     std::atomic<std::size_t> m_nextClaimed{0};
     std::atomic<bool> m_stopping{false};
     std::size_t m_nextTaken = 0;
+    TByteArena m_takerArena; // for the files the taking thread loads
     std::mutex m_mutex;
     std::condition_variable m_fileDone;
     std::vector<std::thread> m_workers;
