@@ -86,8 +86,8 @@ BENCHMARK(LoadLibrary)
     ->ArgName("threads")
     ->Apply([](benchmark::internal::Benchmark* benchmark) {
         benchmark->Arg(1);
-        if (DefaultLoadThreads() > 1)
-            benchmark->Arg(static_cast<std::int64_t>(DefaultLoadThreads()));
+        if (DefaultThreads() > 1)
+            benchmark->Arg(static_cast<std::int64_t>(DefaultThreads()));
     })
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/artist.h"
+#include "platform/orderedwork.h"
 
 #include <memory>
 #include <string>
@@ -24,9 +25,6 @@ public:
     virtual void FileFailed(const TLoadFailure& failure) = 0;
 };
 
-// One loading thread per core.
-std::size_t DefaultLoadThreads();
-
 // Loads every song file of the folder, in file-name order, appending each
 // artist to the list once it is complete. A file that cannot be read is
 // skipped and reported in the result; the others still load. Files are read
@@ -34,7 +32,7 @@ std::size_t DefaultLoadThreads();
 // only from the calling thread, file by file in name order, and the result
 // is the same for any number of threads.
 std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std::unique_ptr<TArtist>& artists,
-                                          TLoadProgress* progress, std::size_t threads = DefaultLoadThreads());
+                                          TLoadProgress* progress, std::size_t threads = DefaultThreads());
 
 // Loads the default folder (DataDirectory()) into Artists, in place of what was there.
 std::vector<TLoadFailure> LoadSongLibrary(TLoadProgress& status);

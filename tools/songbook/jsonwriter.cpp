@@ -110,7 +110,9 @@ private:
 
 } // namespace
 
-TJsonWriter::TJsonWriter(std::ostream& out) : m_out(out), m_buffer(BufferSize) {}
+TJsonWriter::TJsonWriter(std::ostream& out) : m_out(&out), m_buffer(BufferSize) {}
+
+TJsonWriter::TJsonWriter() : m_buffer(BufferSize / 4) {}
 
 TJsonWriter::~TJsonWriter() {
     Flush();
@@ -148,17 +150,19 @@ TJsonWriter& TJsonWriter::PathString(std::string_view path) {
 }
 
 void TJsonWriter::Flush() {
-    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    if (!m_out)
+        return;
+    m_out->write(m_buffer.data(), static_cast<std::streamsize>(m_used));
     m_used = 0;
 }
 
 // Where the next bytes go, with room for at least this many: what is there
-// goes to the stream first when the buffer is full.
+// goes to the stream first when the buffer is full, or the buffer grows.
 char* TJsonWriter::Room(std::size_t bytes) {
     if (m_used + bytes > m_buffer.size())
         Flush();
-    if (bytes > m_buffer.size())
-        m_buffer.resize(bytes);
+    if (m_used + bytes > m_buffer.size())
+        m_buffer.resize(std::max(m_buffer.size() * 2, m_used + bytes));
     return m_buffer.data() + m_used;
 }
 
