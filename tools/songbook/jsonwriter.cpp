@@ -35,8 +35,6 @@ void AppendUtf8String(std::string& out, std::string_view utf8) {
     out += '"';
 }
 
-static_assert(std::endian::native == std::endian::little, "eight bytes are read as one number, the first lowest");
-
 // Each byte of code page 1250 as it stands in a JSON string: itself, an
 // escape, or its UTF-8 sequence; made once. Every entry is copied whole
 // (eight bytes), and the write moves on by its length: no branch per byte.
@@ -68,7 +66,7 @@ public:
             std::uint64_t eight;
             std::memcpy(&eight, in, 8);
             std::memcpy(out, in, 8);
-            const std::uint64_t changed = NeedsChange(eight);
+            const std::uint64_t changed = MarkBytesToChange<'"', '\\'>(eight);
             if (changed == 0) {
                 in += 8;
                 out += 8;
@@ -88,17 +86,6 @@ private:
         const TEntry& entry = m_entries[static_cast<unsigned char>(c)];
         std::memcpy(out, entry.Bytes, Copied);
         return out + entry.Size;
-    }
-
-    // The top bit of each byte (of eight, the first in the lowest) that is
-    // not printable ASCII or is a quote or a backslash. Exact up to the
-    // lowest byte marked; above it a borrow may mark more.
-    static std::uint64_t NeedsChange(std::uint64_t eight) {
-        constexpr std::uint64_t Ones = 0x0101010101010101;
-        constexpr std::uint64_t Tops = Ones * 0x80;
-        const auto zeroByte = [](std::uint64_t bytes) { return (bytes - Ones) & ~bytes & Tops; };
-        return (eight & Tops) | ((eight - Ones * 0x20) & ~eight & Tops) | zeroByte(eight ^ (Ones * '"')) |
-               zeroByte(eight ^ (Ones * '\\'));
     }
 
     struct TEntry {
