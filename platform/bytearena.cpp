@@ -1,10 +1,15 @@
 #include "platform/bytearena.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr std::size_t ChunkSize = std::size_t{32} << 20;
+// Chunks start at one huge page, so that a small library stays small, and
+// double up to the largest.
+constexpr std::size_t FirstChunk = std::size_t{2} << 20;
+constexpr std::size_t LargestChunk = std::size_t{32} << 20;
 // Larger requests get a chunk of their own, so that little of a chunk is left unused.
-constexpr std::size_t LargestShared = ChunkSize / 8;
+constexpr std::size_t LargestShared = LargestChunk / 8;
 constexpr std::size_t Alignment = 16;
 
 } // namespace
@@ -12,12 +17,14 @@ constexpr std::size_t Alignment = 16;
 std::shared_ptr<char[]> TByteArena::Allocate(std::size_t size) {
     if (size > LargestShared)
         return AllocateChunk(size);
-    if (!m_chunk || m_size - m_used < size) {
-        m_chunk = AllocateChunk(ChunkSize);
-        m_size = ChunkSize;
+    const std::size_t taken = (size + Alignment - 1) / Alignment * Alignment;
+    if (!m_chunk || m_size - m_used < taken) {
+        const std::size_t chunkSize = std::max(m_chunk ? std::min(m_size * 2, LargestChunk) : FirstChunk, taken);
+        m_chunk = AllocateChunk(chunkSize);
+        m_size = chunkSize;
         m_used = 0;
     }
     std::shared_ptr<char[]> share(m_chunk, m_chunk.get() + m_used);
-    m_used += (size + Alignment - 1) / Alignment * Alignment;
+    m_used += taken;
     return share;
 }
