@@ -199,22 +199,26 @@ void AppendFormatChange(std::string& out, const TCharacterFormat& from, const TC
     out += ' ';
 }
 
+// The whole format is never shorter than "\\plain\\f0\\fs9 ".
+constexpr std::size_t ShortestWholeFormat = 14;
+
 // The shorter of the two ways, the whole format where they are as long;
-// nothing where no property RTF states differs. The two scratch strings
-// keep their room from run to run.
+// nothing where no property RTF states differs. The whole format is made
+// only when the change is not clearly shorter (most runs change a style or
+// two). The two scratch strings keep their room from run to run.
 void AppendCharacterFormat(std::string& out, const TCharacterFormat* previous, const TCharacterFormat& format,
                            TTables& tables, std::string& whole, std::string& change) {
-    whole.clear();
-    AppendWholeCharacterFormat(whole, format, tables);
     if (previous) {
         change.clear();
         AppendFormatChange(change, *previous, format, tables);
         if (change == " ")
             return;
-        if (change.size() < whole.size())
+        if (change.size() < ShortestWholeFormat)
             return void(out += change);
     }
-    out += whole;
+    whole.clear();
+    AppendWholeCharacterFormat(whole, format, tables);
+    out += previous && change.size() < whole.size() ? change : whole;
 }
 
 // Writes the paragraphs in pieces of about this size.
@@ -222,7 +226,8 @@ constexpr std::size_t PieceSize = 1 << 16;
 
 class TBodyWriter {
 public:
-    TBodyWriter(TTables& tables, std::string& out, const TRichTextSink& sink)
+    // Pieces of pieceSize bytes go to the sink; without one, out keeps everything.
+    TBodyWriter(TTables& tables, std::string& out, const TRichTextSink* sink)
         : m_tables(tables), m_out(out), m_sink(sink) {}
 
     // Formats carry on from paragraph to paragraph and from run to run, so
@@ -239,9 +244,9 @@ public:
         }
         if (!paragraph.IsLast)
             m_out += "\\par\r\n";
-        if (m_out.size() < PieceSize)
+        if (!m_sink || m_out.size() < PieceSize)
             return false;
-        m_sink(m_out);
+        (*m_sink)(m_out);
         m_out.clear();
         return true;
     }
@@ -265,7 +270,7 @@ private:
 
     TTables& m_tables;
     std::string& m_out;
-    const TRichTextSink& m_sink;
+    const TRichTextSink* m_sink;
     std::optional<TCharacterFormat> m_lastRun;
     std::optional<TParagraphFormat> m_lastParagraph;
     std::string m_whole;
@@ -278,10 +283,14 @@ void WriteRichText(const TRichDocument& document, const TRichTextSink& sink) {
     WriteRichText(document, sink, {});
 }
 
-bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
+namespace {
+
+// The whole document into out, which goes to the sink, if there is one, a
+// piece at a time.
+bool WriteRichTextInto(std::string& out, const TRichDocument& document, const TRichTextSink* sink,
+                       const TWriteProgress& progress) {
     TTables tables(document);
-    std::string out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
-    out.reserve(PieceSize + 1024);
+    out += "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
     tables.AppendTo(out);
     TBodyWriter body(tables, out, sink);
     std::size_t written = 0;
@@ -295,13 +304,23 @@ bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, con
     if (!going)
         return false;
     out += "}\r\n";
-    sink(out);
+    if (sink)
+        (*sink)(out);
     return !progress || progress(written);
 }
 
+} // namespace
+
+bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
+    std::string out;
+    out.reserve(PieceSize + 1024);
+    return WriteRichTextInto(out, document, &sink, progress);
+}
+
+// Written straight into the string that is returned, with no piece copied.
 std::string RichText(const TRichDocument& document) {
     std::string whole;
     whole.reserve(2 * document.Text().size() + 256);
-    WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
+    WriteRichTextInto(whole, document, nullptr, {});
     return whole;
 }
