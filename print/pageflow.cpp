@@ -59,7 +59,7 @@ bool TPageFlow::Add(std::unique_ptr<TFlowParagraph> layout, TKeepWithNext keep, 
 bool TPageFlow::PlaceGroup() {
     const bool whole = m_options.KeepVerses && !m_oversized && m_pendingHeight <= m_height;
     m_oversized = false;
-    if (whole && m_top > 0 && m_top + m_pendingHeight > m_height && !NextColumn())
+    if (whole && m_columnHasText && m_top + m_pendingHeight > m_height && !NextColumn())
         return false;
     return PlaceUnits(m_pending.size());
 }
@@ -93,12 +93,13 @@ bool TPageFlow::PlaceUnits(std::size_t end) {
 }
 
 // Paragraphs bound together start a new page (or column) together when they
-// fit on one; else they break where full like any others.
+// fit on one; else they break where full like any others. A column that
+// holds only blank lines is never left for them: it would be a blank page.
 bool TPageFlow::PlaceUnit(std::size_t begin, std::size_t end) {
     double height = 0;
     for (std::size_t index = begin; index < end; ++index)
         height += m_pending[index].Height;
-    if (m_top > 0 && m_top + height > m_height && height <= m_height && !NextColumn())
+    if (m_columnHasText && m_top + height > m_height && height <= m_height && !NextColumn())
         return false;
     for (std::size_t index = begin; index < end; ++index) {
         if (!PlaceLines(m_pending[index]))
@@ -114,6 +115,7 @@ bool TPageFlow::PlaceLines(const TItem& item) {
             return false;
         if (line == 0)
             Record(item);
+        m_columnHasText |= item.HasText;
         if (m_surface.Painter) {
             const double left = m_surface.Area.left() + m_column * (m_columnWidth + m_columnGap);
             item.Layout->DrawLine(*m_surface.Painter, line, QPointF(left, m_surface.Area.top() + m_top));
@@ -126,6 +128,7 @@ bool TPageFlow::PlaceLines(const TItem& item) {
 
 bool TPageFlow::NextColumn() {
     m_top = 0;
+    m_columnHasText = false;
     if (++m_column < m_options.Columns)
         return true;
     m_column = 0;

@@ -91,6 +91,7 @@ private:
     int m_pages = 0;
     int m_column = 0;
     double m_top = 0;
+    bool m_columnHasText = false;
     std::vector<std::size_t> m_recordedParagraphs;
     std::vector<int> m_recordedPages;
     std::size_t m_nextRecord = 0;

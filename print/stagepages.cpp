@@ -54,12 +54,12 @@ std::size_t PageEnd(const std::vector<TStageLine>& lines, std::size_t begin, dou
         return false;
     };
     // The zoom may be the height over the song's: a sum of zoomed heights can exceed it by a rounding.
-    TPageFlow flow({nullptr, nullptr, QRectF(0, 0, 1, height * (1 + 1e-9)), {}}, {false, columns}, stop);
+    // A player cannot read a verse or a stave that a column break cuts in two.
+    TPageFlow flow({nullptr, nullptr, QRectF(0, 0, 1, height * (1 + 1e-9)), {}}, {true, columns}, stop);
     std::size_t index = begin;
     for (; index < lines.size(); ++index) {
         const TStageLine& line = lines[index];
-        if (!flow.Add(std::make_unique<TLineHeight>(line.Height * zoom),
-                      line.TiedToNext ? TKeepWithNext::Always : TKeepWithNext::No, line.HasText))
+        if (!flow.Add(std::make_unique<TLineHeight>(line.Height * zoom), line.Keep, line.HasText))
             break;
     }
     if (index == lines.size())
@@ -75,7 +75,7 @@ std::size_t RepeatedFrom(const std::vector<TStageLine>& lines, const TStagePage&
     if (last == page.Begin)
         return page.End;
     std::size_t first = last - 1;
-    while (first > page.Begin && lines[first - 1].TiedToNext)
+    while (first > page.Begin && lines[first - 1].TiedToNext())
         --first;
     return first > page.Begin ? first : page.End;
 }

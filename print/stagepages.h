@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/document.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -7,8 +9,12 @@
 struct TStageLine {
     double Width = 0;
     double Height = 0;
-    bool TiedToNext = false; // a chord line: never parted from the line under it
+    // A chord line is never parted from the line under it; a verse, a
+    // tablature or a header that fits a column is kept whole.
+    TKeepWithNext Keep = TKeepWithNext::No;
     bool HasText = false;
+
+    bool TiedToNext() const { return Keep == TKeepWithNext::Always; }
 };
 
 // The room a screen gives a song, in pixels, and the zoom at which its text
@@ -43,7 +49,7 @@ struct TStagePage {
 };
 
 // The screenfuls of the lines at the zoom, as paper breaks its pages and
-// columns (a chord line never parted from the line under it). Each page
+// columns with verses kept together. Each page
 // after the first starts with the last line with text of the one before it,
 // with the chord line it is tied to, unless that is all the page before held.
 std::vector<TStagePage> StagePages(const std::vector<TStageLine>& lines, double zoom, int columns, double height);

@@ -15,12 +15,12 @@ TStageText::TStageText(const TRichDocument& document, QPaintDevice& device) : m_
         double height = 0;
         for (int line = 0; line < layout->LineCount(); ++line)
             height += layout->LineHeight(line);
-        m_lines.push_back({layout->NaturalWidth(), height, false, false});
+        m_lines.push_back({layout->NaturalWidth(), height, TKeepWithNext::No, false});
     }
     std::size_t index = 0;
     ForEachParagraph(document, [&](const TParagraphRuns& paragraph) {
         if (index < m_lines.size()) {
-            m_lines[index].TiedToNext = paragraph.Format->KeepWithNext == TKeepWithNext::Always;
+            m_lines[index].Keep = paragraph.Format->KeepWithNext;
             m_lines[index].HasText = !paragraph.Runs.empty();
         }
         ++index;

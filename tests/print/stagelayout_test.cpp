@@ -8,10 +8,10 @@ namespace {
 std::vector<TStageLine> Pairs(int count) {
     std::vector<TStageLine> lines;
     for (int pair = 0; pair < count; ++pair) {
-        lines.push_back({100, 20, true, true});
-        lines.push_back({100, 20, false, true});
+        lines.push_back({100, 20, TKeepWithNext::Always, true});
+        lines.push_back({100, 20, TKeepWithNext::No, true});
         if (pair % 4 == 3)
-            lines.push_back({0, 20, false, false});
+            lines.push_back({0, 20, TKeepWithNext::No, false});
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "print/stagepages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <numeric>
@@ -7,18 +8,22 @@
 
 namespace {
 
-// A song as the renderer makes it: a blank line, a header of taller lines,
-// then verses of chord lines each tied to the text line under it, a blank
-// line after each verse; "pairs" of 0 makes verses of text lines only.
+constexpr TKeepWithNext No = TKeepWithNext::No, Pair = TKeepWithNext::Always, InVerse = TKeepWithNext::Verse,
+                        Header = TKeepWithNext::Header;
+
+// A song as the renderer makes it: a blank line, a header of taller lines
+// tied to the first line of the song, then verses of chord lines each tied
+// to the text line under it and every line tied to the next of its verse, a
+// blank line after each verse; "pairs" of 0 makes verses of text lines only.
 std::vector<TStageLine> Song(int verses, int linesPerVerse, bool pairs, double lineHeight = 16) {
-    std::vector<TStageLine> lines = {{0, 10, false, false}, {200, 30, false, true}, {260, 30, false, true}};
+    std::vector<TStageLine> lines = {{0, 10, No, false}, {200, 30, Header, true}, {260, 30, Header, true}};
     for (int verse = 0; verse < verses; ++verse) {
         for (int line = 0; line < linesPerVerse; ++line) {
             if (pairs)
-                lines.push_back({120, lineHeight, true, true});
-            lines.push_back({180.0 + line, lineHeight, false, true});
+                lines.push_back({120, lineHeight, Pair, true});
+            lines.push_back({180.0 + line, lineHeight, line + 1 < linesPerVerse ? InVerse : No, true});
         }
-        lines.push_back({0, lineHeight, false, false});
+        lines.push_back({0, lineHeight, No, false});
     }
     return lines;
 }
@@ -30,17 +35,30 @@ double Height(const std::vector<TStageLine>& lines, std::size_t begin, std::size
     return height;
 }
 
-// The chord lines tied to the line, and the line: what is never parted.
-std::size_t UnitEnd(const std::vector<TStageLine>& lines, std::size_t begin) {
+// The end of the lines tied to the one at begin by the ties that count.
+std::size_t TiedEnd(const std::vector<TStageLine>& lines, std::size_t begin, bool pairsOnly) {
     std::size_t end = begin;
-    while (end < lines.size() && lines[end].TiedToNext)
+    while (end < lines.size() && (pairsOnly ? lines[end].TiedToNext() : lines[end].Keep != No))
         ++end;
     return std::min(end + 1, lines.size());
 }
 
-// Each column holds what fits and no more: the unit after it would not fit
-// (a unit taller than a column fills it and breaks where full); it never
-// ends on a chord line unless that unit alone is taller than a column.
+// The chord lines tied to the line, and the line: what is never parted.
+std::size_t UnitEnd(const std::vector<TStageLine>& lines, std::size_t begin) {
+    return TiedEnd(lines, begin, true);
+}
+
+// What a column break keeps whole from the line on: the rest of its verse
+// when that fits a column, else the line with its chord line.
+std::size_t KeptEnd(const std::vector<TStageLine>& lines, std::size_t begin, double zoom, double height) {
+    const std::size_t verseEnd = TiedEnd(lines, begin, false);
+    return Height(lines, begin, verseEnd, zoom) <= height ? verseEnd : UnitEnd(lines, begin);
+}
+
+// Each column holds what fits and no more: what is kept whole after it
+// would not fit (a unit taller than a column fills it and breaks where
+// full); it ends inside a verse only when the verse is taller than a column,
+// and never on a chord line unless that unit alone is taller than a column.
 void ExpectFullColumn(const std::vector<TStageLine>& lines, std::size_t begin, std::size_t end, double zoom,
                       double height, const std::string& where) {
     const double used = Height(lines, begin, end, zoom);
@@ -48,11 +66,30 @@ void ExpectFullColumn(const std::vector<TStageLine>& lines, std::size_t begin, s
     EXPECT_TRUE(used <= height + 1e-9 || oneTallLine) << where;
     if (end >= lines.size() || end == begin)
         return;
-    const double next = Height(lines, end, UnitEnd(lines, end), zoom);
-    if (!lines[end - 1].TiedToNext)
+    const double next = Height(lines, end, KeptEnd(lines, end, zoom, height), zoom);
+    if (lines[end - 1].Keep == No) {
         EXPECT_GT(used + (next > height ? lines[end].Height * zoom : next), height) << where << " room was left";
-    else
+    } else if (lines[end - 1].TiedToNext()) {
         EXPECT_GT(Height(lines, end - 1, UnitEnd(lines, end - 1), zoom), height) << where << " a pair was parted";
+    } else {
+        std::size_t verseBegin = end - 1;
+        while (verseBegin > begin && lines[verseBegin - 1].Keep != No)
+            --verseBegin;
+        // Blank lines above it count: moving it on would leave a column of nothing.
+        while (verseBegin > begin && !lines[verseBegin - 1].HasText)
+            --verseBegin;
+        EXPECT_GT(Height(lines, verseBegin, TiedEnd(lines, end - 1, false), zoom), height)
+            << where << " a verse that fits was parted";
+    }
+}
+
+// A column of blank lines only, though the next line with text would have fitted under them.
+bool NothingWhereTextFits(const std::vector<TStageLine>& lines, std::size_t begin, std::size_t end, double zoom,
+                          double height) {
+    const auto first = lines.begin() + static_cast<std::ptrdiff_t>(begin);
+    const auto text = std::find_if(first, lines.end(), [](const TStageLine& line) { return line.HasText; });
+    const auto next = static_cast<std::size_t>(text - lines.begin());
+    return next >= end && next < lines.size() && Height(lines, begin, next + 1, zoom) <= height;
 }
 
 struct TPagesCase {
@@ -65,13 +102,15 @@ struct TPagesCase {
 
 std::vector<TPagesCase> PagesCases() {
     return {
-        {"pairs", Song(6, 4, true), 1, 150, true},
+        {"pairs", Song(6, 4, true), 1, 180, true},
+        {"verses as tall as the screen with their chords", Song(6, 4, true), 1, 150, false},
         {"pairs zoomed", Song(6, 4, true), 1.7, 333, true},
         {"pairs on a tall screen", Song(3, 5, true), 1, 1000, true},
-        {"text only", Song(5, 6, false), 1, 100, true},
+        {"text only", Song(5, 6, false), 1, 130, true},
+        {"verses as tall as the screen: kept whole, nothing repeated", Song(5, 6, false), 1, 100, false},
         {"a pair taller than the screen", Song(3, 3, true, 60), 1, 100, false},
         {"lines taller than the screen", Song(2, 2, false, 90), 1.5, 100, false},
-        {"one line", {{10, 10, false, true}}, 1, 100, false},
+        {"one line", {{10, 10, No, true}}, 1, 100, false},
         {"blank verses", Song(4, 0, true), 1, 40, false},
     };
 }
@@ -94,6 +133,8 @@ TEST_P(StagePagesTest, EveryLineIsOnExactlyOnePageBesidesTheRepeatedPair) {
             ASSERT_TRUE(page.Begin <= page.ColumnEnd && page.ColumnEnd <= page.End) << where;
             EXPECT_EQ(columns == 1 ? page.End : page.ColumnEnd, page.ColumnEnd) << where;
             ExpectFullColumn(test.Lines, page.Begin, page.ColumnEnd, test.Zoom, test.Height, where + " column 1");
+            EXPECT_FALSE(NothingWhereTextFits(test.Lines, page.Begin, page.ColumnEnd, test.Zoom, test.Height))
+                << where << ": a screen of nothing";
             if (columns > 1)
                 ExpectFullColumn(test.Lines, page.ColumnEnd, page.End, test.Zoom, test.Height, where + " column 2");
             for (std::size_t line = page.Begin; line < page.End; ++line)
@@ -126,13 +167,24 @@ INSTANTIATE_TEST_SUITE_P(Columns, StagePagesTest, testing::Values(1, 2));
 // A chord line that would fit at the foot of the first column goes to the
 // second with its text, and the first page's last pair opens the second page.
 TEST(StagePages, TwoColumnsNeverPartAPairAndTheNextPageRepeatsTheLastOne) {
-    const std::vector<TStageLine> lines = {{10, 20, false, true}, {10, 20, true, true},  {10, 20, false, true},
-                                           {10, 20, true, true},  {10, 20, false, true}, {10, 20, true, true},
-                                           {10, 20, false, true}, {10, 20, false, true}};
+    const std::vector<TStageLine> lines = {{10, 20, No, true},   {10, 20, Pair, true}, {10, 20, No, true},
+                                           {10, 20, Pair, true}, {10, 20, No, true},   {10, 20, Pair, true},
+                                           {10, 20, No, true},   {10, 20, No, true}};
     const std::vector<TStagePage> pages = StagePages(lines, 1, 2, 85);
     ASSERT_EQ(2u, pages.size());
     EXPECT_EQ((TStagePage{0, 3, 7}), pages[0]); // 60 of 85 in the first column: the chord line alone would fit
     EXPECT_EQ((TStagePage{5, 8, 8}), pages[1]);
+}
+
+// A verse (or a stave of tablature) that fits a column goes whole to the
+// next column rather than be cut where the first is full; one taller than a
+// column is cut where it is full.
+TEST(StagePages, AVerseThatFitsAColumnIsNotCutInTwo) {
+    const std::vector<TStageLine> lines = {{10, 20, InVerse, true}, {10, 20, InVerse, true}, {10, 20, No, true},
+                                           {0, 20, No, false},      {10, 20, InVerse, true}, {10, 20, InVerse, true},
+                                           {10, 20, No, true},      {0, 20, No, false}};
+    EXPECT_EQ((TStagePage{0, 4, 8}), StagePages(lines, 1, 2, 100).front()); // not {0, 5, 8}
+    EXPECT_EQ((TStagePage{0, 2, 4}), StagePages(lines, 1, 2, 50).front());  // a verse of 60 in a column of 50
 }
 
 struct TFitCase {
@@ -146,7 +198,7 @@ TEST(StagePages, TheLongestLineFitsTheWidthInOneColumnOrTwo) {
     const std::vector<TStageLine> longSong = Song(8, 4, true);  // 260 wide at most (a title), 1222 high
     const std::vector<TStageLine> shortSong = Song(1, 2, true); // 150 high
     std::vector<TStageLine> tab = longSong;
-    tab.push_back({1000, 16, false, true});
+    tab.push_back({1000, 16, No, true});
     const TFitCase cases[] = {
         {"a short song", shortSong, {1000, 800, 40, 1}, {1000 / 260.0, 1}},
         {"a long song on a wide screen", longSong, {1000, 800, 40, 1}, {480 / 260.0, 2}},

@@ -36,10 +36,11 @@ TEST_F(StageTextTest, EachParagraphIsALineWithItsTie) {
     const TStageText text(m_document, m_device);
     const std::vector<TStageLine>& lines = text.Lines();
     ASSERT_EQ(8u, lines.size());
-    const bool tied[] = {false, false, false, false, true, false, false, false};
+    constexpr TKeepWithNext No = TKeepWithNext::No, Header = TKeepWithNext::Header;
+    const TKeepWithNext kept[] = {No, Header, Header, Header, TKeepWithNext::Always, No, No, No};
     const bool hasText[] = {false, true, true, false, true, true, false, true};
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        EXPECT_EQ(tied[line], lines[line].TiedToNext) << line;
+        EXPECT_EQ(kept[line], lines[line].Keep) << line;
         EXPECT_EQ(hasText[line], lines[line].HasText) << line;
         EXPECT_GT(lines[line].Height, 0) << line;
     }

@@ -198,8 +198,8 @@ private slots:
         const std::vector<TStageLine>& lines = view->Layout().Lines();
         for (const TStagePage& page : view->Layout().Pages()) {
             QVERIFY(page.ColumnEnd > page.Begin);
-            QVERIFY(!lines[page.ColumnEnd - 1].TiedToNext);
-            QVERIFY(!lines[page.End - 1].TiedToNext);
+            QVERIFY(!lines[page.ColumnEnd - 1].TiedToNext());
+            QVERIFY(!lines[page.End - 1].TiedToNext());
         }
         TPerformanceView* shortView = OpenView(program.OpenSong("Zenekar", "Rövid"));
         shortView->showNormal();
