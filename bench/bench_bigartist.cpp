@@ -104,9 +104,9 @@ void Expand(const TViewer& viewer) {
         viewer.Artist->setExpanded(true);
         QApplication::processEvents();
     };
-    Report("expand, first", TimeMilliseconds(expand), "ms", 300);
+    Report("expand, first", TimeMilliseconds(expand), "ms", 100);
     viewer.Artist->setExpanded(false);
-    Report("expand, again", TimeMilliseconds(expand), "ms", 50);
+    Report("expand, again", TimeMilliseconds(expand), "ms", 10);
 }
 
 void Save(const TViewer& viewer) {
