@@ -98,8 +98,11 @@ std::vector<std::size_t> ShareBounds(std::size_t count) {
     return bounds;
 }
 
-// The work on each share, at once, each on a thread of its own.
+// The work on each share, at once, each on a thread of its own; a single
+// share on this thread (starting a thread costs more than sorting a few names).
 template <class TWork> void OnEachShare(const std::vector<std::size_t>& bounds, TWork work) {
+    if (bounds.size() == 2)
+        return work(0, bounds[0], bounds[1]);
     std::vector<std::jthread> workers;
     for (std::size_t share = 0; share + 1 < bounds.size(); ++share)
         workers.emplace_back(work, share, bounds[share], bounds[share + 1]);
