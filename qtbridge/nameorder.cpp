@@ -83,59 +83,83 @@ public:
         return compared != 0 ? compared < 0 : m_exact(a, b);
     }
 
+    const TExactOrder& Exact() const { return m_exact; }
+
 private:
     TExactOrder m_exact;
 };
 
-// Where the names are cut into shares, a share for each core (one for a few names).
-std::vector<std::size_t> ShareBounds(std::size_t count) {
-    const std::size_t threads = count < 1000 ? 1 : std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t share = std::max<std::size_t>(1, (count + threads - 1) / threads);
-    std::vector<std::size_t> bounds;
-    for (std::size_t start = 0; start < count; start += share)
-        bounds.push_back(start);
-    bounds.push_back(count);
-    return bounds;
+constexpr std::size_t Nowhere = SIZE_MAX;
+
+// A thread for each core; one for a few names (starting a thread costs more than sorting them).
+std::size_t Threads(std::size_t names) {
+    return names < 1000 ? 1 : std::max(1u, std::thread::hardware_concurrency());
 }
 
-// The work on each share, at once, each on a thread of its own; a single
-// share on this thread (starting a thread costs more than sorting a few names).
-template <class TWork> void OnEachShare(const std::vector<std::size_t>& bounds, TWork work) {
-    if (bounds.size() == 2)
-        return work(0, bounds[0], bounds[1]);
+// The work of each thread at once, each on a thread of its own; a single one on this thread.
+template <class TWork> void OnThreads(std::size_t threads, TWork work) {
+    if (threads == 1)
+        return work(0);
     std::vector<std::jthread> workers;
-    for (std::size_t share = 0; share + 1 < bounds.size(); ++share)
-        workers.emplace_back(work, share, bounds[share], bounds[share + 1]);
+    for (std::size_t thread = 0; thread < threads; ++thread)
+        workers.emplace_back(work, thread);
 }
 
-// The names' texts and letter keys (at most two bytes per byte of name, so
-// the keys' store never moves), sorted by their letters.
-void SortShare(const std::vector<std::string_view>& names, TNameOrder& sorted, std::vector<TEntry>& entries,
-               std::string& letters, std::size_t start, std::size_t end) {
+// The texts and letter keys of a share of the names (at most two bytes per
+// byte of name, so the keys' store never moves).
+void MakeKeys(const std::vector<std::string_view>& names, std::vector<QString>& texts, std::vector<TEntry>& entries,
+              std::string& letters, std::size_t start, std::size_t end) {
     std::size_t bytes = 0;
     for (std::size_t index = start; index < end; ++index)
         bytes += names[index].size();
     letters.reserve(2 * bytes);
     const TLetterWeights& weights = LetterWeights();
     for (std::size_t index = start; index < end; ++index) {
-        sorted.Texts[index] = FromAnsi(names[index]);
+        texts[index] = FromAnsi(names[index]);
         const std::size_t from = letters.size();
         weights.AppendKey(names[index], letters);
         const std::string_view key = std::string_view(letters).substr(from);
         entries[index] = {Head(key), key, index};
     }
-    std::sort(entries.begin() + static_cast<std::ptrdiff_t>(start), entries.begin() + static_cast<std::ptrdiff_t>(end),
-              TLettersFirst(sorted.Texts));
 }
 
-// The first place where the collator disagrees with the letters' order; the end if none.
-std::size_t FirstMisplaced(const std::vector<TEntry>& entries, const TExactOrder& exact, std::size_t start,
-                           std::size_t end) {
-    for (std::size_t at = std::max<std::size_t>(start, 1); at < end; ++at) {
-        if (!entries[at].SameLetters(entries[at - 1]) && exact(entries[at], entries[at - 1]))
+// Names that cut the order into parts of about the same size: the first of
+// each part but the first, as a sample of the names has them.
+std::vector<TEntry> Splitters(const std::vector<TEntry>& entries, std::size_t parts, const TLettersFirst& order) {
+    std::vector<TEntry> sample;
+    for (std::size_t at = 0; parts > 1 && at < entries.size(); at += std::max<std::size_t>(1, entries.size() / 256))
+        sample.push_back(entries[at]);
+    std::sort(sample.begin(), sample.end(), order);
+    std::vector<TEntry> splitters;
+    for (std::size_t part = 1; part < parts; ++part)
+        splitters.push_back(sample[part * sample.size() / parts]);
+    return splitters;
+}
+
+// The names of one part, sorted by their letters.
+std::vector<TEntry> SortedPart(const std::vector<TEntry>& entries, const std::vector<TEntry>& splitters,
+                               std::size_t part, const TLettersFirst& order) {
+    std::vector<TEntry> names;
+    for (const TEntry& entry : entries) {
+        if ((part == 0 || !order(entry, splitters[part - 1])) &&
+            (part == splitters.size() || order(entry, splitters[part])))
+            names.push_back(entry);
+    }
+    std::sort(names.begin(), names.end(), order);
+    return names;
+}
+
+// Where the collator puts a name before the one before it: the letters misjudged them.
+bool Misplaced(const std::vector<TEntry>& entries, std::size_t at, const TExactOrder& exact) {
+    return at > 0 && !entries[at].SameLetters(entries[at - 1]) && exact(entries[at], entries[at - 1]);
+}
+
+std::size_t FirstMisplaced(const std::vector<TEntry>& entries, const TExactOrder& exact) {
+    for (std::size_t at = 1; at < entries.size(); ++at) {
+        if (Misplaced(entries, at, exact))
             return at;
     }
-    return end;
+    return Nowhere;
 }
 
 // From the first misplaced name on, each name before its predecessor moves
@@ -159,33 +183,52 @@ void PutInPlace(std::vector<TEntry>& entries, std::size_t from, const TExactOrde
     }
 }
 
+// The parts one after the other (in the entries' place), each checked
+// against the end of the one before it, and the misplaced names put in place.
+void Join(const std::vector<std::vector<TEntry>>& parts, const std::vector<std::size_t>& misplaced,
+          const TExactOrder& exact, std::vector<TEntry>& entries) {
+    entries.clear();
+    std::size_t from = Nowhere;
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        const std::size_t start = entries.size();
+        entries.insert(entries.end(), parts[part].begin(), parts[part].end());
+        if (start < entries.size() && Misplaced(entries, start, exact))
+            from = std::min(from, start);
+        if (misplaced[part] != Nowhere)
+            from = std::min(from, start + misplaced[part]);
+    }
+    if (from != Nowhere)
+        PutInPlace(entries, from, exact);
+}
+
 } // namespace
 
 // Collation keys cost the most: thousands of instructions a name. The
 // names are sorted instead by keys of their letters' weights (learnt from
-// the collator), each core its share, the shares merged; then the collator
-// checks each name against the one before it, and puts right any the
-// letters misjudged. Names of the same letters are sorted by the collator.
+// the collator): a sample of them cuts the order into a part for each core,
+// and each core sorts its part. Then the collator checks each name against
+// the one before it, and puts right any the letters misjudged. Names of the
+// same letters are sorted by the collator.
 TNameOrder SortNames(const std::vector<std::string_view>& names) {
     TNameOrder sorted{{}, std::vector<QString>(names.size())};
-    if (names.empty())
-        return sorted;
     std::vector<TEntry> entries(names.size());
-    const std::vector<std::size_t> bounds = ShareBounds(names.size());
-    std::vector<std::string> letters(bounds.size() - 1);
-    OnEachShare(bounds, [&](std::size_t share, std::size_t start, std::size_t end) {
-        SortShare(names, sorted, entries, letters[share], start, end);
+    const std::size_t threads = Threads(names.size());
+    const std::size_t share = (names.size() + threads - 1) / threads;
+    std::vector<std::string> letters(threads);
+    OnThreads(threads, [&](std::size_t thread) {
+        MakeKeys(names, sorted.Texts, entries, letters[thread], std::min(names.size(), thread * share),
+                 std::min(names.size(), thread * share + share));
     });
-    const auto at = [&entries](std::size_t index) { return entries.begin() + static_cast<std::ptrdiff_t>(index); };
-    for (std::size_t share = 1; share + 1 < bounds.size(); ++share)
-        std::inplace_merge(at(0), at(bounds[share]), at(bounds[share + 1]), TLettersFirst(sorted.Texts));
-    std::vector<std::size_t> misplaced(bounds.size() - 1);
-    OnEachShare(bounds, [&](std::size_t share, std::size_t start, std::size_t end) {
-        misplaced[share] = FirstMisplaced(entries, TExactOrder(sorted.Texts), start, end);
+    const std::vector<TEntry> splitters = Splitters(entries, threads, TLettersFirst(sorted.Texts));
+    std::vector<std::vector<TEntry>> parts(threads);
+    std::vector<std::size_t> misplaced(threads);
+    OnThreads(threads, [&](std::size_t part) {
+        const TLettersFirst order(sorted.Texts);
+        parts[part] = SortedPart(entries, splitters, part, order);
+        misplaced[part] = FirstMisplaced(parts[part], order.Exact());
     });
-    if (const std::size_t from = *std::min_element(misplaced.begin(), misplaced.end()); from < entries.size())
-        PutInPlace(entries, from, TExactOrder(sorted.Texts));
-    sorted.Order.reserve(entries.size());
+    Join(parts, misplaced, TExactOrder(sorted.Texts), entries);
+    sorted.Order.reserve(names.size());
     for (const TEntry& entry : entries)
         sorted.Order.push_back(entry.Index);
     return sorted;
