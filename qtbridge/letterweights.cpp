@@ -17,9 +17,10 @@ bool SameLetters(const QCollator& collator, std::string_view a, std::string_view
     return collator.compare(first + u'b', second + u'a') > 0 && collator.compare(second + u'b', first + u'a') > 0;
 }
 
-// In the table of pairs, beside the pair's weight.
-constexpr std::uint16_t StartsLong = 0x8000;
-constexpr std::uint16_t PairWeight = 0x7FFF;
+// In the tables of characters and of pairs, beside the weight: a longer
+// letter may start here.
+constexpr std::uint16_t StartsLonger = 0x8000;
+constexpr std::uint16_t WeightBits = 0x7FFF;
 
 std::size_t PairIndex(char first, char second) {
     return static_cast<unsigned char>(first) * 256u + static_cast<unsigned char>(second);
@@ -51,7 +52,11 @@ TLetterWeights::TLetterWeights(const QCollator& collator) : m_pair(256 * 256) {
     std::stable_sort(m_long.begin(), m_long.end(),
                      [](const TLongLetter& a, const TLongLetter& b) { return a.Text.size() > b.Text.size(); });
     for (const TLongLetter& letter : m_long)
-        m_pair[PairIndex(letter.Text[0], letter.Text[1])] |= StartsLong;
+        m_pair[PairIndex(letter.Text[0], letter.Text[1])] |= StartsLonger;
+    for (std::size_t pair = 0; pair < m_pair.size(); ++pair) {
+        if (m_pair[pair])
+            m_single[pair / 256] |= StartsLonger;
+    }
 }
 
 // The letters that, after a start, make one letter with it: a character
@@ -108,7 +113,7 @@ void TLetterWeights::LearnDoubled(const QCollator& collator, const std::vector<s
 
 std::uint16_t TLetterWeights::WeightOf(std::string_view contraction) const {
     if (contraction.size() == 2)
-        return m_pair[PairIndex(contraction[0], contraction[1])] & PairWeight;
+        return m_pair[PairIndex(contraction[0], contraction[1])] & WeightBits;
     return std::find_if(m_long.begin(), m_long.end(),
                         [&](const TLongLetter& letter) { return letter.Text == contraction; })
         ->Weights.front();
@@ -125,15 +130,19 @@ void TLetterWeights::AppendKey(std::string_view text, std::string& key) const {
         *out++ = static_cast<char>(weight & 0xFF);
     };
     for (std::size_t at = 0; at < text.size();) {
-        const std::uint16_t pair = at + 1 < text.size() ? m_pair[PairIndex(text[at], text[at + 1])] : 0;
-        if (const TLongLetter* letter = pair & StartsLong ? LongLetterAt(text.substr(at)) : nullptr) {
+        const std::uint16_t single = m_single[static_cast<unsigned char>(text[at])];
+        const std::uint16_t pair =
+            single & StartsLonger && at + 1 < text.size() ? m_pair[PairIndex(text[at], text[at + 1])] : 0;
+        if (const TLongLetter* letter = pair & StartsLonger ? LongLetterAt(text.substr(at)) : nullptr) {
             std::for_each(letter->Weights.begin(), letter->Weights.end(), write);
             at += letter->Text.size();
-        } else if (pair & PairWeight) {
-            write(pair & PairWeight);
+        } else if (pair & WeightBits) {
+            write(pair & WeightBits);
             at += 2;
-        } else if (const std::uint16_t weight = m_single[static_cast<unsigned char>(text[at++])]) {
-            write(weight);
+        } else {
+            if (single & WeightBits)
+                write(single & WeightBits);
+            ++at;
         }
     }
     key.resize(static_cast<std::size_t>(out - key.data()));

@@ -36,10 +36,12 @@ private:
     std::uint16_t WeightOf(std::string_view contraction) const;
     const TLongLetter* LongLetterAt(std::string_view text) const;
 
-    std::array<std::uint16_t, 256> m_single{}; // 0 for a character the collator ignores
-    std::vector<std::uint16_t> m_pair; // by first byte x 256 + second: the weight, 0 for two letters; the top bit
-                                       // marks the start of a long letter
-    std::vector<TLongLetter> m_long;   // longest first
-    char m_ignored = 0;                // keeps two letters apart; 0 where the collator ignores none
-    std::size_t m_width = 1;           // bytes per weight
+    // The weights of characters (0 for one the collator ignores) and of pairs
+    // (by first byte x 256 + second; 0 for two letters), the top bit set
+    // where a longer letter may start.
+    std::array<std::uint16_t, 256> m_single{};
+    std::vector<std::uint16_t> m_pair;
+    std::vector<TLongLetter> m_long; // longest first
+    char m_ignored = 0;              // keeps two letters apart; 0 where the collator ignores none
+    std::size_t m_width = 1;         // bytes per weight
 };
