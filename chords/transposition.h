@@ -16,6 +16,12 @@ struct TSongShift {
 };
 constexpr int HighestCapo = 11;
 
+// A song to be played moved by its shift: a set list's, or the performance view's.
+struct TShiftedSong {
+    const TSong* Song;
+    TSongShift Shift;
+};
+
 // The shift with its semitones in -11..11 and its capo in 0..HighestCapo.
 TSongShift Normalized(TSongShift shift);
 

@@ -22,8 +22,8 @@ TIgnoredReason ReasonFor(const TCommandLine& line, TKeyword keyword, bool inside
 
 } // namespace
 
-TArtist::TArtist(const std::string& path, TParseObserver* observer)
-    : FileName(Utf8FromPath(PathFromUtf8(path).filename())), SongFile(std::make_unique<TSongFile>(path)),
+TArtist::TArtist(const std::string& path, TParseObserver* observer, TByteArena* arena)
+    : FileName(Utf8FromPath(PathFromUtf8(path).filename())), SongFile(std::make_unique<TSongFile>(path, arena)),
       m_observer(observer) {
     while (!AtEnd()) {
         const TCommandLine line = ReadCommandLine();

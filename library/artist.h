@@ -15,8 +15,9 @@ class TSongFile;
 class TArtist {
 public:
     // Builds the whole artist from the file; throws TInOutError when the file
-    // cannot be read. The observer, if any, hears of every ignored line.
-    explicit TArtist(const std::string& path, TParseObserver* observer = nullptr);
+    // cannot be read. The observer, if any, hears of every ignored line; the
+    // file's text goes into the arena, if one is given.
+    explicit TArtist(const std::string& path, TParseObserver* observer = nullptr, TByteArena* arena = nullptr);
     TArtist(const TArtist&) = delete;
     TArtist& operator=(const TArtist&) = delete;
     ~TArtist();

@@ -14,4 +14,13 @@ struct TCommandLine {
 
 // ".word text" gives (word, text), split at the first space; every other line,
 // and a dot line whose word is empty, is a text line with an empty command.
-TCommandLine SplitCommandLine(std::string_view line, std::size_t lineNumber = 0);
+// Inline: every line of every file passes through it, at load and at each
+// walk over a paragraph's lines.
+inline TCommandLine SplitCommandLine(std::string_view line, std::size_t lineNumber = 0) {
+    if (line.empty() || line.front() != '.')
+        return {line, {}, line, lineNumber};
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos)
+        return {line, line.substr(1), {}, lineNumber};
+    return {line, line.substr(1, space - 1), line.substr(space + 1), lineNumber};
+}

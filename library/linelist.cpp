@@ -2,27 +2,6 @@
 
 #include "library/commandline.h"
 
-#include <cstring>
-
-namespace {
-constexpr char CarriageReturn = '\r';
-constexpr char LineFeed = '\n';
-} // namespace
-
-std::string_view TakeLine(const char*& position, const char* end) {
-    const char* start = position;
-    const auto* found =
-        static_cast<const char*>(std::memchr(start, CarriageReturn, static_cast<std::size_t>(end - start)));
-    const char* lineEnd = found ? found : end;
-    position = lineEnd;
-    if (position < end) {
-        ++position; // the CR
-        if (position < end && *position == LineFeed)
-            ++position;
-    }
-    return {start, static_cast<std::size_t>(lineEnd - start)};
-}
-
 TLineList::const_iterator::const_iterator(const char* position, const char* end, std::size_t remaining)
     : m_position(position), m_end(end), m_remaining(remaining) {
     if (m_remaining > 0)

@@ -1,11 +1,24 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 // Takes the line that starts at position, up to the next CR or end; moves
-// position past the line end (the CR and one LF directly after it).
-std::string_view TakeLine(const char*& position, const char* end);
+// position past the line end (the CR and one LF directly after it). Inline,
+// as every line of every file passes through it.
+inline std::string_view TakeLine(const char*& position, const char* end) {
+    const char* start = position;
+    const auto* found = static_cast<const char*>(std::memchr(start, '\r', static_cast<std::size_t>(end - start)));
+    const char* lineEnd = found ? found : end;
+    position = lineEnd;
+    if (position < end) {
+        ++position; // the CR
+        if (position < end && *position == '\n')
+            ++position;
+    }
+    return {start, static_cast<std::size_t>(lineEnd - start)};
+}
 
 // The lines of a paragraph. A paragraph's lines are consecutive lines of its
 // song file, so they are kept as that stretch of the file's text, which the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/artist.h"
+#include "platform/orderedwork.h"
 
 #include <memory>
 #include <string>
@@ -26,9 +27,12 @@ public:
 
 // Loads every song file of the folder, in file-name order, appending each
 // artist to the list once it is complete. A file that cannot be read is
-// skipped and reported in the result; the others still load.
+// skipped and reported in the result; the others still load. Files are read
+// and parsed on up to threads threads at once, but progress is reported
+// only from the calling thread, file by file in name order, and the result
+// is the same for any number of threads.
 std::vector<TLoadFailure> LoadSongLibrary(const std::string& dataDirectory, std::unique_ptr<TArtist>& artists,
-                                          TLoadProgress* progress);
+                                          TLoadProgress* progress, std::size_t threads = DefaultThreads());
 
 // Loads the default folder (DataDirectory()) into Artists, in place of what was there.
 std::vector<TLoadFailure> LoadSongLibrary(TLoadProgress& status);

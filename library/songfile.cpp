@@ -10,7 +10,8 @@ namespace {
 constexpr char EndOfFileMark = 26; // Ctrl-Z
 } // namespace
 
-TSongFile::TSongFile(const std::string& path) : m_bytes(ReadFileBytes(path, LargestSongFile)) {
+TSongFile::TSongFile(const std::string& path, TByteArena* arena)
+    : m_bytes(ReadFileBytes(path, LargestSongFile, arena)) {
     const void* mark = std::memchr(m_bytes.Data(), EndOfFileMark, m_bytes.Size());
     m_end = mark ? static_cast<std::size_t>(static_cast<const char*>(mark) - m_bytes.Data()) : m_bytes.Size();
     // Converting the whole text at once equals converting line by line: the

@@ -15,7 +15,8 @@ constexpr std::size_t LargestSongFile = std::size_t{1} << 30;
 // a lone LF is an ordinary character; Ctrl-Z ends the file.
 class TSongFile {
 public:
-    explicit TSongFile(const std::string& path); // throws TInOutError
+    // The text goes into the arena, if one is given. Throws TInOutError.
+    explicit TSongFile(const std::string& path, TByteArena* arena = nullptr);
 
     bool AtEnd() const { return m_position >= m_end; }
     // Past the end this yields an empty text line, as reading an exhausted file does.

@@ -35,7 +35,15 @@ public:
     // program died midway (those whose program is gone).
     static void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
+    const std::filesystem::path& Target() const { return m_target; }
+
 private:
+    friend class TAtomicFileBatch;
+
+    // What Commit does once the data is on disk: the temporary takes the
+    // target's name. The folder is not flushed.
+    bool Place();
+    static bool SyncFolder(const std::filesystem::path& folder);
     // A system error code: errno, or Windows' GetLastError().
     bool Fail(int error);
     bool Fail(std::string reason);

@@ -6,9 +6,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace {
-
-bool SyncFolder(const std::filesystem::path& folder) {
+bool TAtomicFile::SyncFolder(const std::filesystem::path& folder) {
     const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return false;
@@ -16,8 +14,6 @@ bool SyncFolder(const std::filesystem::path& folder) {
     close(descriptor);
     return synced;
 }
-
-} // namespace
 
 void TAtomicFile::Discard() {
     if (m_file < 0)
@@ -72,6 +68,14 @@ bool TAtomicFile::Write(std::string_view bytes) {
 bool TAtomicFile::Commit() {
     if (fsync(static_cast<int>(m_file)) != 0)
         return Fail(errno);
+    if (!Place())
+        return false;
+    // The rename itself is on disk only once the folder is.
+    SyncFolder(Folder());
+    return true;
+}
+
+bool TAtomicFile::Place() {
     const int closed = close(static_cast<int>(m_file));
     m_file = -1;
     if (closed != 0 || rename(m_temporary.c_str(), m_target.c_str()) != 0) {
@@ -79,7 +83,5 @@ bool TAtomicFile::Commit() {
         unlink(m_temporary.c_str());
         return Fail(error);
     }
-    // The rename itself is on disk only once the folder is.
-    SyncFolder(Folder());
     return true;
 }

@@ -83,11 +83,16 @@ bool TAtomicFile::Write(std::string_view bytes) {
     return true;
 }
 
-// The name changes hands at once, and only once the data is on disk. The
-// new file takes the old one's attributes, as the permissions on POSIX.
+// The name changes hands at once, and only once the data is on disk.
 bool TAtomicFile::Commit() {
     if (!FlushFileBuffers(HandleOf(m_file)))
         return Fail(static_cast<int>(GetLastError()));
+    return Place();
+}
+
+// The new file takes the old one's attributes, as the permissions on POSIX;
+// the move is written through, so no folder needs flushing after it.
+bool TAtomicFile::Place() {
     const bool closed = CloseHandle(HandleOf(m_file));
     m_file = -1;
     const std::wstring target = WidePathOf(m_target);

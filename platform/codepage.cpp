@@ -79,17 +79,81 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void OemToAnsiVbmi(char* 
     OemToAnsiScalar(data + i, length - i);
 }
 
-const bool HasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+// Without AVX-512 a shuffle looks up only 16 entries: the table is taken as
+// eight rows of 16, looked up by the byte's low four bits. Bit 4 picks
+// between a row pair for free: a shuffle gives 0 where its index has the top
+// bit set, so the even row is looked up with bit 4 there, the odd one with
+// its inverse, and the two are or-ed. Bits 5 and 6 pick among the pairs with
+// blends, which decide by each byte's top bit, to which a shift brings them.
+// Blocks of 64 bytes, as in the AVX-512 way, are skipped when all ASCII.
+__attribute__((target("avx2"))) void OemToAnsiAvx2(char* data, std::size_t length) {
+    __m256i rows[8];
+    for (std::size_t row = 0; row < 8; ++row)
+        rows[row] = _mm256_broadcastsi128_si256(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(OemHighToAnsi.data() + 16 * row)));
+    const __m256i lowBits = _mm256_set1_epi8(0x0F);
+    const __m256i topBit = _mm256_set1_epi8(static_cast<char>(0x80));
+    const auto convert = [&](__m256i bytes) __attribute__((target("avx2"))) {
+        const __m256i even =
+            _mm256_or_si256(_mm256_and_si256(bytes, lowBits), _mm256_and_si256(_mm256_slli_epi16(bytes, 3), topBit));
+        const __m256i odd = _mm256_xor_si256(even, topBit);
+        const auto pair = [&](int row) __attribute__((target("avx2"))) {
+            return _mm256_or_si256(_mm256_shuffle_epi8(rows[row], even), _mm256_shuffle_epi8(rows[row + 1], odd));
+        };
+        const __m256i bit5 = _mm256_slli_epi16(bytes, 2);
+        const __m256i rows0to3 = _mm256_blendv_epi8(pair(0), pair(2), bit5);
+        const __m256i rows4to7 = _mm256_blendv_epi8(pair(4), pair(6), bit5);
+        const __m256i found = _mm256_blendv_epi8(rows0to3, rows4to7, _mm256_slli_epi16(bytes, 1));
+        return _mm256_blendv_epi8(bytes, found, bytes);
+    };
+    std::size_t i = 0;
+    for (; i + 64 <= length; i += 64) {
+        auto* block = reinterpret_cast<__m256i*>(data + i);
+        const __m256i first = _mm256_loadu_si256(block);
+        const __m256i second = _mm256_loadu_si256(block + 1);
+        if (_mm256_movemask_epi8(_mm256_or_si256(first, second)) == 0)
+            continue;
+        _mm256_storeu_si256(block, convert(first));
+        _mm256_storeu_si256(block + 1, convert(second));
+    }
+    OemToAnsiScalar(data + i, length - i);
+}
 #endif
+
+TOemConversion FastestOemConversion() {
+    for (const TOemConversion conversion : {TOemConversion::Avx512Vbmi, TOemConversion::Avx2}) {
+        if (ProcessorHas(conversion))
+            return conversion;
+    }
+    return TOemConversion::Scalar;
+}
 
 } // namespace
 
-void OemToAnsiInPlace(char* data, std::size_t length) {
+bool ProcessorHas(TOemConversion conversion) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (HasVbmi)
+    if (conversion == TOemConversion::Avx512Vbmi)
+        return __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+    if (conversion == TOemConversion::Avx2)
+        return __builtin_cpu_supports("avx2");
+#endif
+    return conversion == TOemConversion::Scalar;
+}
+
+// Only a conversion the processor has may be asked for.
+void OemToAnsiInPlace(char* data, std::size_t length, TOemConversion conversion) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (conversion == TOemConversion::Avx512Vbmi)
         return OemToAnsiVbmi(data, length);
+    if (conversion == TOemConversion::Avx2)
+        return OemToAnsiAvx2(data, length);
 #endif
     OemToAnsiScalar(data, length);
+}
+
+void OemToAnsiInPlace(char* data, std::size_t length) {
+    static const TOemConversion fastest = FastestOemConversion();
+    OemToAnsiInPlace(data, length, fastest);
 }
 
 char32_t AnsiToUnicode(char ansi) {

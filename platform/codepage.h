@@ -12,6 +12,13 @@
 char OemToAnsiChar(char oem);
 void OemToAnsiInPlace(char* data, std::size_t length);
 
+// The ways the whole-buffer conversion can go, fastest last. OemToAnsiInPlace
+// takes the fastest this processor has; each can be asked for by name so that
+// tests and benchmarks reach every one on any machine that has it.
+enum class TOemConversion { Scalar, Avx2, Avx512Vbmi };
+bool ProcessorHas(TOemConversion conversion);
+void OemToAnsiInPlace(char* data, std::size_t length, TOemConversion conversion);
+
 // Code page 1250 to Unicode, for the edges that show or print text.
 char32_t AnsiToUnicode(char ansi);
 std::string AnsiToUtf8(std::string_view text);

@@ -1,5 +1,6 @@
 #include "platform/filebytes.h"
 
+#include "platform/bytearena.h"
 #include "platform/filereading.h"
 #include "platform/inouterror.h"
 
@@ -16,10 +17,11 @@ constexpr int FileTooLargeCode = 223;  // ERROR_FILE_TOO_LARGE
 
 } // namespace
 
-void TFileBytes::Reserve(std::size_t capacity) {
+void TFileBytes::Reserve(std::size_t capacity, TByteArena* arena) {
     if (capacity <= m_capacity)
         return;
-    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    std::shared_ptr<char[]> grown =
+        arena ? arena->Allocate(capacity) : std::shared_ptr<char[]>(std::make_unique_for_overwrite<char[]>(capacity));
     if (m_size > 0)
         std::memcpy(grown.get(), m_data.get(), m_size);
     m_data = std::move(grown);
@@ -42,12 +44,12 @@ void ThrowNotARegularFile() {
 }
 
 TFileBytes ReadWholeFile(std::size_t expected, std::size_t largest,
-                         const std::function<std::size_t(char*, std::size_t)>& readSome) {
+                         const std::function<std::size_t(char*, std::size_t)>& readSome, TByteArena* arena) {
     if (expected > largest)
         ThrowTooLarge(largest);
     try {
         TFileBytes bytes;
-        bytes.Reserve(std::max<std::size_t>(expected, 1)); // never a null buffer, even for an empty file
+        bytes.Reserve(std::max<std::size_t>(expected, 1), arena); // never a null buffer, even for an empty file
         while (bytes.Size() < expected) {
             const std::size_t got = readSome(bytes.Data() + bytes.Size(), expected - bytes.Size());
             if (got == 0)

@@ -66,13 +66,14 @@ std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
 
 } // namespace
 
-TFileBytes ReadFileBytes(const std::string& path, std::size_t largest) {
+TFileBytes ReadFileBytes(const std::string& path, std::size_t largest, TByteArena* arena) {
     const struct stat status = StatusOf(path);
     RequireRegularFile(status);
     const auto expected = static_cast<std::size_t>(status.st_size);
     if (expected > largest) // refused before anything is opened
         ThrowTooLarge(largest);
     const TFileDescriptor file(OpenForReading(path, status));
-    return ReadWholeFile(expected, largest,
-                         [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); });
+    return ReadWholeFile(
+        expected, largest, [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); },
+        arena);
 }

@@ -50,8 +50,9 @@ std::size_t ReadSome(HANDLE file, char* buffer, std::size_t size) {
 
 } // namespace
 
-TFileBytes ReadFileBytes(const std::string& path, std::size_t largest) {
+TFileBytes ReadFileBytes(const std::string& path, std::size_t largest, TByteArena* arena) {
     const THandle file(OpenForReading(path));
-    return ReadWholeFile(RegularFileSize(file.Get()), largest,
-                         [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); });
+    return ReadWholeFile(
+        RegularFileSize(file.Get()), largest,
+        [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); }, arena);
 }

@@ -16,4 +16,4 @@
 // readSome fills up to its count of bytes and returns how many it read, 0 at
 // the end. Running out of memory is a read error in words.
 TFileBytes ReadWholeFile(std::size_t expected, std::size_t largest,
-                         const std::function<std::size_t(char*, std::size_t)>& readSome);
+                         const std::function<std::size_t(char*, std::size_t)>& readSome, TByteArena* arena);

@@ -39,7 +39,7 @@ bool TPageFlow::Holds(TKeepWithNext keep) const {
     return Binds(keep) || (keep == TKeepWithNext::Verse && m_options.KeepVerses);
 }
 
-bool TPageFlow::Add(std::unique_ptr<TParagraphLayout> layout, TKeepWithNext keep, bool hasText) {
+bool TPageFlow::Add(std::unique_ptr<TFlowParagraph> layout, TKeepWithNext keep, bool hasText) {
     double height = 0;
     for (int line = 0; line < layout->LineCount(); ++line)
         height += layout->LineHeight(line);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/paragraphlayout.h"
+#include "print/flowparagraph.h"
 #include "render/document.h"
 
 #include <QFont>
@@ -46,7 +46,7 @@ public:
     TPageFlow(const TPageSurface& surface, const TPageOptions& options, const TKeepPrinting& keepPrinting);
 
     // The next paragraph of the document, laid out at the flow's ColumnWidth().
-    bool Add(std::unique_ptr<TParagraphLayout> layout, TKeepWithNext keep, bool hasText);
+    bool Add(std::unique_ptr<TFlowParagraph> layout, TKeepWithNext keep, bool hasText);
     // The last page is done; false when told to stop.
     bool Finish();
 
@@ -59,7 +59,7 @@ public:
 
 private:
     struct TItem {
-        std::unique_ptr<TParagraphLayout> Layout;
+        std::unique_ptr<TFlowParagraph> Layout;
         TKeepWithNext Keep;
         bool HasText;
         std::size_t Index;

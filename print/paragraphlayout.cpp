@@ -28,7 +28,8 @@ const QTextCharFormat& TTextFormats::Of(const TCharacterFormat& format) {
 
 TParagraphLayout::TParagraphLayout(const TParagraphRuns& paragraph, QPaintDevice& device, double width,
                                    TTextFormats& formats)
-    : m_layout(QString(), formats.Of(*paragraph.MarkFormat).font(), &device) {
+    : m_layout(QString(), formats.Of(*paragraph.MarkFormat).font(), &device),
+      m_indent(TwipsToPixels(paragraph.Format->FirstLineIndentTwips, device.logicalDpiX())) {
     QString text;
     QList<QTextLayout::FormatRange> ranges;
     for (const TTextRun& run : paragraph.Runs) {
@@ -41,11 +42,10 @@ TParagraphLayout::TParagraphLayout(const TParagraphRuns& paragraph, QPaintDevice
     QTextOption option(TextAlignment(paragraph.Format->Alignment));
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_layout.setTextOption(option);
-    const double indent = TwipsToPixels(paragraph.Format->FirstLineIndentTwips, device.logicalDpiX());
     double y = 0;
     m_layout.beginLayout();
     for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
-        const double x = m_layout.lineCount() == 1 ? indent : 0;
+        const double x = m_layout.lineCount() == 1 ? m_indent : 0;
         line.setLineWidth(std::max(1.0, width - x));
         line.setPosition(QPointF(x, y));
         y += line.height();
@@ -56,4 +56,11 @@ TParagraphLayout::TParagraphLayout(const TParagraphRuns& paragraph, QPaintDevice
 void TParagraphLayout::DrawLine(QPainter& painter, int index, QPointF top) const {
     const QTextLine line = m_layout.lineAt(index);
     line.draw(&painter, top - QPointF(0, line.y()));
+}
+
+double TParagraphLayout::NaturalWidth() const {
+    double widest = 0;
+    for (int index = 0; index < m_layout.lineCount(); ++index)
+        widest = std::max(widest, m_layout.lineAt(index).naturalTextWidth() + (index == 0 ? m_indent : 0));
+    return widest;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/flowparagraph.h"
 #include "render/paragraphwalk.h"
 
 #include <QTextLayout>
@@ -20,15 +21,17 @@ private:
 
 // One paragraph laid out on its own for a device, wrapped to a width, its
 // lines from 0 down: no coordinate grows with the document it belongs to.
-class TParagraphLayout {
+class TParagraphLayout : public TFlowParagraph {
 public:
     TParagraphLayout(const TParagraphRuns& paragraph, QPaintDevice& device, double width, TTextFormats& formats);
 
-    int LineCount() const { return m_layout.lineCount(); }
-    double LineHeight(int index) const { return m_layout.lineAt(index).height(); }
-    // Draws the line with its top at the point.
-    void DrawLine(QPainter& painter, int index, QPointF top) const;
+    int LineCount() const override { return m_layout.lineCount(); }
+    double LineHeight(int index) const override { return m_layout.lineAt(index).height(); }
+    void DrawLine(QPainter& painter, int index, QPointF top) const override;
+    // How wide the widest line is with its indent: the width it needs not to wrap.
+    double NaturalWidth() const;
 
 private:
     QTextLayout m_layout;
+    double m_indent;
 };

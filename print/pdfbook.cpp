@@ -5,6 +5,7 @@
 #include "print/contentspages.h"
 #include "print/pageprinter.h"
 #include "qtbridge/nameorder.h"
+#include "qtbridge/qttext.h"
 
 #include <QFile>
 #include <QPainter>
@@ -21,15 +22,21 @@ void SetUpPaper(QPdfWriter& writer, const TPdfBook& book) {
     writer.setTitle(book.Title);
 }
 
-// The songs by title in the tree's order, each with the page it starts on.
-std::vector<TContentsEntry> ContentsOf(const std::vector<TBookSong>& songs, const std::vector<int>& pages) {
+// The songs by title in the tree's order, or in their own, each with the page it starts on.
+std::vector<TContentsEntry> ContentsOf(const std::vector<TBookSong>& songs, const std::vector<int>& pages,
+                                       bool inOrder) {
+    std::vector<TContentsEntry> entries;
+    entries.reserve(songs.size());
+    if (inOrder) {
+        for (std::size_t index = 0; index < songs.size(); ++index)
+            entries.push_back({FromAnsi(songs[index].Title), pages[index]});
+        return entries;
+    }
     std::vector<std::string_view> titles;
     titles.reserve(songs.size());
     for (const TBookSong& song : songs)
         titles.push_back(song.Title);
     const TNameOrder order = SortNames(titles);
-    std::vector<TContentsEntry> entries;
-    entries.reserve(songs.size());
     for (const std::size_t index : order.Order)
         entries.push_back({order.Texts[index], pages[index]});
     return entries;
@@ -62,7 +69,8 @@ void DrawBook(TRichDocument& document, const std::vector<TBookSong>& songs, cons
             TContentsPages(std::vector<TContentsEntry>(songs.size()), font, writer, printer.Area()).PageCount();
         for (int& start : starts)
             start += pages.FirstPageNumber;
-        contents = std::make_unique<TContentsPages>(ContentsOf(songs, starts), font, writer, printer.Area());
+        contents = std::make_unique<TContentsPages>(ContentsOf(songs, starts, book.ContentsInOrder), font, writer,
+                                                    printer.Area());
     }
     QPainter painter;
     if (!painter.begin(&writer))

@@ -17,8 +17,9 @@ struct TPdfBook {
     bool Landscape = false;
     TPageMargins Margins;
     TPageOptions Pages;
-    bool Contents = false; // first pages listing the songs in the tree's order, with their pages
-    QString Title;         // of the document, as PDF viewers show it
+    bool Contents = false;        // first pages listing the songs in the tree's order, with their pages
+    bool ContentsInOrder = false; // the contents in the book's own order (a set list's), not the tree's
+    QString Title;                // of the document, as PDF viewers show it
 };
 
 // A song of the book: its title (model text) and the document's paragraph where it starts.

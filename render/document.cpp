@@ -1,6 +1,6 @@
 #include "render/document.h"
 
-#include "platform/atomicfile.h"
+#include "platform/atomicfilebatch.h"
 #include "render/rtfwriter.h"
 #include "render/systemcolors.h"
 
@@ -190,15 +190,35 @@ void TRichDocument::SaveRichTextFile(const std::string& path) const {
     SaveRichTextFile(path, {});
 }
 
-bool TRichDocument::SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const {
-    TAtomicFile file(path);
-    if (!file.Open())
-        throw TDocumentError("Cannot create file " + path + ": " + file.FailureReason());
+std::string SaveFailureMessage(const std::string& path, const std::string& reason) {
+    return "Failed to Save Stream: " + path + ": " + reason;
+}
+
+// The document written whole into the file that will replace path; null
+// when the progress stopped it (the temporary goes with the TAtomicFile).
+std::unique_ptr<TAtomicFile> TRichDocument::WriteRichTextFile(const std::string& path,
+                                                              const TWriteProgress& progress) const {
+    auto file = std::make_unique<TAtomicFile>(path);
+    if (!file->Open())
+        throw TDocumentError("Cannot create file " + path + ": " + file->FailureReason());
     bool written = true;
     if (!WriteRichText(
-            *this, [&](std::string_view piece) { written = written && file.Write(piece); }, progress))
-        return false; // the temporary file goes with the TAtomicFile
-    if (!written || !file.Commit())
-        throw TDocumentError("Failed to Save Stream: " + path + ": " + file.FailureReason());
+            *this, [&](std::string_view piece) { written = written && file->Write(piece); }, progress))
+        return nullptr;
+    if (!written)
+        throw TDocumentError(SaveFailureMessage(path, file->FailureReason()));
+    return file;
+}
+
+bool TRichDocument::SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const {
+    const std::unique_ptr<TAtomicFile> file = WriteRichTextFile(path, progress);
+    if (!file)
+        return false;
+    if (!file->Commit())
+        throw TDocumentError(SaveFailureMessage(path, file->FailureReason()));
     return true;
+}
+
+void TRichDocument::SaveRichTextFile(const std::string& path, TAtomicFileBatch& batch) const {
+    batch.Add(WriteRichTextFile(path, {}));
 }

@@ -5,11 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
+
+class TAtomicFile;
+class TAtomicFileBatch;
 
 enum class TAlignment { Left, Center };
 
@@ -106,6 +110,8 @@ public:
     // progress (false), the old file stays as it was.
     void SaveRichTextFile(const std::string& path) const;
     bool SaveRichTextFile(const std::string& path, const TWriteProgress& progress) const;
+    // The same, but the file takes its name when the batch commits.
+    void SaveRichTextFile(const std::string& path, TAtomicFileBatch& batch) const;
 
     TRect PrintRect;
 
@@ -119,6 +125,7 @@ private:
     void SplitRunAt(std::size_t position);
     void MergeEqualRuns();
     template <class Change> void ChangeFormat(Change change);
+    std::unique_ptr<TAtomicFile> WriteRichTextFile(const std::string& path, const TWriteProgress& progress) const;
 
     int m_pixelsPerInch;
     std::string m_text;
@@ -133,3 +140,6 @@ class TDocumentError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// What a save that could not write or replace the file says.
+std::string SaveFailureMessage(const std::string& path, const std::string& reason);

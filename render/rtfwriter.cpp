@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -50,17 +52,29 @@ const std::array<bool, 256>& NeedsEscape() {
     return needs;
 }
 
+// Text is mostly letters that go as they are: eight bytes at a time are
+// passed over up to the first that needs an escape.
 void AppendText(std::string& out, std::string_view text) {
     const auto& escapes = Escapes();
     const auto& needsEscape = NeedsEscape();
     std::size_t plain = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (!needsEscape[byte])
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.size() - i >= 8) {
+            std::uint64_t eight;
+            std::memcpy(&eight, text.data() + i, 8);
+            const std::uint64_t marked = MarkBytesToChange<'\\', '{', '}'>(eight);
+            i += marked == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(marked) / 8);
+            if (marked == 0)
+                continue;
+        } else if (!needsEscape[static_cast<unsigned char>(text[i])]) {
+            ++i;
             continue;
+        }
+        const auto byte = static_cast<unsigned char>(text[i]);
         out.append(text.substr(plain, i - plain));
         out += escapes[byte];
-        plain = i + 1;
+        plain = ++i;
     }
     out.append(text.substr(plain));
 }
@@ -138,8 +152,8 @@ void AppendParagraphFormat(std::string& out, const TParagraphFormat& format) {
     AppendNumber(out, "\\fi", format.FirstLineIndentTwips);
 }
 
-// \plain forgets every character property, so each run states all of its own.
-void AppendCharacterFormat(std::string& out, const TCharacterFormat& format, TTables& tables) {
+// \plain forgets every character property, and the run states all of its own.
+void AppendWholeCharacterFormat(std::string& out, const TCharacterFormat& format, TTables& tables) {
     AppendNumber(out, "\\plain\\f", static_cast<std::int64_t>(tables.FontNumber(format.FaceName)));
     AppendNumber(out, "\\fs", (format.SizeTwips + 5) / 10);
     if (format.Style & FontStyle::Bold)
@@ -155,12 +169,65 @@ void AppendCharacterFormat(std::string& out, const TCharacterFormat& format, TTa
     out += ' ';
 }
 
+constexpr std::array<std::pair<std::int32_t, std::pair<const char*, const char*>>, 4> StyleWords = {{
+    {FontStyle::Bold, {"\\b", "\\b0"}},
+    {FontStyle::Italic, {"\\i", "\\i0"}},
+    {FontStyle::Underline, {"\\ul", "\\ulnone"}},
+    {FontStyle::StrikeOut, {"\\strike", "\\strike0"}},
+}};
+
+// Only what differs from the run before: a chord line and a lyric line
+// under it differ in a style or two, and restating every property took a
+// tenth of a songbook's bytes. Styles that end come before a new font or
+// size, and styles that begin after it, as unrtf nests them best so.
+void AppendFormatChange(std::string& out, const TCharacterFormat& from, const TCharacterFormat& to, TTables& tables) {
+    const std::int32_t changed = from.Style ^ to.Style;
+    for (const auto& [style, words] : StyleWords) {
+        if ((changed & style) && !(to.Style & style))
+            out += words.second;
+    }
+    if (from.FaceName != to.FaceName)
+        AppendNumber(out, "\\f", static_cast<std::int64_t>(tables.FontNumber(to.FaceName)));
+    if (from.SizeTwips != to.SizeTwips)
+        AppendNumber(out, "\\fs", (to.SizeTwips + 5) / 10);
+    for (const auto& [style, words] : StyleWords) {
+        if ((changed & style) && (to.Style & style))
+            out += words.first;
+    }
+    if (from.AutomaticColor != to.AutomaticColor || (!to.AutomaticColor && from.Rgb != to.Rgb))
+        AppendNumber(out, "\\cf", to.AutomaticColor ? 0 : static_cast<std::int64_t>(tables.ColorNumber(to.Rgb)));
+    out += ' ';
+}
+
+// The whole format is never shorter than "\\plain\\f0\\fs9 ".
+constexpr std::size_t ShortestWholeFormat = 14;
+
+// The shorter of the two ways, the whole format where they are as long;
+// nothing where no property RTF states differs. The whole format is made
+// only when the change is not clearly shorter (most runs change a style or
+// two). The two scratch strings keep their room from run to run.
+void AppendCharacterFormat(std::string& out, const TCharacterFormat* previous, const TCharacterFormat& format,
+                           TTables& tables, std::string& whole, std::string& change) {
+    if (previous) {
+        change.clear();
+        AppendFormatChange(change, *previous, format, tables);
+        if (change == " ")
+            return;
+        if (change.size() < ShortestWholeFormat)
+            return void(out += change);
+    }
+    whole.clear();
+    AppendWholeCharacterFormat(whole, format, tables);
+    out += previous && change.size() < whole.size() ? change : whole;
+}
+
 // Writes the paragraphs in pieces of about this size.
 constexpr std::size_t PieceSize = 1 << 16;
 
 class TBodyWriter {
 public:
-    TBodyWriter(TTables& tables, std::string& out, const TRichTextSink& sink)
+    // Pieces of pieceSize bytes go to the sink; without one, out keeps everything.
+    TBodyWriter(TTables& tables, std::string& out, const TRichTextSink* sink)
         : m_tables(tables), m_out(out), m_sink(sink) {}
 
     // Formats carry on from paragraph to paragraph and from run to run, so
@@ -177,9 +244,9 @@ public:
         }
         if (!paragraph.IsLast)
             m_out += "\\par\r\n";
-        if (m_out.size() < PieceSize)
+        if (!m_sink || m_out.size() < PieceSize)
             return false;
-        m_sink(m_out);
+        (*m_sink)(m_out);
         m_out.clear();
         return true;
     }
@@ -188,8 +255,8 @@ private:
     void SetRun(const TCharacterFormat& format) {
         if (m_lastRun && *m_lastRun == format)
             return;
+        AppendCharacterFormat(m_out, m_lastRun ? &*m_lastRun : nullptr, format, m_tables, m_whole, m_change);
         m_lastRun = format;
-        AppendCharacterFormat(m_out, format, m_tables);
     }
 
     // What RTF says of a paragraph: its alignment and indent.
@@ -203,9 +270,11 @@ private:
 
     TTables& m_tables;
     std::string& m_out;
-    const TRichTextSink& m_sink;
+    const TRichTextSink* m_sink;
     std::optional<TCharacterFormat> m_lastRun;
     std::optional<TParagraphFormat> m_lastParagraph;
+    std::string m_whole;
+    std::string m_change;
 };
 
 } // namespace
@@ -214,10 +283,14 @@ void WriteRichText(const TRichDocument& document, const TRichTextSink& sink) {
     WriteRichText(document, sink, {});
 }
 
-bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
+namespace {
+
+// The whole document into out, which goes to the sink, if there is one, a
+// piece at a time.
+bool WriteRichTextInto(std::string& out, const TRichDocument& document, const TRichTextSink* sink,
+                       const TWriteProgress& progress) {
     TTables tables(document);
-    std::string out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
-    out.reserve(PieceSize + 1024);
+    out += "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\r\n";
     tables.AppendTo(out);
     TBodyWriter body(tables, out, sink);
     std::size_t written = 0;
@@ -231,13 +304,23 @@ bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, con
     if (!going)
         return false;
     out += "}\r\n";
-    sink(out);
+    if (sink)
+        (*sink)(out);
     return !progress || progress(written);
 }
 
+} // namespace
+
+bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, const TWriteProgress& progress) {
+    std::string out;
+    out.reserve(PieceSize + 1024);
+    return WriteRichTextInto(out, document, &sink, progress);
+}
+
+// Written straight into the string that is returned, with no piece copied.
 std::string RichText(const TRichDocument& document) {
     std::string whole;
     whole.reserve(2 * document.Text().size() + 256);
-    WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
+    WriteRichTextInto(whole, document, nullptr, {});
     return whole;
 }

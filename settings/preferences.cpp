@@ -1,6 +1,7 @@
 #include "settings/preferences.h"
 
 #include "settings/songshifts.h"
+#include "settings/stagevalues.h"
 
 #include <cstring>
 
@@ -38,6 +39,9 @@ const TPlainValue PlainValueRows[] = {
      [](const TPreferences& preferences) -> TStoredValue {
          return preferences.Notation == TNotation::English ? 1 : 0;
      }},
+    {PerformanceSection, DarkName, 0,
+     [](TPreferences& preferences, const TStoredValue& value) { preferences.DarkStage = Number(value) == 1; },
+     [](const TPreferences& preferences) -> TStoredValue { return preferences.DarkStage ? 1 : 0; }},
 };
 
 const TPlainValue& PlainValue(const char* section, const char* name) {
@@ -195,6 +199,11 @@ void TPreferences::NotationCommand(TNotation chosen) {
     SaveNotation();
 }
 
+void TPreferences::DarkStageCommand(bool dark) {
+    DarkStage = dark;
+    Save(PlainValue(PerformanceSection, DarkName));
+}
+
 void TPreferences::DataFolderCommand(const std::string& chosen) {
     DataFolder = chosen;
     Save(PlainValue("", DataFolderName));
@@ -218,10 +227,10 @@ std::vector<TSettingState> TPreferences::Describe() const {
         for (const TGeometryValue& value : GeometryValues)
             states.push_back({std::string(PositionsSection) + "\\" + window, value.Name, false, false, {}});
     }
-    for (unsigned slot = 0; slot < SongShiftSlots; ++slot) {
-        const std::string name = SongShiftName(slot);
-        states.push_back(
-            {TransposeSection, name, true, true, RememberedSongShift(*Settings, slot), "nothing is remembered", true});
+    for (const TSongSlots* slots : {&SongShiftSlots, &ScrollSpeedSlots}) {
+        for (unsigned slot = 0; slot < TSongSlots::Count; ++slot)
+            states.push_back({slots->Section, slots->SlotName(slot), true, true, slots->Remembered(*Settings, slot),
+                              "nothing is remembered", true});
     }
     for (const char* name : {TreeExpandedName, TreeSelectedName})
         states.push_back({TreeSection, name, true, false, {}});

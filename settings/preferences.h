@@ -30,8 +30,8 @@ struct TSettingState {
 // saves it: the slot fonts and the size step (into what it is given: the
 // program chooses which), the page margins, the song windows' background
 // colour, the chord notation of songs that do not show theirs, the song
-// folder chosen, and the window geometries. Each change is written when it
-// is made.
+// folder chosen, the window geometries, and the performance view's colours.
+// Each change is written when it is made.
 class TPreferences {
 public:
     // Font sizes and heights are tied at the given resolution, the screen's.
@@ -70,6 +70,7 @@ public:
     void BackgroundCommand(TColor chosen);
     void NotationCommand(TNotation chosen);
     void DataFolderCommand(const std::string& chosen);
+    void DarkStageCommand(bool dark);
 
     std::unique_ptr<TSettings> Settings;
     TStyleFonts& Fonts;
@@ -79,6 +80,7 @@ public:
     bool KeepVerses = false; // printing keeps each verse that fits a page whole
     TNotation Notation = TNotation::Hungarian;
     std::string DataFolder; // model text; empty until the user chooses one
+    bool DarkStage = false; // the performance view in light text on a dark background
 
 private:
     void Load(const TPlainValue& value);

@@ -5,13 +5,16 @@
 #include "qtbridge/qttext.h"
 #include "render/pagemargins.h"
 #include "render/songrenderer.h"
+#include "setlist/eachsongshift.h"
 #include "settings/preferences.h"
+#include "settings/songshifts.h"
 #include "shell/application.h"
 #include "shell/busycursor.h"
 #include "shell/documentmimedata.h"
 #include "shell/listwindow.h"
 #include "shell/pagesetupdialog.h"
 #include "shell/printing.h"
+#include "shell/setlistwindow.h"
 #include "shell/songwindow.h"
 #include "shell/workprogress.h"
 
@@ -47,20 +50,26 @@ TDocumentCommands::~TDocumentCommands() = default;
 std::optional<TDocumentCommands::TChoice> TDocumentCommands::ChooseCurrentDocument() const {
     std::optional<TChoice> choice;
     if (TSongWindow* active = m_windows.ActiveSongWindow())
-        choice = TChoice{active->windowTitle(), &active->Document()};
+        choice = TChoice{.Title = active->windowTitle(), .Rendered = &active->Document()};
     if (m_listWindow && m_listWindow->TreeHasFocus()) {
         choice.reset();
         const QTreeWidgetItem* node = m_listWindow->FocusedSelection();
         if (const TArtist* artist = TListWindow::ArtistOf(node))
-            choice = TChoice{FromAnsi(artist->ArtistName), nullptr, artist};
+            choice = TChoice{.Title = FromAnsi(artist->ArtistName), .Artist = artist};
         else if (const TSong* song = TListWindow::SongOf(node))
-            choice = TChoice{FromAnsi(SongArtistName(*song) + " - " + song->Title), nullptr, nullptr, song};
+            choice = TChoice{.Title = FromAnsi(SongArtistName(*song) + " - " + song->Title), .Song = song};
+    }
+    if (TSetListWindow* set = m_windows.SetListWindow(); set && set->HasFocus()) {
+        choice.reset();
+        if (std::optional<TSetBook> book = set->Book())
+            choice = TChoice{.Title = QString::fromStdString(book->Name), .Set = std::move(book)};
     }
     return choice;
 }
 
-// A song or a songbook of the tree is rendered anew into m_tempRichEdit; a
-// songbook that takes a while shows its progress and may be cancelled (null).
+// A song, a songbook of the tree or a set list is rendered anew into
+// m_tempRichEdit; a songbook that takes a while shows its progress and may be
+// cancelled (null).
 TRichDocument* TDocumentCommands::Render(const TChoice& choice, TWorkProgress& progress) {
     if (choice.Rendered)
         return choice.Rendered;
@@ -70,16 +79,28 @@ TRichDocument* TDocumentCommands::Render(const TChoice& choice, TWorkProgress& p
         RenderSong(*choice.Song, m_tempRichEdit, CurrentRenderStyle());
         return &m_tempRichEdit;
     }
-    std::size_t songs = 0;
-    for (const TSong* song = choice.Artist->FirstSong.get(); song; song = song->Next.get())
-        ++songs;
-    progress.Begin("Dalkönyv előkészítése...", songs);
-    if (RenderArtist(*choice.Artist, m_tempRichEdit, CurrentRenderStyle(),
-                     [&progress](std::size_t done) { return progress.Report(done); }))
+    if (RenderSongbook(choice, progress))
         return &m_tempRichEdit;
     m_tempRichEdit.SelectWholeDocument(); // nothing half made stays behind
     m_tempRichEdit.DeleteSelection();
     return nullptr;
+}
+
+// The artist's songbook, or the set list's songs each in the key its window
+// was last left in; false when the user stopped it.
+bool TDocumentCommands::RenderSongbook(const TChoice& choice, TWorkProgress& progress) {
+    const auto keepRendering = [&progress](std::size_t done) { return progress.Report(done); };
+    if (choice.Set) {
+        progress.Begin("Műsor előkészítése...", choice.Set->Songs.size());
+        TEachSongShift shifts([this](const TSong& song) { return ReadSongShift(*m_preferences.Settings, song); },
+                              m_preferences.Notation);
+        return RenderSet(*choice.Set, m_tempRichEdit, CurrentRenderStyle(), shifts, keepRendering);
+    }
+    std::size_t songs = 0;
+    for (const TSong* song = choice.Artist->FirstSong.get(); song; song = song->Next.get())
+        ++songs;
+    progress.Begin("Dalkönyv előkészítése...", songs);
+    return RenderArtist(*choice.Artist, m_tempRichEdit, CurrentRenderStyle(), keepRendering);
 }
 
 bool TDocumentCommands::GetCurrentDocument(QString& title, TRichDocument*& document) {

@@ -2,6 +2,7 @@
 
 #include "print/pageflow.h"
 #include "render/document.h"
+#include "setlist/setbook.h"
 
 #include <QString>
 #include <functional>
@@ -14,6 +15,7 @@ class TArtist;
 class TListWindow;
 class TPageSetupDialog;
 class TPreferences;
+class TSetListWindow;
 class TSong;
 class TSongWindow;
 class TWorkProgress;
@@ -23,11 +25,13 @@ class TWorkProgress;
 struct TCommandWindows {
     std::function<TSongWindow*()> ActiveSongWindow; // or none
     std::function<TPageSetupDialog*()> PageSetupDialog;
+    std::function<TSetListWindow*()> SetListWindow; // or none
 };
 
 // The document commands of "Fájl": save, copy, print, printer setup and page
 // setup, on the current document (the active song window's, or what the
-// focused tree selects, rendered anew into the hidden document).
+// focused tree selects, or the set list whose window has the focus, rendered
+// anew into the hidden document).
 class TDocumentCommands {
 public:
     // The commands' dialogs open over the window; songbooks are rendered into the hidden document.
@@ -63,9 +67,11 @@ private:
         TRichDocument* Rendered = nullptr; // a song window's document
         const TArtist* Artist = nullptr;
         const TSong* Song = nullptr;
+        std::optional<TSetBook> Set = std::nullopt;
     };
     std::optional<TChoice> ChooseCurrentDocument() const;
     TRichDocument* Render(const TChoice& choice, TWorkProgress& progress);
+    bool RenderSongbook(const TChoice& choice, TWorkProgress& progress);
     TPageOptions PageOptions() const;
 
     QWidget& m_window;

@@ -35,6 +35,8 @@ QTreeWidget* MakeTree(QTreeWidget* tree, const char* name) {
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setMouseTracking(true); // hot tracking
     tree->setUniformRowHeights(true);
+    tree->setDragDropMode(QAbstractItemView::DragOnly);
+    tree->setDefaultDropAction(Qt::CopyAction);
     QPalette palette = tree->palette(); // the selection shows only while the tree has the focus
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Base));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
@@ -306,6 +308,10 @@ bool TListWindow::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (watched == SearchField)
         return SearchKey(key) || QMdiSubWindow::eventFilter(watched, event);
+    if (const TSong* song = SongOf(FocusedSelection()); song && watched == ShownTree() && key == Qt::Key_Insert) {
+        emit SongInserted(*song);
+        return true;
+    }
     if (watched == ShownTree() && (key == Qt::Key_Return || key == Qt::Key_Enter))
         RunReportingErrors([this] { OpenSelectedSong(); }); // and the tree handles the key as ever
     return QMdiSubWindow::eventFilter(watched, event);

@@ -25,7 +25,8 @@ struct TTreeState {
 
 // "Előadók": the artists, sorted, each with its songs once expanded, and a
 // search field above them. A song is chosen with a double-click or Enter;
-// the window that made this one opens it. It refuses to close until the
+// the window that made this one opens it. Songs are dragged out (copied) to
+// the set list, or sent there with Insert. It refuses to close until the
 // program quits.
 class TListWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -69,6 +70,8 @@ public:
 
 signals:
     void SongChosen(const TSong& song);
+    // Insert on a song: for the set list.
+    void SongInserted(const TSong& song);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -62,6 +62,9 @@ void TMainMenu::CreateFileMenu(QMainWindow& window) {
         NamedAction(m_File, "OpenLibrary", "Dalkönyvtár megnyitása...", RoleIcon("folder-open", "folderopen"));
     m_File->addSeparator();
     m_Exit = NamedAction(m_File, "m_Exit", "&Bezárás", RoleIcon("application-exit", "exit"));
+    m_File->addSeparator();
+    ShowSetList = NamedAction(m_File, "ShowSetList", "&Műsor");
+    ShowSetList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void TMainMenu::CreateSettingsMenu(QMainWindow& window) {

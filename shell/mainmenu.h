@@ -34,6 +34,7 @@ public:
     QAction* m_PrintPreview; // what printing would print
     QAction* OpenLibrary;    // another song folder, remembered
     QAction* m_Exit;
+    QAction* ShowSetList; // the "Műsor" window
     std::array<TFontItem, StyleSlot::Count> FontItems;
     QAction* m_Background;
     QAction* DefaultBackground;

@@ -17,6 +17,9 @@
 #include "shell/listwindow.h"
 #include "shell/loadstatus.h"
 #include "shell/mainmenu.h"
+#include "shell/performanceview.h"
+#include "shell/setlistwindow.h"
+#include "shell/setsonglist.h"
 #include "shell/songwindow.h"
 #include "shell/windowplaces.h"
 
@@ -63,9 +66,10 @@ TMainWindow::TMainWindow(const std::string& dataDirectory)
     : TempRichEdit(ScreenPixelsPerInch), m_workspace(new QMdiArea(this)), m_menu(std::make_unique<TMainMenu>(*this)),
       m_preferences(std::make_unique<TPreferences>(OpenSettings(SettingsRoot, "vivira", std::cerr), ScreenPixelsPerInch,
                                                    StyleFonts, SizeStep)),
-      m_commands(std::make_unique<TDocumentCommands>(
-          *this, TempRichEdit, *m_preferences,
-          TCommandWindows{[] { return ActiveSongWindow; }, [] { return PageSetupDialog; }})),
+      m_commands(std::make_unique<TDocumentCommands>(*this, TempRichEdit, *m_preferences,
+                                                     TCommandWindows{[] { return ActiveSongWindow; },
+                                                                     [] { return PageSetupDialog; },
+                                                                     [this] { return m_setListWindow.data(); }})),
       m_watcher(new TLibraryWatcher(this)) {
     MainWindow = this;
     setObjectName("MainWindow");
@@ -124,6 +128,7 @@ void TMainWindow::ConnectMenu() {
     on(m_menu->m_Background, &TMainWindow::m_BackgroundClick);
     on(m_menu->DefaultBackground, &TMainWindow::DefaultBackgroundClick);
     on(m_menu->m_About, &TMainWindow::m_AboutClick);
+    on(m_menu->ShowSetList, &TMainWindow::ShowSetListClick);
     connect(m_menu->m_Exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menu->m_File, &QMenu::aboutToShow, this, Reporting([this] { m_menu->ListWindows(*m_workspace); }));
     for (const TMainMenu::TFontItem& item : m_menu->FontItems)
@@ -162,7 +167,8 @@ void TMainWindow::TrackFocus(QWidget* now) {
             ActiveSongWindow = songWindow;
             return;
         }
-        if (qobject_cast<TListWindow*>(widget) || TFormDialog::IsForm(widget)) {
+        if (qobject_cast<TListWindow*>(widget) || qobject_cast<TSetListWindow*>(widget) ||
+            TFormDialog::IsForm(widget)) {
             ActiveSongWindow = nullptr;
             return;
         }
@@ -217,6 +223,8 @@ void TMainWindow::ReloadLibrary(const std::string& folder) {
     Artists = std::move(loaded);
     if (m_listWindow)
         m_listWindow->ShowLibrary(Artists.get(), state);
+    if (m_setListWindow)
+        m_setListWindow->ShowLibrary(Artists.get());
     if (!failures.empty())
         ReportError(FailureReport(failures));
     else if (!Artists)
@@ -272,18 +280,76 @@ TListWindow* TMainWindow::CreateListWindow() {
     m_listWindow->show();
     connect(m_listWindow, &TListWindow::SongChosen, this,
             Reporting([this](const TSong& song) { CreateSongWindow(song); }));
+    connect(m_listWindow, &TListWindow::SongInserted, this,
+            Reporting([this](const TSong& song) { InsertIntoSetList(song); }));
     m_commands->SetListWindow(m_listWindow);
     return m_listWindow;
 }
 
+// The set list window stands at the workspace's right edge, as the list
+// window does at its left: song windows open between them, and cover little of it.
+TSetListWindow* TMainWindow::SetListWindow() {
+    if (m_setListWindow)
+        return m_setListWindow;
+    m_setListWindow = new TSetListWindow(
+        TSetFolder(TSetFolder::UserSetFolder()), Artists.get(),
+        [this](const TSong& song) { return ReadSongShift(*m_preferences->Settings, song); }, m_setListName);
+    m_workspace->addSubWindow(m_setListWindow);
+    const int width = (WorkspaceSize().width() - 4) / 4;
+    m_setListWindow->setGeometry(WorkspaceSize().width() - width, 0, width, WorkspaceSize().height() - 4);
+    m_setListWindow->show();
+    connect(m_setListWindow, &TSetListWindow::SongChosen, this,
+            Reporting([this](const TSong& song) { CreateSongWindow(song); }));
+    connect(m_setListWindow, &TSetListWindow::SetListChosen, this,
+            [this](const QString& name) { m_setListName = name; });
+    connect(m_setListWindow, &TSetListWindow::PerformanceAsked, this,
+            Reporting([this](const std::vector<TShiftedSong>& songs, std::size_t current) {
+                ShowPerformance(songs, current, SongWindowLook(), m_setListWindow->SetSongs);
+            }));
+    return m_setListWindow;
+}
+
+// Insert in the tree: the tree keeps the focus for the next song.
+void TMainWindow::InsertIntoSetList(const TSong& song) {
+    QWidget* tree = QApplication::focusWidget();
+    SetListWindow()->AddSong(song);
+    m_workspace->setActiveSubWindow(m_listWindow);
+    if (tree)
+        tree->setFocus();
+}
+
+// Ctrl+M: the set lists as their files are now, ready for the keys.
+void TMainWindow::ShowSetListClick() {
+    TSetListWindow* window = SetListWindow();
+    window->Reload();
+    m_workspace->setActiveSubWindow(window);
+    window->SetSongs->setFocus();
+}
+
+// What a new song window shows its song in: the settings of this moment.
+TSongWindowLook TMainWindow::SongWindowLook() const {
+    return {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(), m_preferences->Notation};
+}
+
+// The view lives as long as the window it was opened from, and keeps its songs' library alive as song windows do.
+void TMainWindow::ShowPerformance(std::vector<TShiftedSong> songs, std::size_t current, const TSongWindowLook& look,
+                                  QWidget* from) {
+    auto* view = new TPerformanceView(std::move(songs), current, look, *m_preferences, from);
+    new TLibraryShare(view, Artists);
+}
+
 TSongWindow* TMainWindow::CreateSongWindow(const TSong& song) {
-    const int songWindows = static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0);
-    const TSongWindowLook look = {StyleFonts, ScreenPixelsPerInch, SizeStep, BackgroundColor(),
-                                  m_preferences->Notation};
-    auto* window = new TSongWindow(song, look, ReadSongShift(*m_preferences->Settings, song));
+    const int songWindows =
+        static_cast<int>(m_workspace->subWindowList().size()) - (m_listWindow ? 1 : 0) - (m_setListWindow ? 1 : 0);
+    auto* window = new TSongWindow(song, SongWindowLook(), ReadSongShift(*m_preferences->Settings, song));
     new TLibraryShare(window, Artists);
     connect(window, &TSongWindow::ShiftChosen, this, Reporting([this](const TSong& chosen, TSongShift shift) {
                 WriteSongShift(*m_preferences->Settings, chosen, shift);
+                if (m_setListWindow)
+                    m_setListWindow->ShowShifts();
+            }));
+    connect(window, &TSongWindow::PerformanceChosen, this, Reporting([this, window] {
+                ShowPerformance({{&window->Song, window->Shift()}}, 0, window->Look(), window);
             }));
     m_workspace->addSubWindow(window);
     const int offset = (songWindows % CascadeCount) * CascadeStep;

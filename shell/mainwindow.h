@@ -1,10 +1,13 @@
 #pragma once
 
+#include "chords/transposition.h"
 #include "render/document.h"
 #include "settings/preferences.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QMdiArea;
@@ -12,8 +15,10 @@ class TDocumentCommands;
 class TLibraryWatcher;
 class TListWindow;
 class TMainMenu;
+class TSetListWindow;
 class TSong;
 class TSongWindow;
+struct TSongWindowLook;
 
 // The frame of the program: the workspace of the list and song windows, the
 // menu, the user's settings and the song library, loaded while it is made.
@@ -37,6 +42,9 @@ public:
     // A new window for the song, placed in the workspace (new windows
     // cascade), shown and active.
     TSongWindow* CreateSongWindow(const TSong& song);
+    // The "Műsor" window; made, placed at the workspace's right edge and
+    // shown when there is none.
+    TSetListWindow* SetListWindow();
 
     // The step becomes SizeStep, and the size items show it.
     void SetSizeStep(int value);
@@ -59,6 +67,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    TSongWindowLook SongWindowLook() const;
+    void ShowPerformance(std::vector<TShiftedSong> songs, std::size_t current, const TSongWindowLook& look,
+                         QWidget* from);
     void ConnectMenu();
     void FormCreate(const std::string& dataDirectory);
     void ShowInPlace();
@@ -76,6 +87,8 @@ private:
     void NotationClick(TNotation notation);
     void m_AboutClick();
     void FindClick();
+    void ShowSetListClick();
+    void InsertIntoSetList(const TSong& song);
     void SaveRTFClick();
     void CopyRTFClick();
     void m_PrintClick();
@@ -86,6 +99,8 @@ private:
     QMdiArea* m_workspace;
     std::unique_ptr<TMainMenu> m_menu;
     TListWindow* m_listWindow = nullptr;
+    QPointer<TSetListWindow> m_setListWindow; // closed, it is gone
+    QString m_setListName;                    // the set list it showed last
     std::unique_ptr<TPreferences> m_preferences;
     std::unique_ptr<TDocumentCommands> m_commands;
     TLibraryWatcher* m_watcher;

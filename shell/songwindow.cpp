@@ -81,7 +81,7 @@ void ShowPlace(QTextEdit& view, const TViewPlace& place) {
 TSongWindow::TSongWindow(const TSong& song, const TSongWindowLook& look, TSongShift shift)
     : Song(song), RichEdit(new QTextEdit(this)), m_document(look.PixelsPerInch), m_fonts(look.Fonts),
       m_pixelsPerInch(look.PixelsPerInch), m_sizeStep(look.SizeStep), m_notation(look.Notation),
-      m_shift(Normalized(shift)), m_shiftMenu(new QMenu("Transzponálás", this)) {
+      m_background(look.Background), m_shift(Normalized(shift)), m_shiftMenu(new QMenu("Transzponálás", this)) {
     setObjectName("SongWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(WindowIcon());
@@ -97,6 +97,7 @@ TSongWindow::TSongWindow(const TSong& song, const TSongWindowLook& look, TSongSh
     ShowSizeStep(m_sizeStep);
     setWindowTitle(FromAnsi(SongArtistName(Song) + " - " + Song.Title + ShiftCaption(m_shift)));
     CreateShiftActions();
+    CreatePerformanceAction();
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RichEdit, &QTextEdit::customContextMenuRequested, this,
             Reporting([this](QPoint position) { ShowContextMenu(position); }));
@@ -146,6 +147,19 @@ void TSongWindow::CreateShiftActions() {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 }
 
+void TSongWindow::CreatePerformanceAction() {
+    m_performance = new QAction("Előadói nézet", this);
+    m_performance->setObjectName("Performance");
+    m_performance->setShortcut(QKeySequence(Qt::Key_F11));
+    m_performance->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_performance);
+    connect(m_performance, &QAction::triggered, this, &TSongWindow::PerformanceChosen);
+}
+
+TSongWindowLook TSongWindow::Look() const {
+    return {m_fonts, m_pixelsPerInch, m_sizeStep, m_background, m_notation};
+}
+
 void TSongWindow::ChooseShift(TSongShift shift) {
     SetShift(shift);
     emit ShiftChosen(Song, m_shift);
@@ -174,6 +188,7 @@ void TSongWindow::ShowContextMenu(QPoint position) {
     std::unique_ptr<QMenu> menu(RichEdit->createStandardContextMenu(position));
     menu->addSeparator();
     menu->addMenu(m_shiftMenu);
+    menu->addAction(m_performance);
     menu->exec(RichEdit->viewport()->mapToGlobal(position));
 }
 

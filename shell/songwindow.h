@@ -46,6 +46,8 @@ public:
     void ShowFind();
 
     TSongShift Shift() const { return m_shift; }
+    // What the window was made with, its size step as it is now.
+    TSongWindowLook Look() const;
     // The song rendered anew with the shift, its caption saying so; the view
     // stays where it was, and an open find finds again.
     void SetShift(TSongShift shift);
@@ -53,6 +55,8 @@ public:
 signals:
     // The user moved the song: Ctrl+Up, Ctrl+Down, or the context menu.
     void ShiftChosen(const TSong& song, TSongShift shift);
+    // F11, or "Előadói nézet" of the context menu: the song full screen.
+    void PerformanceChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +64,7 @@ protected:
 private:
     void FormCreate(TColor background);
     void CreateShiftActions();
+    void CreatePerformanceAction();
     void ShowContextMenu(QPoint position);
     void ChooseShift(TSongShift shift);
     void RenderShifted();
@@ -70,7 +75,9 @@ private:
     const int m_pixelsPerInch;
     int m_sizeStep;
     const TNotation m_notation;
+    const TColor m_background;
     TSongShift m_shift;
     QMenu* m_shiftMenu;
     std::array<QAction*, HighestCapo + 1> m_capoItems;
+    QAction* m_performance;
 };

@@ -34,14 +34,35 @@ TEST(SplitCommandLine, SplitsAtTheFirstSpaceAfterTheDot) {
     }
 }
 
+// Keywords are looked up by their first letter: every one of them, in any
+// letter case, must still be found.
 TEST(MatchKeyword, ComparesWholeWordsIgnoringAsciiCase) {
-    EXPECT_EQ(TKeyword::Title, MatchKeyword("title"));
-    EXPECT_EQ(TKeyword::Title, MatchKeyword("TITLE"));
-    EXPECT_EQ(TKeyword::Title, MatchKeyword("Title"));
-    EXPECT_EQ(TKeyword::DefVerse, MatchKeyword("DefVerse"));
+    const std::pair<std::string, TKeyword> keywords[] = {
+        {"pagetitle", TKeyword::PageTitle},
+        {"artist", TKeyword::Artist},
+        {"title", TKeyword::Title},
+        {"authors", TKeyword::Authors},
+        {"comment", TKeyword::Comment},
+        {"new", TKeyword::New},
+        {"mine", TKeyword::Mine},
+        {"vulg", TKeyword::Vulg},
+        {"normal", TKeyword::Normal},
+        {"verse", TKeyword::Verse},
+        {"defverse", TKeyword::DefVerse},
+        {"chords", TKeyword::Chords},
+        {"tab", TKeyword::Tab},
+        {"details", TKeyword::Details},
+    };
+    for (const auto& [word, keyword] : keywords) {
+        std::string upper = word;
+        for (char& c : upper)
+            c = static_cast<char>(c - 'a' + 'A');
+        const std::string mixed = upper.substr(0, 1) + word.substr(1);
+        for (const std::string& spelled : {word, upper, mixed})
+            EXPECT_EQ(keyword, MatchKeyword(spelled)) << spelled;
+    }
     EXPECT_EQ(TKeyword::PageTitle, MatchKeyword("pageTitle"));
-    EXPECT_EQ(TKeyword::Vulg, MatchKeyword("vulg"));
-    for (const char* other : {"titles", "titl", "title\t", " title", "", "vulgar", "verses", "t\xCDtle"})
+    for (const char* other : {"titles", "titl", "title\t", " title", "", "vulgar", "verses", "t\xCDtle", "1title", "{"})
         EXPECT_EQ(TKeyword::None, MatchKeyword(other)) << '"' << other << '"';
 }
 

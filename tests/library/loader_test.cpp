@@ -1,12 +1,16 @@
 #include "library/loader.h"
 #include "platform/inouterror.h"
 #include "platform/pathtext.h"
+#include "tests/support/artistdescription.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/tempdirectory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <thread>
 #ifdef _WIN32
 #include "platform/win32text.h"
 #include "tests/support/win32files.h"
@@ -160,6 +164,95 @@ TEST(Loader, AppendsAfterArtistsAlreadyLoaded) {
     LoadSongLibrary(second.Path(), artists, nullptr);
     const std::vector<std::string> expected = {"A", "B"};
     EXPECT_EQ(expected, ArtistNames(artists.get()));
+}
+
+// A library of many files of every shape, with folders named like song
+// files among them, so that threads finish out of order.
+void WriteMixedLibrary(const TTempDirectory& folder) {
+    for (int file = 0; file < 240; ++file) {
+        const std::string name = folder / ("f" + std::to_string(1000 + file) + ".txt");
+        if (file % 37 == 5) {
+            std::filesystem::create_directory(PathFromUtf8(name));
+            continue;
+        }
+        std::vector<std::string> lines = {"fejléc " + std::to_string(file), ".pagetitle Oldal " + std::to_string(file),
+                                          ".artist Előadó " + std::to_string(file % 17)};
+        for (int song = 0; song < (file * 7) % 23; ++song) {
+            lines.insert(lines.end(), {".title Dal " + std::to_string(song), ".authors Szerző", ".verse", "Árvíztűrő",
+                                       "tükörfúrógép", ".chords", "Am G", song % 3 ? ".new" : ".titel elírás"});
+        }
+        WriteBytes(name, SongFileBytes(lines) + (file % 11 == 0 ? std::string(1, '\x1A') + "utána" : ""));
+    }
+}
+
+struct TLoadedLibrary {
+    std::string Model;
+    std::vector<std::string> Failures;
+    std::vector<std::string> Events;
+};
+
+TLoadedLibrary LoadAndDescribe(const std::string& folder, std::size_t threads) {
+    std::unique_ptr<TArtist> artists;
+    TRecordingProgress progress;
+    TLoadedLibrary loaded;
+    for (const TLoadFailure& failure : LoadSongLibrary(folder, artists, &progress, threads))
+        loaded.Failures.push_back(failure.Path + ": " + failure.Message);
+    for (const TArtist* artist = artists.get(); artist; artist = artist->Next.get())
+        loaded.Model += artist->FileName + "\n" + DescribeArtist(*artist);
+    loaded.Events = std::move(progress.Events);
+    return loaded;
+}
+
+// Loading on several threads must give what loading file by file gives: the
+// same artists in the same order, the same failures, the same progress calls.
+TEST(Loader, EveryNumberOfThreadsLoadsWhatOneThreadLoads) {
+    TTempDirectory folder;
+    WriteMixedLibrary(folder);
+    const TLoadedLibrary alone = LoadAndDescribe(folder.Path(), 1);
+    ASSERT_EQ(7u, alone.Failures.size());
+    ASSERT_EQ(240u + 7u, alone.Events.size());
+    for (const std::size_t threads : {2u, 3u, 8u, 300u}) {
+        const TLoadedLibrary together = LoadAndDescribe(folder.Path(), threads);
+        EXPECT_EQ(alone.Model, together.Model) << threads << " threads";
+        EXPECT_EQ(alone.Failures, together.Failures) << threads << " threads";
+        EXPECT_EQ(alone.Events, together.Events) << threads << " threads";
+    }
+}
+
+// Progress is told on the calling thread only: the viewer repaints from it.
+class TThreadCheckingProgress : public TLoadProgress {
+public:
+    void FileStarted(const std::string&) override { Elsewhere += std::this_thread::get_id() != Caller; }
+    void FileFailed(const TLoadFailure&) override { Elsewhere += std::this_thread::get_id() != Caller; }
+    const std::thread::id Caller = std::this_thread::get_id();
+    int Elsewhere = 0;
+};
+
+// Whatever the progress throws stops the load there and reaches the caller,
+// with the workers stopped and what was loaded before kept.
+class TStoppingProgress : public TRecordingProgress {
+public:
+    void FileStarted(const std::string& path) override {
+        if (Events.size() == 100)
+            throw std::runtime_error("stopped");
+        TRecordingProgress::FileStarted(path);
+    }
+};
+
+TEST(Loader, ProgressIsToldOnTheCallingThreadAndMayStopTheLoad) {
+    TTempDirectory folder;
+    WriteMixedLibrary(folder);
+    TThreadCheckingProgress checking;
+    std::unique_ptr<TArtist> artists;
+    LoadSongLibrary(folder.Path(), artists, &checking, 4);
+    EXPECT_EQ(0, checking.Elsewhere);
+
+    TStoppingProgress stopping;
+    std::unique_ptr<TArtist> partial;
+    EXPECT_THROW(LoadSongLibrary(folder.Path(), partial, &stopping, 4), std::runtime_error);
+    const auto started = std::count_if(stopping.Events.begin(), stopping.Events.end(),
+                                       [](const std::string& event) { return event.starts_with("start "); });
+    EXPECT_EQ(started - (100 - started), static_cast<long>(ArtistNames(partial.get()).size()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "tests/support/songfixture.h"
 
 #include <gtest/gtest.h>
+#include <iostream>
 #include <stdexcept>
 
 namespace {
@@ -54,18 +55,61 @@ TEST(CodePage, HungarianLettersSurviveBothSteps) {
     EXPECT_EQ(letters, AnsiToUtf8(ansi));
 }
 
-// The whole-buffer conversion works 64 bytes at a time where the processor
-// allows and byte by byte for the rest; every length and offset of an
-// accented byte must convert the same either way.
+constexpr TOemConversion Conversions[] = {TOemConversion::Scalar, TOemConversion::Avx2, TOemConversion::Avx512Vbmi};
+
+const char* NameOf(TOemConversion conversion) {
+    switch (conversion) {
+    case TOemConversion::Scalar:
+        return "scalar";
+    case TOemConversion::Avx2:
+        return "AVX2";
+    case TOemConversion::Avx512Vbmi:
+        return "AVX-512 VBMI";
+    }
+    return "?";
+}
+
+// Every way of converting a buffer gives what the byte table gives (checked
+// against iconv above) for every byte, wherever in a block the byte stands.
+TEST(CodePage, EveryWholeBufferConversionAgreesWithTheTableAtEveryOffset) {
+    std::string everyByte;
+    for (int oem = 0; oem < 256; ++oem)
+        everyByte += Byte(oem);
+    std::string expected;
+    for (char oem : everyByte)
+        expected += OemToAnsiChar(oem);
+    for (const TOemConversion conversion : Conversions) {
+        if (!ProcessorHas(conversion)) {
+            std::cout << NameOf(conversion) << ": not on this processor\n";
+            continue;
+        }
+        for (std::size_t offset = 0; offset < 70; ++offset) {
+            std::string converted = std::string(offset, 'a') + everyByte + everyByte;
+            OemToAnsiInPlace(converted.data(), converted.size(), conversion);
+            ASSERT_EQ(std::string(offset, 'a') + expected + expected, converted)
+                << NameOf(conversion) << " offset " << offset;
+        }
+    }
+}
+
+// Blocks are skipped when they hold no byte above 0x7F: one accented byte
+// at any place, in any length, must still be converted, and nothing past the end touched.
 TEST(CodePage, InPlaceConversionMatchesBytewiseAtEveryOffset) {
-    for (std::size_t length = 0; length < 200; ++length) {
-        for (std::size_t accent = 0; accent < length; ++accent) {
-            std::string text(length, 'a');
-            text[accent] = static_cast<char>(0x8A); // Ő in code page 852
-            std::string converted = text;
-            OemToAnsiInPlace(converted.data(), converted.size());
-            for (std::size_t i = 0; i < length; ++i)
-                ASSERT_EQ(OemToAnsiChar(text[i]), converted[i]) << "length " << length << " offset " << i;
+    for (const TOemConversion conversion : Conversions) {
+        if (!ProcessorHas(conversion))
+            continue;
+        for (std::size_t length = 0; length < 200; ++length) {
+            for (std::size_t accent = 0; accent < length; ++accent) {
+                std::string text(length + 1, 'a');
+                text[accent] = static_cast<char>(0x8A); // Ő in code page 852
+                text[length] = static_cast<char>(0x8A);
+                std::string converted = text;
+                OemToAnsiInPlace(converted.data(), length, conversion);
+                for (std::size_t i = 0; i < length; ++i)
+                    ASSERT_EQ(OemToAnsiChar(text[i]), converted[i])
+                        << NameOf(conversion) << " length " << length << " offset " << i;
+                ASSERT_EQ(text[length], converted[length]) << NameOf(conversion) << " wrote past the end";
+            }
         }
     }
 }

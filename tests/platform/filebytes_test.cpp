@@ -1,3 +1,4 @@
+#include "platform/bytearena.h"
 #include "platform/filebytes.h"
 #include "platform/inouterror.h"
 #include "platform/pathtext.h"
@@ -139,25 +140,45 @@ TEST(ReadFileBytes, RefusesFilesBeyondTheLimit) {
     EXPECT_EQ("File too large (more than 1024 MB)", ReasonOfReading(folder / "small.txt", std::size_t{1} << 30));
 }
 
-TEST(ReadFileBytes, ReadsEveryByteWhateverTheSize) {
+// Read alone or into an arena, where the buffers of many files share
+// chunks and must neither overlap nor go before the last of their bytes.
+TEST(ReadFileBytes, ReadsEveryByteWhateverTheSizeAloneOrIntoAnArena) {
     TTempDirectory folder;
-    for (std::size_t size :
-         {std::size_t{0}, std::size_t{1}, std::size_t{16384}, std::size_t{16385}, std::size_t{1} << 20}) {
-        std::string bytes(size, '\0');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>(i * 7 + i / 256);
-        WriteBytes(folder / "data", bytes);
-        EXPECT_EQ(bytes, ReadFileBytes(folder / "data", Unlimited).View()) << "size " << size;
+    std::vector<std::string> written;
+    std::vector<TFileBytes> read;
+    {
+        TByteArena arena;
+        for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{16384}, std::size_t{16385},
+                                 std::size_t{1} << 20, std::size_t{5} << 20, std::size_t{3}}) {
+            std::string bytes(size, '\0');
+            for (std::size_t i = 0; i < size; ++i)
+                bytes[i] = static_cast<char>(i * 7 + i / 256 + size);
+            WriteBytes(folder / "data", bytes);
+            EXPECT_EQ(bytes, ReadFileBytes(folder / "data", Unlimited).View()) << "size " << size;
+            read.push_back(ReadFileBytes(folder / "data", Unlimited, &arena));
+            written.push_back(bytes);
+        }
+        for (int file = 0; file < 40; ++file) { // more than one chunk
+            written.push_back(std::string(std::size_t{1} << 20, static_cast<char>('a' + file % 26)));
+            WriteBytes(folder / "data", written.back());
+            read.push_back(ReadFileBytes(folder / "data", Unlimited, &arena));
+        }
     }
+    for (std::size_t k = 0; k < written.size(); ++k)
+        EXPECT_EQ(written[k], read[k].View()) << "file " << k;
 }
 
-// Files under /proc report a size of 0 but have content.
+// Files under /proc report a size of 0 but have content: what the arena
+// was asked for is too small, and the rest must still be read.
 TEST(ReadFileBytes, ReadsFilesThatUnderstateTheirSize) {
 #ifdef _WIN32
     GTEST_SKIP() << "/proc is Linux's";
 #endif
-    const std::string status(ReadFileBytes("/proc/self/status", Unlimited).View());
-    EXPECT_NE(std::string::npos, status.find("Pid:"));
+    TByteArena arena;
+    for (TByteArena* into : {static_cast<TByteArena*>(nullptr), &arena}) {
+        const std::string status(ReadFileBytes("/proc/self/status", Unlimited, into).View());
+        EXPECT_NE(std::string::npos, status.find("Pid:"));
+    }
 }
 
 } // namespace

@@ -59,8 +59,7 @@ TEST(RichText, SplitsAParagraphWhereItsFormatChanges) {
     SetNumber(document, TFontAttribute::Style, FontStyle::Bold);
     SetNumber(document, TFontAttribute::Color, 0x00FF00);
     const std::string rtf = RichText(document);
-    EXPECT_NE(std::string::npos, rtf.find("\\plain\\f0\\fs20 a\\plain\\f0\\fs20\\b\\cf1 bc\\plain\\f0\\fs20 d\\par"))
-        << rtf;
+    EXPECT_NE(std::string::npos, rtf.find("\\plain\\f0\\fs20 a\\b\\cf1 bc\\b0\\cf0 d\\par")) << rtf;
     EXPECT_NE(std::string::npos, rtf.find("{\\colortbl ;\\red0\\green255\\blue0;}")) << rtf;
 }
 
@@ -70,6 +69,39 @@ TEST(RichText, AnEmptyDocumentIsStillAValidFile) {
               "{\\colortbl ;}\r\n"
               "\\pard\\ql\\fi0}\r\n",
               RichText(TRichDocument(StandardPixelsPerInch)));
+}
+
+// A run states only what differs from the run before: every style turned on
+// and off again, next to a change of size, must read back as written.
+TEST(RichTextReaders, PandocReadsEveryStyleAsItComesAndGoes) {
+    SKIP_WITHOUT_DEBIAN_TOOLS();
+    const std::vector<std::pair<std::string, std::int32_t>> words = {
+        {"sima", 0},
+        {"vastag", FontStyle::Bold},
+        {"mindketto", FontStyle::Bold | FontStyle::Italic},
+        {"dolt", FontStyle::Italic},
+        {"athuzott", FontStyle::StrikeOut},
+        {"alahuzott", FontStyle::Underline},
+        {"vege", 0},
+    };
+    TRichDocument document(StandardPixelsPerInch);
+    std::string line;
+    for (const auto& [word, style] : words)
+        line += word + " ";
+    document.AppendLine(line);
+    std::size_t start = 0;
+    for (const auto& [word, style] : words) {
+        document.SetSelectionStart(start);
+        document.SetSelectionLength(word.size());
+        SetNumber(document, TFontAttribute::Style, style);
+        SetNumber(document, TFontAttribute::Size, 8 + static_cast<int>(start % 3));
+        start += word.size() + 1;
+    }
+    TTempDirectory folder;
+    document.SaveRichTextFile(folder / "dal.rtf");
+    EXPECT_EQ("sima **vastag** ***mindketto*** *dolt* ~~athuzott~~ [alahuzott]{.underline} vege\n",
+              RunTool("pandoc -f rtf -t markdown --wrap=none " + ShellQuoted(folder / "dal.rtf")))
+        << ReadBytes(folder / "dal.rtf");
 }
 
 // Every letter of code page 1250, and the characters RTF treats specially.

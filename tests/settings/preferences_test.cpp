@@ -6,6 +6,7 @@
 #include "settings/preferences.h"
 #include "settings/registryexport.h"
 #include "settings/songshifts.h"
+#include "settings/stagevalues.h"
 #include "tests/settings/settingsfixture.h"
 #include "tests/support/songfixture.h"
 
@@ -218,6 +219,8 @@ TEST_F(PreferencesTest, DescribesEveryValueTheViewerWritesAsItWasWritten) {
     for (const char* window : {"Main", "List"})
         preferences->SaveWindowPosition(window, {1, 2, 3, 4});
     WriteSongShift(*preferences->Settings, *artist.FirstSong, {3, 2});
+    preferences->DarkStageCommand(true);
+    WriteScrollSpeed(*preferences->Settings, *artist.FirstSong, 30);
 
     std::map<std::pair<std::string, std::string>, TSettingState> described;
     for (const TSettingState& state : preferences->Describe())
@@ -236,7 +239,7 @@ TEST_F(PreferencesTest, DescribesEveryValueTheViewerWritesAsItWasWritten) {
             }
         }
     }
-    EXPECT_EQ(6u * 7 + 3 + 4 + 2 * 4 + 1, written);
+    EXPECT_EQ(6u * 7 + 4 + 4 + 2 * 4 + 2, written);
     EXPECT_EQ(programFonts, StyleFonts); // the program's own fonts are not the preferences' to change
     EXPECT_EQ(0, SizeStep);
 }

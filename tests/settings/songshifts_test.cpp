@@ -39,7 +39,7 @@ TEST_F(SongShiftsTest, EachSongComesBackWithItsShift) {
 // However many songs are moved, the store keeps a bounded number of values;
 // a song without a shift never takes another's slot.
 TEST_F(SongShiftsTest, RemembersABoundedNumberOfSongs) {
-    const std::unique_ptr<TArtist> artist = Songs(2 * SongShiftSlots);
+    const std::unique_ptr<TArtist> artist = Songs(2 * TSongSlots::Count);
     const std::unique_ptr<TSettings> store = OpenStore();
     for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get())
         WriteSongShift(*store, *song, {1, 0});
@@ -47,15 +47,15 @@ TEST_F(SongShiftsTest, RemembersABoundedNumberOfSongs) {
     const std::string text = FileText();
     for (std::size_t at = text.find("\"Song"); at != std::string::npos; at = text.find("\"Song", at + 1))
         names.insert(text.substr(at, text.find('"', at + 1) - at));
-    EXPECT_LE(names.size(), SongShiftSlots);
-    EXPECT_GT(names.size(), SongShiftSlots * 8 / 10); // the hash spreads them (86 % expected)
+    EXPECT_LE(names.size(), TSongSlots::Count);
+    EXPECT_GT(names.size(), TSongSlots::Count * 8 / 10); // the hash spreads them (86 % expected)
     const TSong& last = *artist->LastSong;
     EXPECT_EQ((TSongShift{1, 0}), ReadSongShift(*store, last)); // the newest is always kept
     std::size_t remembered = 0;
     for (const TSong* song = artist->FirstSong.get(); song; song = song->Next.get())
         remembered += ReadSongShift(*store, *song) == TSongShift{1, 0};
     EXPECT_EQ(names.size(), remembered);
-    const std::unique_ptr<TArtist> others = Songs(2 * SongShiftSlots, "más.txt");
+    const std::unique_ptr<TArtist> others = Songs(2 * TSongSlots::Count, "más.txt");
     for (const TSong* song = others->FirstSong.get(); song; song = song->Next.get())
         WriteSongShift(*store, *song, {});
     EXPECT_EQ(text, FileText());

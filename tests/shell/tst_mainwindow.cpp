@@ -158,6 +158,8 @@ private slots:
   OpenLibrary Dalkönyvtár megnyitása... *
   -
   m_Exit &Bezárás *
+  -
+  ShowSetList &Műsor
 m_Setting &Beállítások
   m_Fonts &Betűk *
     m_Normal &Normál szöveg...

@@ -133,7 +133,8 @@ private:
 
     void Formats() {
         static const std::set<std::string> Numbered = {"fi", "f", "fs", "cf"};
-        static const std::set<std::string> Plain = {"pard", "qc", "ql", "plain", "b", "i", "ul", "strike"};
+        static const std::set<std::string> Plain = {"pard", "qc", "ql", "plain", "b", "i", "ul", "strike", "ulnone"};
+        static const std::set<std::string> Toggles = {"b", "i", "strike"}; // "0" turns them off
         while (Peek() == '\\' && m_position + 1 < m_rtf.size() &&
                std::islower(static_cast<unsigned char>(m_rtf[m_position + 1]))) {
             const std::size_t start = m_position;
@@ -142,8 +143,10 @@ private:
                 m_position = start;
                 return;
             }
-            if (Numbered.contains(word) == number.empty() || (!Numbered.contains(word) && !Plain.contains(word)))
-                Fail("unexpected \\" + word);
+            const bool turnedOff = Toggles.contains(word) && number == "0";
+            if (!turnedOff &&
+                (Numbered.contains(word) == number.empty() || (!Numbered.contains(word) && !Plain.contains(word))))
+                Fail("unexpected \\" + word + number);
             if ((word == "f" && std::stoul(number) >= m_result.Fonts.size()) ||
                 (word == "cf" && std::stoul(number) > m_colors))
                 Fail("\\" + word + " names no table entry");

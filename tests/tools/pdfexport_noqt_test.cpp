@@ -16,6 +16,7 @@ protected:
     void SetUp() override {
         SongbookWithSettings::SetUp();
         WriteBytes(m_data / "a.txt", SongFileBytes({".artist Dalos", ".title Ének ő", ".verse", "szöveg"}));
+        WriteBytes(m_set, "Dalos - Ének ő\n");
     }
 
     TRun Export(std::vector<std::string> request) {
@@ -26,6 +27,8 @@ protected:
 
     TTempDirectory m_data;
     TTempDirectory m_out;
+    TTempDirectory m_sets;
+    std::string m_set = m_sets / "műsor.txt";
 };
 
 TEST_F(PdfExportWithoutQt, FailsClearlyAndWritesNothing) {
@@ -33,6 +36,7 @@ TEST_F(PdfExportWithoutQt, FailsClearlyAndWritesNothing) {
         {"--artist", "Dalos", "-o", m_out / "könyv.pdf"},
         {"--song", "Dalos - Ének ő", "-o", m_out / "dal.PDF", "--columns", "2", "--toc"},
         {"--all", "--pdf", "--paper", "A5", "-o", m_out / "mind"},
+        {"--set", m_set, "-o", m_out / "műsor.pdf"},
     };
     for (const auto& request : requests) {
         const TRun run = Export(request);

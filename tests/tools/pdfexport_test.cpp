@@ -241,6 +241,33 @@ TEST_F(PdfExport, WritesOnePdfPerArtistAndListsWhatFailed) {
     EXPECT_GT(ReadPdfWords(m_out / "Dalos.pdf").Pages, 4);
 }
 
+// A set list's book keeps the set's order, in its contents too, and bears its name.
+TEST_F(PdfExport, ASetListKeepsItsOrderInTheContentsToo) {
+    TTempDirectory sets;
+    WriteBytes(sets / "Szombat éj.txt", "Dalos - 7. ének\nDalos - 3. ének\nNincs - dal\nDalos - 12. ének\n");
+    const TRun run = Songbook(
+        {"export", "--data", m_data.Path(), "--set", sets / "Szombat éj.txt", "-o", m_out / "műsor.pdf", "--toc"});
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_EQ("songbook: not in the library, left out: Nincs - dal\n", run.Err);
+    const auto lines = PdfLines(ReadPdfWords(m_out / "műsor.pdf"));
+    std::vector<std::string> listed;
+    std::vector<std::string> found;
+    std::map<std::string, int> listedPages;
+    for (std::size_t index = 1; index < lines.size(); ++index) {
+        const auto& line = lines[index];
+        if (line.front().Page == 1 && line.size() > 4 && line[3].Text == "ének") {
+            listed.push_back(line[2].Text);
+            listedPages[line[2].Text] = std::stoi(line.back().Text);
+        } else if (line.size() == 2 && line[1].Text == "ének") {
+            found.push_back(line[0].Text);
+            EXPECT_EQ(listedPages[line[0].Text], lines[index - 1].front().Page) << line[0].Text;
+        }
+    }
+    EXPECT_EQ((std::vector<std::string>{"7.", "3.", "12."}), listed);
+    EXPECT_EQ(listed, found);
+    EXPECT_NE(std::string::npos, RunTool("pdfinfo " + ShellQuoted(m_out / "műsor.pdf")).find("Szombat éj"));
+}
+
 TEST_F(PdfExport, LayoutOptionsNeedPdfAndSaneValues) {
     for (const std::vector<std::string>& wrong :
          std::vector<std::vector<std::string>>{{"-o", "x.rtf", "--toc"},

@@ -222,10 +222,6 @@ TEST(SongbookFind, ExitsWithOneWhenNothingMatches) {
     EXPECT_EQ(0u, nothing.Err.find("songbook: find needs a letter or digit to look for")) << nothing.Err;
 }
 
-std::string PandocText(const std::string& path) {
-    return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
-}
-
 TEST_F(SongbookWithSettings, ShowsEachSettingInEffectAndWhatIsStored) {
     StoreSetting("Fonts\\Title", "Size", "30");
     StoreSetting("Fonts\\Title", "Name", "Bő Betű");

@@ -1,6 +1,7 @@
 #include "tests/tools/songbookrun.h"
 
 #include "settings/settings.h"
+#include "tests/support/externaltool.h"
 #include "tests/support/songfixture.h"
 #include "tools/songbook/songbook.h"
 
@@ -18,6 +19,10 @@ TRun Songbook(const std::vector<std::string>& arguments) {
     std::ostringstream err;
     const int exitCode = RunSongbook(arguments, out, err);
     return {exitCode, out.str(), err.str()};
+}
+
+std::string PandocText(const std::string& path) {
+    return RunTool("pandoc -f rtf -t plain --wrap=none " + ShellQuoted(path));
 }
 
 #ifdef _WIN32

@@ -15,6 +15,9 @@ struct TRun {
 // songbook with these arguments, run in this process.
 TRun Songbook(const std::vector<std::string>& arguments);
 
+// An RTF file as plain text, read by pandoc, which no one here wrote.
+std::string PandocText(const std::string& path);
+
 // The user's own settings stay out of reach: each test has a settings file
 // of its own, or on Windows a registry key.
 class SongbookWithSettings : public testing::Test {

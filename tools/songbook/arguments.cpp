@@ -22,6 +22,8 @@ std::optional<std::string>* ValueSlot(TSongbookArguments& parsed, const std::str
         return &parsed.Artist;
     if (option == "--song")
         return &parsed.Song;
+    if (option == "--set")
+        return &parsed.Set;
     if (option == "-o" || option == "--output")
         return &parsed.Output;
     return nullptr;
@@ -44,7 +46,7 @@ int NumberArgument(const std::string& option, const std::string& text, int lowes
 void CheckTranspose(TSongbookArguments& parsed) {
     if (parsed.Command != "transpose" || parsed.Help)
         return;
-    if (!parsed.Song || parsed.Artist || parsed.All || parsed.Output)
+    if (!parsed.Song || parsed.Artist || parsed.All || parsed.Set || parsed.Output)
         throw TUsageError("transpose needs --song \"ARTIST - TITLE\" and nothing else to name");
     if (parsed.Files.size() != 1)
         throw TUsageError("transpose needs the number of semitones");
@@ -53,10 +55,11 @@ void CheckTranspose(TSongbookArguments& parsed) {
 }
 
 void CheckExport(const TSongbookArguments& parsed) {
-    const int choices = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
+    const int choices =
+        int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All} + int{parsed.Set.has_value()};
     if (parsed.Command != "export") {
         if (parsed.Command != "transpose" && (choices > 0 || parsed.Output))
-            throw TUsageError("--artist, --song, --all and -o belong to export");
+            throw TUsageError("--artist, --song, --all, --set and -o belong to export");
         if (parsed.Pdf.Requested || !parsed.Pdf.LayoutOptions.empty())
             throw TUsageError("--pdf and the page layout options belong to export");
         return;
@@ -64,7 +67,7 @@ void CheckExport(const TSongbookArguments& parsed) {
     if (parsed.Help)
         return;
     if (choices != 1)
-        throw TUsageError("export needs one of --artist, --song or --all");
+        throw TUsageError("export needs one of --artist, --song, --all or --set");
     if (!parsed.Output)
         throw TUsageError("export needs -o");
     if (!parsed.Files.empty())

@@ -21,6 +21,7 @@ struct TSongbookArguments {
     std::optional<std::string> Artist;
     std::optional<std::string> Song;
     bool All = false;
+    std::optional<std::string> Set; // a set list file
     std::optional<std::string> Output;
     // export and transpose: semitones (--transpose N, or transpose's number) and capo fret (--capo N)
     int Semitones = 0;

@@ -1,5 +1,6 @@
 #include "tools/songbook/dumpcommand.h"
 
+#include "platform/orderedwork.h"
 #include "tools/songbook/jsonwriter.h"
 
 namespace {
@@ -42,15 +43,26 @@ void WriteArtist(TJsonWriter& json, const TArtist& artist, const std::string& pa
 
 } // namespace
 
+// Each artist is written on one thread or another, and all of them go out
+// in load order from this one.
 void WriteLibraryJson(std::ostream& out, const TArtist* artists, const std::vector<std::string>& paths,
                       const std::vector<TLoadFailure>& failures) {
+    std::vector<const TArtist*> list;
+    for (const TArtist* artist = artists; artist; artist = artist->Next.get())
+        list.push_back(artist);
+    const std::size_t threads = DefaultThreads();
+    TOrderedWork<std::string> written(
+        list.size(), threads,
+        [&](std::size_t index, std::size_t) {
+            TJsonWriter json;
+            WriteArtist(json, *list[index], index < paths.size() ? paths[index] : std::string());
+            return std::string(json.Text());
+        },
+        4 * threads);
     TJsonWriter json(out);
     json.Raw("{\"artists\":[\n");
-    std::size_t index = 0;
-    for (const TArtist* artist = artists; artist; artist = artist->Next.get(), ++index) {
-        WriteArtist(json, *artist, index < paths.size() ? paths[index] : std::string());
-        json.Raw(artist->Next ? ",\n" : "\n");
-    }
+    for (std::size_t index = 0; index < list.size(); ++index)
+        json.Raw(written.Take()).Raw(index + 1 < list.size() ? ",\n" : "\n");
     json.Raw("],\n\"errors\":[");
     const char* separator = "\n";
     for (const TLoadFailure& failure : failures) {

@@ -29,7 +29,8 @@ struct TExportFormat {
 
 // Renders what the arguments name from the loaded library and writes it;
 // lists each file written on out. For every artist (--all), each songbook
-// that could not be written is returned, and the others are written all the same.
+// that could not be written is returned, and the others are written all the
+// same; for a set list (--set), each entry that names no song of the library.
 std::vector<std::string> ExportSongs(const TArtist* artists, const TSongbookArguments& arguments,
                                      const TExportFormat& format, std::ostream& out);
 

@@ -5,6 +5,7 @@
 #include "platform/unicode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -55,17 +56,38 @@ public:
         }
     }
 
-    // Writes at most Longest bytes a character, and touches Copied - 1 more after the last.
+    // Writes at most Longest bytes a character, and touches Copied - 1 more
+    // after the last. Most text needs no change: eight bytes at a time are
+    // copied as they are up to the first that needs one.
     char* Write(char* out, std::string_view ansi) const {
-        for (char c : ansi) {
-            const TEntry& entry = m_entries[static_cast<unsigned char>(c)];
-            std::memcpy(out, entry.Bytes, Copied);
-            out += entry.Size;
+        const char* in = ansi.data();
+        const char* const end = in + ansi.size();
+        while (end - in >= 8) {
+            std::uint64_t eight;
+            std::memcpy(&eight, in, 8);
+            std::memcpy(out, in, 8);
+            const std::uint64_t changed = MarkBytesToChange<'"', '\\'>(eight);
+            if (changed == 0) {
+                in += 8;
+                out += 8;
+                continue;
+            }
+            const auto plain = static_cast<std::size_t>(std::countr_zero(changed) / 8);
+            in += plain;
+            out = WriteOne(out + plain, *in++);
         }
+        while (in < end)
+            out = WriteOne(out, *in++);
         return out;
     }
 
 private:
+    char* WriteOne(char* out, char c) const {
+        const TEntry& entry = m_entries[static_cast<unsigned char>(c)];
+        std::memcpy(out, entry.Bytes, Copied);
+        return out + entry.Size;
+    }
+
     struct TEntry {
         char Bytes[Copied] = {};
         std::uint8_t Size = 0;
@@ -75,7 +97,9 @@ private:
 
 } // namespace
 
-TJsonWriter::TJsonWriter(std::ostream& out) : m_out(out), m_buffer(BufferSize) {}
+TJsonWriter::TJsonWriter(std::ostream& out) : m_out(&out), m_buffer(BufferSize) {}
+
+TJsonWriter::TJsonWriter() : m_buffer(BufferSize / 4) {}
 
 TJsonWriter::~TJsonWriter() {
     Flush();
@@ -113,17 +137,19 @@ TJsonWriter& TJsonWriter::PathString(std::string_view path) {
 }
 
 void TJsonWriter::Flush() {
-    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    if (!m_out)
+        return;
+    m_out->write(m_buffer.data(), static_cast<std::streamsize>(m_used));
     m_used = 0;
 }
 
 // Where the next bytes go, with room for at least this many: what is there
-// goes to the stream first when the buffer is full.
+// goes to the stream first when the buffer is full, or the buffer grows.
 char* TJsonWriter::Room(std::size_t bytes) {
     if (m_used + bytes > m_buffer.size())
         Flush();
-    if (bytes > m_buffer.size())
-        m_buffer.resize(bytes);
+    if (m_used + bytes > m_buffer.size())
+        m_buffer.resize(std::max(m_buffer.size() * 2, m_used + bytes));
     return m_buffer.data() + m_used;
 }
 

@@ -7,10 +7,12 @@
 
 // JSON made in memory and handed to the stream in large pieces: a stream
 // call per character took most of a dump's time. What is written is sent
-// when it grows large, on Flush, and when the writer goes.
+// when it grows large, on Flush, and when the writer goes; a writer without
+// a stream keeps all of it, for Text.
 class TJsonWriter {
 public:
     explicit TJsonWriter(std::ostream& out);
+    TJsonWriter();
     ~TJsonWriter();
     TJsonWriter(const TJsonWriter&) = delete;
     TJsonWriter& operator=(const TJsonWriter&) = delete;
@@ -24,11 +26,12 @@ public:
     // A string literal of a file name taken as UTF-8, invalid bytes replaced by U+FFFD.
     TJsonWriter& PathString(std::string_view path);
     void Flush();
+    std::string_view Text() const { return {m_buffer.data(), m_used}; }
 
 private:
     char* Room(std::size_t bytes);
 
-    std::ostream& m_out;
+    std::ostream* m_out = nullptr;
     std::vector<char> m_buffer;
     std::size_t m_used = 0;
 };

@@ -79,6 +79,25 @@ void SaveAsPdf(const TArtist& artist, const std::string& path, const TRenderStyl
     WritePdfBook(document, songs, book, path);
 }
 
+void SaveAsPdf(const TSetBook& set, const std::string& path, const TRenderStyle& style, TSongChange& change,
+               const TPdfRequest& request) {
+    TRichDocument document(style.PixelsPerInch);
+    std::vector<TBookSong> songs;
+    const auto noteNextSong = [&](std::size_t done) {
+        if (done < set.Songs.size()) {
+            const TSong& next = *set.Songs[done];
+            songs.push_back({SongArtistName(next) + " - " + next.Title, NextParagraph(document)});
+        }
+        return true;
+    };
+    noteNextSong(0);
+    RenderSet(set, document, style, change, noteNextSong);
+    TPdfBook book = PdfBookFor(request);
+    book.Title = QString::fromStdString(set.Name);
+    book.ContentsInOrder = true;
+    WritePdfBook(document, songs, book, path);
+}
+
 void SaveAsPdf(const TSong& song, const std::string& path, const TRenderStyle& style, TSongChange& change,
                const TPdfRequest& request) {
     TRichDocument document(style.PixelsPerInch);

@@ -3,6 +3,7 @@
 #include "library/artist.h"
 #include "render/pagemargins.h"
 #include "render/songrenderer.h"
+#include "setlist/setbook.h"
 #include "tools/songbook/pdfarguments.h"
 
 #include <memory>
@@ -33,4 +34,7 @@ struct TPdfRequest {
 void SaveAsPdf(const TArtist& artist, const std::string& path, const TRenderStyle& style, TSongChange& change,
                const TPdfRequest& request);
 void SaveAsPdf(const TSong& song, const std::string& path, const TRenderStyle& style, TSongChange& change,
+               const TPdfRequest& request);
+// A set list's songs in set order, its contents (if asked) in that order too.
+void SaveAsPdf(const TSetBook& set, const std::string& path, const TRenderStyle& style, TSongChange& change,
                const TPdfRequest& request);

@@ -24,3 +24,7 @@ void SaveAsPdf(const TArtist&, const std::string&, const TRenderStyle&, TSongCha
 void SaveAsPdf(const TSong&, const std::string&, const TRenderStyle&, TSongChange&, const TPdfRequest&) {
     RefusePdf();
 }
+
+void SaveAsPdf(const TSetBook&, const std::string&, const TRenderStyle&, TSongChange&, const TPdfRequest&) {
+    RefusePdf();
+}

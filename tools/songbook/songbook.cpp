@@ -5,7 +5,9 @@
 #include "platform/directorysearch.h"
 #include "platform/executable.h"
 #include "platform/pathtext.h"
+#include "setlist/eachsongshift.h"
 #include "settings/preferences.h"
+#include "settings/songshifts.h"
 #include "tools/songbook/arguments.h"
 #include "tools/songbook/dumpcommand.h"
 #include "tools/songbook/exportcommand.h"
@@ -69,6 +71,7 @@ folder (see "songbook --help"). Exits with 1 if it found anything.
 constexpr const char* ExportHelp = R"(usage: songbook export [--data DIR] --artist NAME -o FILE.rtf|FILE.pdf
        songbook export [--data DIR] --song "ARTIST - TITLE" -o FILE.rtf|FILE.pdf
        songbook export [--data DIR] --all [--pdf] -o FOLDER
+       songbook export [--data DIR] --set SETFILE -o FILE.rtf|FILE.pdf
 
 Renders one artist's songbook, one song, or every artist's songbook (one file
 each, named by the artist) with the user's style fonts, as the viewer's
@@ -77,8 +80,15 @@ and letter case included. Exits with 1 for an unknown artist or song or a
 file that cannot be written; with --all, every other songbook is still
 written and each failure is listed.
 
+--set writes the songs of a set list file (one "ARTIST - TITLE" a line, as
+the viewer's "Műsor" window keeps them) in its order, as one book: each song
+in the key its song window was last left in (the viewer's settings). An
+entry that names no song of the library is listed and left out, the others
+are written, and the exit status is 1; with no song found nothing is written.
+
 With --transpose N (-24 to 24) and --capo C (0 to 11) every song is written
-moved as "songbook transpose" moves it.
+moved as "songbook transpose" moves it (for a set list, in place of each
+song's own key).
 
 A FILE named *.pdf (or --pdf, which with --all writes one PDF per artist) is
 written as PDF, laid out as the viewer prints: real text with its fonts, a
@@ -191,8 +201,12 @@ int Export(const TSongbookArguments& arguments, std::ostream& out, std::ostream&
     ReportFailures(LoadLibrary(arguments, artists, nullptr), err);
     const std::unique_ptr<TPreferences> preferences = LoadPreferences(err);
     TTransposition transposition({arguments.Semitones, arguments.Capo}, preferences->Notation);
+    // A set list is played as its songs' windows were left, unless one shift is asked for all.
+    TEachSongShift remembered([&preferences](const TSong& song) { return ReadSongShift(*preferences->Settings, song); },
+                              preferences->Notation);
+    const bool eachOwnShift = arguments.Set && !arguments.Shifted;
     const TRenderStyle style{StyleFonts, StandardPixelsPerInch};
-    TExportFormat format{style, transposition, std::nullopt};
+    TExportFormat format{style, eachOwnShift ? static_cast<TSongChange&>(remembered) : transposition, std::nullopt};
     std::optional<TPdfSession> session;
     if (ExportsPdf(arguments)) {
         session.emplace();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "library/artist.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Finds the songs that set list entries name in a loaded library, which
+// must outlive it.
+class TSetSongFinder {
+public:
+    explicit TSetSongFinder(const TArtist* library);
+
+    // The song an entry "ARTIST - TITLE" (UTF-8) names, or null. Artists and
+    // titles may hold " - " themselves: each place to split is tried, from
+    // the first, and the first that names a song wins; of artists named
+    // alike, and of songs titled alike, the first in the library.
+    const TSong* Find(std::string_view entry) const;
+
+private:
+    const TSong* Find(std::string_view artist, std::string_view title) const;
+
+    std::unordered_map<std::string_view, std::vector<const TArtist*>> m_artists;
+};
+
+// The entry that names the song in a set list: "ARTIST - TITLE", in UTF-8.
+std::string SetEntryOf(const TSong& song);
