@@ -26,6 +26,11 @@ std::size_t PairIndex(char first, char second) {
     return static_cast<unsigned char>(first) * 256u + static_cast<unsigned char>(second);
 }
 
+// Long letters are kept by their first two bytes, the longest first.
+template <class TLetter> std::size_t PairStart(const TLetter& letter) {
+    return PairIndex(letter.Text[0], letter.Text[1]);
+}
+
 } // namespace
 
 TLetterWeights::TLetterWeights(const QCollator& collator) : m_pair(256 * 256) {
@@ -49,8 +54,9 @@ TLetterWeights::TLetterWeights(const QCollator& collator) : m_pair(256 * 256) {
     units.insert(units.end(), contractions.begin(), contractions.end());
     Weigh(collator, units);
     LearnDoubled(collator, contractions);
-    std::stable_sort(m_long.begin(), m_long.end(),
-                     [](const TLongLetter& a, const TLongLetter& b) { return a.Text.size() > b.Text.size(); });
+    std::sort(m_long.begin(), m_long.end(), [](const TLongLetter& a, const TLongLetter& b) {
+        return std::pair(PairStart(a), b.Text.size()) < std::pair(PairStart(b), a.Text.size());
+    });
     for (const TLongLetter& letter : m_long)
         m_pair[PairIndex(letter.Text[0], letter.Text[1])] |= StartsLonger;
     for (std::size_t pair = 0; pair < m_pair.size(); ++pair) {
@@ -149,7 +155,12 @@ void TLetterWeights::AppendKey(std::string_view text, std::string& key) const {
 }
 
 const TLetterWeights::TLongLetter* TLetterWeights::LongLetterAt(std::string_view text) const {
-    const auto found = std::find_if(m_long.begin(), m_long.end(),
-                                    [text](const TLongLetter& letter) { return text.starts_with(letter.Text); });
-    return found != m_long.end() ? &*found : nullptr;
+    const std::size_t start = PairIndex(text[0], text[1]);
+    for (auto letter = std::partition_point(m_long.begin(), m_long.end(),
+                                            [start](const TLongLetter& letter) { return PairStart(letter) < start; });
+         letter != m_long.end() && PairStart(*letter) == start; ++letter) {
+        if (text.starts_with(letter->Text))
+            return &*letter;
+    }
+    return nullptr;
 }

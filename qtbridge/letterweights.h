@@ -41,7 +41,7 @@ private:
     // where a longer letter may start.
     std::array<std::uint16_t, 256> m_single{};
     std::vector<std::uint16_t> m_pair;
-    std::vector<TLongLetter> m_long; // longest first
+    std::vector<TLongLetter> m_long; // by their first two bytes, the longest first
     char m_ignored = 0;              // keeps two letters apart; 0 where the collator ignores none
     std::size_t m_width = 1;         // bytes per weight
 };
