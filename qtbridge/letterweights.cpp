@@ -94,7 +94,7 @@ void TLetterWeights::Weigh(const QCollator& collator, const std::vector<std::str
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
         const std::string& unit = units[order[rank]];
         if (rank == 0 || !SameLetters(collator, units[order[rank - 1]], unit))
-            ++weight;
+            weight = std::min<std::uint16_t>(weight + 1, WeightBits); // beyond, keys misjudge: only slower
         if (unit.size() == 1)
             m_single[static_cast<unsigned char>(unit[0])] = weight;
         else if (unit.size() == 2)
