@@ -11,6 +11,7 @@
 #include "render/rtfwriter.h"
 #include "render/songrenderer.h"
 #include "shell/application.h"
+#include "shell/librarysearch.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 
@@ -99,14 +100,23 @@ struct TViewer {
     std::string Scratch;
 };
 
+// The search index is built on another core after start-up; expanding
+// while it is built shares the cores with it.
+void WaitForIndex(const TViewer&) {
+    const auto start = TClock::now();
+    while (!ListWindow->findChild<TLibrarySearch*>()->Ready())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::cout << "search index ready after " << Milliseconds(TClock::now() - start) << " ms\n";
+}
+
 void Expand(const TViewer& viewer) {
     const auto expand = [&] {
         viewer.Artist->setExpanded(true);
         QApplication::processEvents();
     };
-    Report("expand, first", TimeMilliseconds(expand), "ms", 300);
+    Report("expand, first", TimeMilliseconds(expand), "ms", 100);
     viewer.Artist->setExpanded(false);
-    Report("expand, again", TimeMilliseconds(expand), "ms", 50);
+    Report("expand, again", TimeMilliseconds(expand), "ms", 10);
 }
 
 void Save(const TViewer& viewer) {
@@ -180,7 +190,8 @@ int main(int argc, char** argv) {
     const TViewer viewer{main, ListWindow->SongList, ListWindow->SongList->topLevelItem(0), scratch};
     std::cout << "songbook: " << corpus.Bytes / 1e6 << " MB in one file\n";
     using TStep = void (*)(const TViewer&);
-    const std::pair<const char*, TStep> all[] = {{"expand", Expand}, {"save", Save}, {"copy", Copy}, {"print", Print}};
+    const std::pair<const char*, TStep> all[] = {
+        {"index", WaitForIndex}, {"expand", Expand}, {"save", Save}, {"copy", Copy}, {"print", Print}};
     for (const auto& [name, step] : all) {
         if (steps.find(name) != std::string::npos)
             step(viewer);

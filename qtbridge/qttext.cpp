@@ -3,12 +3,20 @@
 #include "platform/codepage.h"
 
 #include <QStringDecoder>
+#include <array>
 
+// Made once: every name of a large tree passes through here.
 QString FromAnsi(std::string_view text) {
+    static const std::array<char16_t, 256> unicode = [] {
+        std::array<char16_t, 256> table{};
+        for (std::size_t code = 0; code < table.size(); ++code)
+            table[code] = static_cast<char16_t>(AnsiToUnicode(static_cast<char>(code)));
+        return table;
+    }();
     QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
     QChar* out = result.data();
-    for (char c : text)
-        *out++ = QChar(static_cast<char16_t>(AnsiToUnicode(c)));
+    for (const char c : text)
+        *out++ = QChar(unicode[static_cast<unsigned char>(c)]);
     return result;
 }
 

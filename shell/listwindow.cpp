@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -41,6 +42,23 @@ QTreeWidget* MakeTree(QTreeWidget* tree, const char* name) {
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
     tree->setPalette(palette);
     return tree;
+}
+
+// The row of each name's first artist node, found in one pass; -1 for a name not there.
+std::unordered_map<QString, int> FirstRows(const QTreeWidget& tree, const QStringList& names) {
+    std::unordered_map<QString, int> rows;
+    for (const QString& name : names)
+        rows.emplace(name, -1);
+    const QAbstractItemModel* nodes = tree.model();
+    std::size_t missing = rows.size();
+    for (int row = 0; row < nodes->rowCount() && missing > 0; ++row) {
+        const auto found = rows.find(nodes->index(row, 0).data().toString());
+        if (found != rows.end() && found->second < 0) {
+            found->second = row;
+            --missing;
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -136,11 +154,14 @@ TTreeState TListWindow::ForgetLibrary() {
     return state;
 }
 
+// The artists are read by their rows: a node asked for itself looks for its
+// own row from the end, which made this quadratic in the number of artists.
 TTreeState TListWindow::TreeState() const {
     TTreeState state;
-    for (int index = 0; index < SongList->topLevelItemCount(); ++index) {
-        if (const QTreeWidgetItem* artist = SongList->topLevelItem(index); artist->isExpanded())
-            state.Expanded << artist->text(0);
+    const QAbstractItemModel* nodes = SongList->model();
+    for (int row = 0; row < nodes->rowCount(); ++row) {
+        if (const QModelIndex artist = nodes->index(row, 0); SongList->isExpanded(artist))
+            state.Expanded << artist.data().toString();
     }
     if (const QTreeWidgetItem* current = SongList->currentItem()) {
         state.SelectedArtist = (current->parent() ? current->parent() : current)->text(0);
@@ -153,15 +174,18 @@ TTreeState TListWindow::TreeState() const {
 // Artists named twice are told apart by nothing but their place: each
 // name's first node stands for it.
 void TListWindow::RestoreTreeState(const TTreeState& state) {
+    QStringList names = state.Expanded;
+    if (state.SelectedArtist)
+        names << *state.SelectedArtist;
+    const std::unordered_map<QString, int> rows = FirstRows(*SongList, names);
     for (const QString& name : state.Expanded) {
-        if (const auto found = SongList->findItems(name, Qt::MatchExactly); !found.isEmpty())
-            found.front()->setExpanded(true);
+        if (const int row = rows.at(name); row >= 0)
+            SongList->expand(SongList->model()->index(row, 0));
     }
-    const auto artists =
-        state.SelectedArtist ? SongList->findItems(*state.SelectedArtist, Qt::MatchExactly) : QList<QTreeWidgetItem*>();
-    if (artists.isEmpty())
+    const int artist = state.SelectedArtist ? rows.at(*state.SelectedArtist) : -1;
+    if (artist < 0)
         return;
-    QTreeWidgetItem* selected = artists.front();
+    QTreeWidgetItem* selected = SongList->topLevelItem(artist);
     for (int index = 0; state.SelectedSong && index < selected->childCount(); ++index) {
         if (selected->child(index)->text(0) == *state.SelectedSong) {
             selected = selected->child(index);

@@ -1,3 +1,4 @@
+#include "library/loader.h"
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
 #include "shell/application.h"
@@ -175,6 +176,59 @@ private slots:
         QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{Artist(program, "Zoltán")});
         QTest::keyClick(tree, Qt::Key_Space, Qt::ControlModifier); // would clear the selection
         QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->currentItem()});
+    }
+
+    // What was open and selected comes back on the artists still there; of
+    // an artist named twice, on the first node of the name.
+    void restoresWhatWasOpenAndSelectedOnTheFirstNodeOfEachName_data() {
+        QTest::addColumn<QStringList>("expanded");
+        QTest::addColumn<QString>("artist"); // selected; none when empty
+        QTest::addColumn<QString>("song");   // selected; none when empty
+        QTest::addColumn<QList<int>>("openRows");
+        QTest::addColumn<QString>("current"); // row, or row/child
+        const auto row = [](const char* name, const QStringList& expanded, const QString& artist, const QString& song,
+                            const QList<int>& openRows, const QString& current) {
+            QTest::newRow(name) << expanded << artist << song << openRows << current;
+        };
+        row("nothing", {}, "", "", {}, "0");
+        row("a name open twice", {"Alma", "Alma"}, "", "", {0}, "0");
+        row("a name of two artists, and another", {"Alma", "Körte"}, "", "", {0, 2}, "0");
+        row("an artist gone", {"Nincs", "Körte"}, "Nincs", "", {2}, "0");
+        row("an artist", {}, "Körte", "", {}, "2");
+        row("a song of the first of a name", {"Alma"}, "Alma", "Első", {0}, "0/0");
+        row("a song of the second of a name", {"Alma"}, "Alma", "Második", {0}, "0");
+        row("a song open", {"Körte"}, "Körte", "Harmadik", {2}, "2/0");
+    }
+
+    void restoresWhatWasOpenAndSelectedOnTheFirstNodeOfEachName() {
+        QFETCH(QStringList, expanded);
+        QFETCH(QString, artist);
+        QFETCH(QString, song);
+        QFETCH(QList<int>, openRows);
+        QFETCH(QString, current);
+        TProgram program({
+            {"1.txt", {".artist Alma", ".title Első"}},
+            {"2.txt", {".artist Alma", ".title Második"}},
+            {"3.txt", {".artist Körte", ".title Harmadik"}},
+        });
+        program.Start();
+        QTreeWidget* tree = program.List->SongList;
+        tree->topLevelItem(1)->setExpanded(true);
+        tree->setCurrentItem(tree->topLevelItem(1)->child(0));
+        const TTreeState before = program.List->ForgetLibrary();
+        QCOMPARE(before.Expanded, QStringList{"Alma"});
+        QCOMPARE(before.SelectedSong, QString("Második"));
+        program.List->ShowLibrary(Artists.get(), {expanded, artist.isEmpty() ? std::nullopt : std::optional(artist),
+                                                  song.isEmpty() ? std::nullopt : std::optional(song)});
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            QCOMPARE(tree->topLevelItem(row)->isExpanded(), openRows.contains(row));
+        const QTreeWidgetItem* selected = tree->currentItem();
+        const QTreeWidgetItem* selectedArtist = selected->parent() ? selected->parent() : selected;
+        QString place = QString::number(tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(selectedArtist)));
+        if (selected->parent())
+            place += "/" + QString::number(selected->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(selected)));
+        QCOMPARE(place, current);
+        QVERIFY(selected->isSelected());
     }
 
     void anEmptyLibraryGivesAnEmptyTreeThatOpensNothing() {
