@@ -39,7 +39,11 @@ struct TCharacterFormat {
     std::int32_t SizeTwips = 200; // twentieths of a point
     std::int32_t Style = 0;       // the TFont style bits
 
-    bool operator==(const TCharacterFormat&) const = default;
+    // The lines of a song differ mostly in style or size: those are compared first, the face last.
+    bool operator==(const TCharacterFormat& other) const {
+        return Style == other.Style && SizeTwips == other.SizeTwips && Rgb == other.Rgb &&
+               AutomaticColor == other.AutomaticColor && Charset == other.Charset && FaceName == other.FaceName;
+    }
 };
 
 // What holds a paragraph on the same page as the one after it.
