@@ -122,6 +122,10 @@ void TRichDocument::SetSelectionAttribute(TFontAttribute attribute, const TAttri
     }
 }
 
+void TRichDocument::SetSelectionFormat(const TCharacterFormat& format) {
+    ChangeFormat([&format](TCharacterFormat& f) { f = format; });
+}
+
 void TRichDocument::SetParagraphAlignment(TAlignment alignment) {
     m_paragraphs[ParagraphAt(m_selectionStart)].Alignment = alignment;
 }

@@ -91,6 +91,8 @@ public:
     void AppendLine(std::string_view text);
     // One attribute of the selection, or, at an empty selection, of the text inserted next.
     void SetSelectionAttribute(TFontAttribute attribute, const TAttributeValue& value);
+    // Every attribute at once: what setting each of them to the format's value does.
+    void SetSelectionFormat(const TCharacterFormat& format);
     // For the paragraph at the caret and those appended after it.
     void SetParagraphAlignment(TAlignment alignment);
     void SetFirstLineIndent(std::int32_t points);

@@ -66,6 +66,51 @@ TEST(RichDocument, EmptiedIsLikeNew) {
     EXPECT_EQ(fresh.Paragraphs(), document.Paragraphs());
 }
 
+// Setting a whole format is setting each of its attributes, at the caret
+// and on a selection of any reach: the same text, runs and formats after.
+TEST(RichDocument, SetsAWholeFormatAsEachOfItsAttributes) {
+    TCharacterFormat format;
+    format.Charset = 238;
+    format.AutomaticColor = false;
+    format.Rgb = RgbColor(200, 10, 20);
+    format.FaceName = "Courier New";
+    format.SizeTwips = 240;
+    format.Style = FontStyle::Italic | FontStyle::Underline;
+    const auto byAttribute = [&](TRichDocument& document) {
+        document.SetSelectionAttribute(TFontAttribute::Charset, std::int64_t{format.Charset});
+        document.SetSelectionAttribute(TFontAttribute::Color, std::int64_t{format.Rgb});
+        document.SetSelectionAttribute(TFontAttribute::Name, format.FaceName);
+        document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{format.SizeTwips / 20});
+        document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{format.Style});
+    };
+    const struct {
+        std::size_t Start, Length;
+    } selections[] = {{9, 0}, {0, 0}, {0, 9}, {1, 2}, {2, 4}, {4, 1}, {3, 6}, {5, 3}};
+    for (const auto& [start, length] : selections) {
+        TRichDocument whole(StandardPixelsPerInch);
+        TRichDocument each(StandardPixelsPerInch);
+        for (TRichDocument* document : {&whole, &each}) {
+            document->AppendLine("ab");
+            document->SetSelectionAttribute(TFontAttribute::Style, std::int64_t{FontStyle::Bold});
+            document->AppendLine("cd");
+            document->SetSelectionAttribute(TFontAttribute::Style, std::int64_t{0});
+            document->AppendLine("ef");
+            document->SetSelectionStart(start);
+            document->SetSelectionLength(length);
+        }
+        whole.SetSelectionFormat(format);
+        byAttribute(each);
+        for (TRichDocument* document : {&whole, &each})
+            document->AppendLine("g");
+        ASSERT_EQ(each.Runs().size(), whole.Runs().size()) << start << "+" << length;
+        for (std::size_t run = 0; run < each.Runs().size(); ++run) {
+            EXPECT_EQ(each.Runs()[run].Start, whole.Runs()[run].Start) << start << "+" << length;
+            EXPECT_EQ(each.Runs()[run].Format, whole.Runs()[run].Format) << start << "+" << length;
+        }
+        EXPECT_EQ(each.InsertionFormat(), whole.InsertionFormat()) << start << "+" << length;
+    }
+}
+
 TEST(RichDocument, TakesHeightAsASizeOnlyWhenItGivesOne) {
     TRichDocument document(96);
     document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{9});
