@@ -1,5 +1,6 @@
 #include "render/rtftables.h"
 
+#include "platform/ascii.h"
 #include "platform/codepage.h"
 
 #include <algorithm>

@@ -37,7 +37,7 @@ void AppendUtf8String(std::string& out, std::string_view utf8) {
 
 // Each byte of code page 1250 as it stands in a JSON string: itself, an
 // escape, or its UTF-8 sequence.
-using TAnsiJson = TByteEscapes<8, MarkBytesToChange<'"', '\\'>>;
+using TAnsiJson = TByteEscapes<8>;
 
 std::string JsonOf(unsigned char byte) {
     std::string text;
