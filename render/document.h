@@ -124,6 +124,9 @@ public:
     const std::string& Text() const { return m_text; }
     const std::vector<TFormatRun>& Runs() const { return m_runs; }
     const std::vector<TParagraphFormat>& Paragraphs() const { return m_paragraphs; }
+    // Where the mark of each paragraph but the last stands, in order: a
+    // walk over the paragraphs need not look for them in the text.
+    const std::vector<std::uint32_t>& MarkPositions() const { return m_marks; }
     const TCharacterFormat& InsertionFormat() const { return m_insertionFormat; }
 
 private:
@@ -137,6 +140,7 @@ private:
     std::string m_text;
     std::vector<TFormatRun> m_runs;
     std::vector<TParagraphFormat> m_paragraphs{TParagraphFormat{}};
+    std::vector<std::uint32_t> m_marks;
     TCharacterFormat m_insertionFormat;
     std::size_t m_selectionStart = 0;
     std::size_t m_selectionLength = 0;

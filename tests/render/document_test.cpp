@@ -1,5 +1,6 @@
 #include "render/document.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +50,37 @@ TEST(RichDocument, FormatsAndDeletesTheSelection) {
     EXPECT_EQ("", document.Text());
     EXPECT_TRUE(document.Runs().empty());
     EXPECT_EQ(1u, document.Paragraphs().size());
+}
+
+// Walks over the paragraphs take their ends from the marks' positions: after
+// any deletion they are where the marks are, one for each paragraph but the
+// last, and the caret's paragraph is found by them.
+TEST(RichDocument, KnowsWhereEachMarkStandsAfterAnyDeletion) {
+    const struct {
+        std::size_t Start, Length;
+    } deletions[] = {{0, 1}, {2, 1}, {1, 5}, {3, 3}, {0, 11}, {5, 6}, {6, 5}, {10, 1}, {0, 12}};
+    for (const auto& [start, length] : deletions) {
+        TRichDocument document(StandardPixelsPerInch);
+        for (const char* line : {"ab", "", "cde", "f"})
+            document.AppendLine(line); // "ab\r\rcde\rf\r"
+        document.SetSelectionStart(start);
+        document.SetSelectionLength(length);
+        document.DeleteSelection();
+        std::vector<std::uint32_t> marks;
+        for (std::size_t at = document.Text().find('\r'); at != std::string::npos;
+             at = document.Text().find('\r', at + 1))
+            marks.push_back(static_cast<std::uint32_t>(at));
+        EXPECT_EQ(marks, document.MarkPositions()) << start << "+" << length;
+        EXPECT_EQ(marks.size() + 1, document.Paragraphs().size()) << start << "+" << length;
+        for (std::size_t position = 0; position <= document.Text().size(); ++position) {
+            document.SetSelectionStart(position);
+            document.SetParagraphAlignment(TAlignment::Center);
+            const auto paragraph = static_cast<std::size_t>(std::count(
+                document.Text().begin(), document.Text().begin() + static_cast<std::ptrdiff_t>(position), '\r'));
+            EXPECT_EQ(TAlignment::Center, document.Paragraphs()[paragraph].Alignment) << position;
+            document.SetParagraphAlignment(TAlignment::Left);
+        }
+    }
 }
 
 // The hidden document is emptied and filled again for every command: an
