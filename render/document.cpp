@@ -30,6 +30,9 @@ std::int32_t TwipsOf(double points) {
 
 // The marks before the position end the paragraphs before its own.
 std::size_t TRichDocument::ParagraphAt(std::size_t position) const {
+    // Rendering sets paragraph formats at the end, over and over: keep that cheap.
+    if (position == m_text.size())
+        return m_marks.size();
     return static_cast<std::size_t>(std::lower_bound(m_marks.begin(), m_marks.end(), position) - m_marks.begin());
 }
 
