@@ -141,7 +141,7 @@ bool WriteRichText(const TRichDocument& document, const TRichTextSink& sink, con
 
 std::string RichText(const TRichDocument& document) {
     std::string whole;
-    // Songs in Hungarian take a little more than twice their text: the string never moves.
+    // Songs in Hungarian take about twice their text: with room for three the string does not move as it grows.
     whole.reserve(3 * document.Text().size() + 256);
     WriteRichText(document, [&whole](std::string_view piece) { whole += piece; });
     return whole;
