@@ -31,6 +31,8 @@ public:
     // What Room gave is written up to end.
     void Wrote(const char* end) { m_used = static_cast<std::size_t>(end - m_bytes.get()); }
     void Append(std::string_view bytes) {
+        if (bytes.empty()) // most runs state no change of format, and their view is null
+            return;
         std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
         m_used += bytes.size();
     }
