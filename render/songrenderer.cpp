@@ -176,41 +176,39 @@ bool KeepAll(std::size_t) {
     return true;
 }
 
+// What one call renders, in the slots' formats made for it.
+template <class Render> void InSlots(TRichDocument& document, const TRenderStyle& style, const Render& render) {
+    TSongLines lines(document, style);
+    render(lines);
+}
+
 } // namespace
 
 void Render(const TNormal& paragraph, TRichDocument& document, const TRenderStyle& style) {
-    TSongLines lines(document, style);
-    RenderParagraph(paragraph, lines, nullptr);
+    InSlots(document, style, [&](TSongLines& lines) { RenderEveryLine(paragraph, StyleSlot::Normal, lines); });
 }
 void Render(const TVerse& paragraph, TRichDocument& document, const TRenderStyle& style) {
-    TSongLines lines(document, style);
-    RenderParagraph(paragraph, lines, nullptr);
+    InSlots(document, style, [&](TSongLines& lines) { RenderEveryLine(paragraph, StyleSlot::Verse, lines); });
 }
 void Render(const TChords& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
-    TSongLines lines(document, style);
-    RenderChords(paragraph, lines, change);
+    InSlots(document, style, [&](TSongLines& lines) { RenderChords(paragraph, lines, change); });
 }
 void Render(const TTab& paragraph, TRichDocument& document, const TRenderStyle& style) {
-    TSongLines lines(document, style);
-    RenderParagraph(paragraph, lines, nullptr);
+    InSlots(document, style, [&](TSongLines& lines) { RenderEveryLine(paragraph, StyleSlot::Tab, lines); });
 }
 void Render(const TDefVerse& paragraph, TRichDocument& document, const TRenderStyle& style, const TSongChange* change) {
-    TSongLines lines(document, style);
-    RenderDefVerse(paragraph, lines, change);
+    InSlots(document, style, [&](TSongLines& lines) { RenderDefVerse(paragraph, lines, change); });
 }
 void Render(const TDetails& paragraph, TRichDocument& document, const TRenderStyle& style) {
-    TSongLines lines(document, style);
-    RenderDetails(paragraph, lines);
+    InSlots(document, style, [&](TSongLines& lines) { RenderDetails(paragraph, lines); });
 }
 
 void RenderSong(const TSong& song, TRichDocument& document, const TRenderStyle& style) {
-    TSongLines lines(document, style);
-    RenderSong(song, lines, nullptr);
+    InSlots(document, style, [&](TSongLines& lines) { RenderSong(song, lines, nullptr); });
 }
 
 void RenderSong(const TSong& song, TRichDocument& document, const TRenderStyle& style, TSongChange& change) {
-    TSongLines lines(document, style);
-    RenderSong(song, lines, &change);
+    InSlots(document, style, [&](TSongLines& lines) { RenderSong(song, lines, &change); });
 }
 
 void RenderArtist(const TArtist& artist, TRichDocument& document, const TRenderStyle& style) {

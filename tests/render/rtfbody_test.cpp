@@ -1,35 +1,55 @@
-#include "platform/codepage.h"
 #include "render/rtfformats.h"
 #include "render/rtftables.h"
 #include "render/rtfwriter.h"
 #include "tests/support/songfixture.h"
 #include "tests/support/strictrtfreader.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <map>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
-// A byte of text as our readers need it: code-page bytes with their Unicode
-// value (as a signed 16-bit number) and the byte itself, RTF's specials
-// escaped, tab and line break as control words, other controls in hex.
+// The Unicode value iconv gives a byte of code page 1250; the five bytes
+// 1250 leaves undefined are the C1 controls of the same number.
+int UnicodeOf(unsigned char byte) {
+    try {
+        const std::string utf16 = Iconv(std::string(1, static_cast<char>(byte)), "CP1250", "UTF-16LE");
+        return static_cast<unsigned char>(utf16[0]) | static_cast<unsigned char>(utf16[1]) << 8;
+    } catch (const std::runtime_error&) {
+        return byte;
+    }
+}
+
+// A byte of text as our readers need it: RTF's specials escaped, tab and
+// line break as control words, other controls in hex, and code-page bytes
+// with their Unicode value (as a signed 16-bit number) and the byte itself.
 std::string SpelledAlone(unsigned char byte) {
-    const char hex[] = "0123456789abcdef";
-    const std::string code = {'\\', '\'', hex[byte >> 4], hex[byte & 15]};
-    if (byte >= 0x80)
-        return "\\u" + std::to_string(static_cast<std::int16_t>(AnsiToUnicode(static_cast<char>(byte)))) + code;
-    if (byte == '\\' || byte == '{' || byte == '}')
-        return {'\\', static_cast<char>(byte)};
-    if (byte == '\t')
-        return "\\tab ";
-    if (byte == '\n')
-        return "\\line ";
-    return byte < 0x20 ? code : std::string(1, static_cast<char>(byte));
+    const std::map<unsigned char, std::string> words = {
+        {'\\', "\\\\"}, {'{', "\\{"}, {'}', "\\}"}, {'\t', "\\tab "}, {'\n', "\\line "}};
+    if (const auto word = words.find(byte); word != words.end())
+        return word->second;
+    char code[8];
+    std::snprintf(code, sizeof code, "\\'%02x", byte);
+    if (byte < 0x20)
+        return code;
+    if (byte < 0x80)
+        return std::string(1, static_cast<char>(byte));
+    return "\\u" + std::to_string(static_cast<std::int16_t>(UnicodeOf(byte))) + code;
 }
 
 std::string Spelled(std::string_view text) {
+    static const std::vector<std::string> spellings = [] {
+        std::vector<std::string> all;
+        for (int byte = 0; byte < 256; ++byte)
+            all.push_back(SpelledAlone(static_cast<unsigned char>(byte)));
+        return all;
+    }();
     std::string spelled;
     for (char c : text)
-        spelled += SpelledAlone(static_cast<unsigned char>(c));
+        spelled += spellings[static_cast<unsigned char>(c)];
     return spelled;
 }
 
