@@ -20,9 +20,16 @@ std::string ShiftCaption(TSongShift shift) {
 TTransposition::TTransposition(TSongShift shift, TNotation fallback)
     : m_shift(Normalized(shift)), m_fallback(fallback) {}
 
-// A capo on fret N sounds N semitones up: the shapes to play are the song N lower.
+// A capo on fret N sounds N semitones up: the shapes to play are the song N
+// lower. Moved by whole octaves (no shift, or a capo as high as the shift)
+// no chord changes, and the song's key, which took most of the time of
+// rendering a songbook, is not sought.
 void TTransposition::StartSong(const TSong& song) {
-    m_transposer.emplace(song, m_shift.Semitones - m_shift.Capo, m_fallback);
+    const int semitones = m_shift.Semitones - m_shift.Capo;
+    if (semitones % 12 == 0)
+        m_transposer.reset();
+    else
+        m_transposer.emplace(song, semitones, m_fallback);
 }
 
 std::string TTransposition::NoteLine() const {
@@ -30,5 +37,7 @@ std::string TTransposition::NoteLine() const {
 }
 
 std::string TTransposition::ChordLine(const TParagraph& paragraph, std::size_t position, std::string_view line) const {
-    return IsChordLine(paragraph.Kind, position, line) ? m_transposer->TransposeLine(line) : std::string(line);
+    if (!m_transposer || !IsChordLine(paragraph.Kind, position, line))
+        return std::string(line);
+    return m_transposer->TransposeLine(line);
 }

@@ -28,12 +28,12 @@ std::int32_t TwipsOf(double points) {
 
 } // namespace
 
+// The marks before the position end the paragraphs before its own.
 std::size_t TRichDocument::ParagraphAt(std::size_t position) const {
     // Rendering sets paragraph formats at the end, over and over: keep that cheap.
     if (position == m_text.size())
-        return m_paragraphs.size() - 1;
-    return static_cast<std::size_t>(
-        std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(position), ParagraphMark));
+        return m_marks.size();
+    return static_cast<std::size_t>(std::lower_bound(m_marks.begin(), m_marks.end(), position) - m_marks.begin());
 }
 
 void TRichDocument::AppendLine(std::string_view text) {
@@ -41,6 +41,7 @@ void TRichDocument::AppendLine(std::string_view text) {
         throw TDocumentError("RichEdit line insertion error");
     const std::size_t start = m_text.size();
     m_text.append(text);
+    m_marks.push_back(static_cast<std::uint32_t>(m_text.size()));
     m_text += ParagraphMark;
     if (m_runs.empty() || !(m_runs.back().Format == m_insertionFormat))
         m_runs.push_back({start, m_insertionFormat});
@@ -122,6 +123,10 @@ void TRichDocument::SetSelectionAttribute(TFontAttribute attribute, const TAttri
     }
 }
 
+void TRichDocument::SetSelectionFormat(const TCharacterFormat& format) {
+    ChangeFormat([&format](TCharacterFormat& f) { f = format; });
+}
+
 void TRichDocument::SetParagraphAlignment(TAlignment alignment) {
     m_paragraphs[ParagraphAt(m_selectionStart)].Alignment = alignment;
 }
@@ -141,6 +146,7 @@ void TRichDocument::Reserve(std::size_t characters) {
     const std::size_t lines = characters / CharactersPerLine;
     m_text.reserve(m_text.size() + characters);
     m_paragraphs.reserve(m_paragraphs.size() + lines);
+    m_marks.reserve(m_marks.size() + lines);
     m_runs.reserve(m_runs.size() + lines);
 }
 
@@ -156,11 +162,13 @@ void TRichDocument::DeleteSelection() {
         return;
     // The paragraphs whose marks go merge into the first one, which keeps its format.
     const std::size_t first = ParagraphAt(start);
-    const auto marks =
-        static_cast<std::size_t>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(start),
-                                            m_text.begin() + static_cast<std::ptrdiff_t>(end), ParagraphMark));
+    const std::size_t marks = ParagraphAt(end) - first;
     m_paragraphs.erase(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(first + 1),
                        m_paragraphs.begin() + static_cast<std::ptrdiff_t>(first + 1 + marks));
+    const auto gone = m_marks.erase(m_marks.begin() + static_cast<std::ptrdiff_t>(first),
+                                    m_marks.begin() + static_cast<std::ptrdiff_t>(first + marks));
+    for (auto mark = gone; mark != m_marks.end(); ++mark)
+        *mark -= static_cast<std::uint32_t>(end - start);
     SplitRunAt(start);
     SplitRunAt(end);
     std::erase_if(m_runs, [&](const TFormatRun& run) { return run.Start >= start && run.Start < end; });

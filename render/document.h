@@ -39,7 +39,11 @@ struct TCharacterFormat {
     std::int32_t SizeTwips = 200; // twentieths of a point
     std::int32_t Style = 0;       // the TFont style bits
 
-    bool operator==(const TCharacterFormat&) const = default;
+    // The lines of a song differ mostly in style or size: those are compared first, the face last.
+    bool operator==(const TCharacterFormat& other) const {
+        return Style == other.Style && SizeTwips == other.SizeTwips && Rgb == other.Rgb &&
+               AutomaticColor == other.AutomaticColor && Charset == other.Charset && FaceName == other.FaceName;
+    }
 };
 
 // What holds a paragraph on the same page as the one after it.
@@ -87,6 +91,8 @@ public:
     void AppendLine(std::string_view text);
     // One attribute of the selection, or, at an empty selection, of the text inserted next.
     void SetSelectionAttribute(TFontAttribute attribute, const TAttributeValue& value);
+    // Every attribute at once: what setting each of them to the format's value does.
+    void SetSelectionFormat(const TCharacterFormat& format);
     // For the paragraph at the caret and those appended after it.
     void SetParagraphAlignment(TAlignment alignment);
     void SetFirstLineIndent(std::int32_t points);
@@ -118,6 +124,9 @@ public:
     const std::string& Text() const { return m_text; }
     const std::vector<TFormatRun>& Runs() const { return m_runs; }
     const std::vector<TParagraphFormat>& Paragraphs() const { return m_paragraphs; }
+    // Where the mark of each paragraph but the last stands, in order: a
+    // walk over the paragraphs need not look for them in the text.
+    const std::vector<std::uint32_t>& MarkPositions() const { return m_marks; }
     const TCharacterFormat& InsertionFormat() const { return m_insertionFormat; }
 
 private:
@@ -131,6 +140,7 @@ private:
     std::string m_text;
     std::vector<TFormatRun> m_runs;
     std::vector<TParagraphFormat> m_paragraphs{TParagraphFormat{}};
+    std::vector<std::uint32_t> m_marks;
     TCharacterFormat m_insertionFormat;
     std::size_t m_selectionStart = 0;
     std::size_t m_selectionLength = 0;

@@ -41,7 +41,7 @@ template <class Visit> void ForEachParagraph(const TRichDocument& document, Visi
     std::size_t start = 0;
     for (std::size_t index = 0; index < paragraphs.size(); ++index) {
         paragraph.IsLast = index + 1 == paragraphs.size();
-        const std::size_t end = paragraph.IsLast ? text.size() : text.find('\r', start);
+        const std::size_t end = paragraph.IsLast ? text.size() : document.MarkPositions()[index];
         paragraph.Format = &paragraphs[index];
         paragraph.Runs.clear();
         for (std::size_t position = start; position < end;) {

@@ -89,3 +89,9 @@ void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TRenderStyle
     document.SetSelectionAttribute(TFontAttribute::Size, std::int64_t{size > 0 ? size : defaultSize});
     document.SetSelectionAttribute(TFontAttribute::Style, std::int64_t{font.Style});
 }
+
+TCharacterFormat SlotFormat(TStyleSlot slot, const TRenderStyle& style) {
+    TRichDocument scratch(style.PixelsPerInch);
+    ApplyStyleSlot(slot, scratch, style);
+    return scratch.InsertionFormat();
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 class TRichDocument;
+struct TCharacterFormat;
 
 // The six text styles of a rendered song, each one user-chosen font.
 using TStyleSlot = int;
@@ -51,3 +52,7 @@ struct TRenderStyle {
 // Makes the slot's font the format of the text appended next. A font without
 // a usable size takes its slot's default size, never the previous line's.
 void ApplyStyleSlot(TStyleSlot slot, TRichDocument& document, const TRenderStyle& style);
+
+// What ApplyStyleSlot sets, every attribute of a character format, whatever
+// was set before: the same as SetSelectionFormat, made once for many lines.
+TCharacterFormat SlotFormat(TStyleSlot slot, const TRenderStyle& style);

@@ -4,6 +4,7 @@
 #include "render/songrenderer.h"
 #include "tests/chords/chordfixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +78,16 @@ TEST(TTransposition, ShowsTheCapoLineAndTheShapesToPlay) {
               std::vector<std::string>(capo.begin() + 4, capo.begin() + 8));
     EXPECT_EQ("A       D", ShownLines(*artist, {2, 4}, TNotation::Hungarian)[7]);
     EXPECT_EQ(plain, ShownLines(*artist, {12, 0}, TNotation::Hungarian));
+    // A capo as high as the shift plays the song's own shapes, by whole
+    // octaves too: each song is as it is but for its capo line.
+    for (const TSongShift shift : {TSongShift{3, 3}, TSongShift{-9, 3}}) {
+        std::vector<std::string> shapes = ShownLines(*artist, shift, TNotation::Hungarian);
+        EXPECT_EQ("Capo 3", shapes[5]) << shift.Semitones;
+        for (auto capo = std::find(shapes.begin(), shapes.end(), "Capo 3"); capo != shapes.end();
+             capo = std::find(shapes.begin(), shapes.end(), "Capo 3"))
+            shapes.erase(capo - 1, capo + 1);
+        EXPECT_EQ(plain, shapes) << shift.Semitones;
+    }
 }
 
 TEST(ShiftCaption, SaysWhatIsInForce) {

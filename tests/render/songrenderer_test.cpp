@@ -99,6 +99,35 @@ TEST_F(RenderSongTest, RendersHeadersAndEmptyParagraphs) {
     EXPECT_EQ(expected, Lines(document));
 }
 
+// The renderer sets a slot's format once for the lines of a slot that
+// follow each other; over a selection left in the document it must do what
+// ApplyStyleSlot before each line does: the selection takes the slot, the
+// first line the format at the caret, the next line the slot.
+TEST_F(RenderSongTest, RendersOverASelectionAsApplyingTheSlotBeforeEachLine) {
+    const TArtist& artist = Parse({".title T", ".verse", "egy", "kettő", "három"});
+    const auto& verse = dynamic_cast<const TVerse&>(*artist.FirstSong->FirstParagraph);
+    TRichDocument rendered(StandardPixelsPerInch);
+    TRichDocument applied(StandardPixelsPerInch);
+    for (TRichDocument* document : {&rendered, &applied}) {
+        ApplyStyleSlot(StyleSlot::Title, *document, Standard);
+        document->AppendLine("régi");
+        document->SetSelectionStart(1);
+        document->SetSelectionLength(2);
+    }
+    Render(verse, rendered, Standard);
+    for (std::string_view line : verse.Lines) {
+        ApplyStyleSlot(StyleSlot::Verse, applied, Standard);
+        applied.AppendLine(line);
+    }
+    EXPECT_EQ(applied.Text(), rendered.Text());
+    ASSERT_EQ(applied.Runs().size(), rendered.Runs().size());
+    for (std::size_t run = 0; run < applied.Runs().size(); ++run) {
+        EXPECT_EQ(applied.Runs()[run].Start, rendered.Runs()[run].Start) << run;
+        EXPECT_EQ(applied.Runs()[run].Format, rendered.Runs()[run].Format) << run;
+    }
+    EXPECT_EQ(SlotFormat(StyleSlot::Verse, Standard), rendered.Runs().back().Format);
+}
+
 TEST_F(RenderSongTest, FailsOnAParagraphWhoseKindNamesAnotherClass) {
     const TArtist& artist = Parse({".title T", ".verse", "x"});
     artist.FirstSong->FirstParagraph->Kind = TChords::KindNumber;

@@ -74,6 +74,31 @@ TEST(StyleSlots, AFontWithoutASizeTakesItsSlotsDefaultSize) {
     EXPECT_EQ(DefaultSize(StyleSlot::Tab) * 20, document.InsertionFormat().SizeTwips);
 }
 
+// A slot's whole format is what ApplyStyleSlot sets after any other slot,
+// fonts without a usable size, with system colours and at other screens
+// included: rendering sets it at once for many lines.
+TEST(StyleSlots, ASlotsFormatIsWhatApplyingItSetsWhateverCameBefore) {
+    TStyleFonts fonts = StyleFonts;
+    fonts[StyleSlot::Verse].Height = 0;
+    fonts[StyleSlot::Tab].Height = 11;
+    fonts[StyleSlot::Chords].Color = RgbColor(200, 10, 20);
+    fonts[StyleSlot::Authors].Color = WindowColor;
+    fonts[StyleSlot::Title].Name = "Arial";
+    fonts[StyleSlot::Normal].Style = FontStyle::All;
+    for (const int pixelsPerInch : {StandardPixelsPerInch, 120}) {
+        const TRenderStyle style{fonts, pixelsPerInch};
+        for (TStyleSlot before = 0; before < StyleSlot::Count; ++before) {
+            for (TStyleSlot slot = 0; slot < StyleSlot::Count; ++slot) {
+                TRichDocument document(pixelsPerInch);
+                ApplyStyleSlot(before, document, style);
+                ApplyStyleSlot(slot, document, style);
+                EXPECT_EQ(document.InsertionFormat(), SlotFormat(slot, style))
+                    << slot << " after " << before << " at " << pixelsPerInch;
+            }
+        }
+    }
+}
+
 // Sizes and heights of any 32-bit value convert without overflow.
 TEST(StyleSlots, ExtremeSizesAndHeightsStayInRange) {
     TFont font;

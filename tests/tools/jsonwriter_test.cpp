@@ -31,9 +31,9 @@ std::string Written(std::string_view ansi) {
     return out.str();
 }
 
-// Text is copied eight bytes at a time up to the first byte that needs a
-// change: every byte, at every place of a string of every short length, must
-// come out as it would alone.
+// Each byte's entry is copied whole (eight bytes), over what the bytes after
+// it then write: every byte, at every place of a string of every short
+// length, must come out as it would alone.
 TEST(JsonWriter, EveryByteAtEveryPlaceIsWrittenAsItWouldBeAlone) {
     for (int byte = 1; byte < 256; ++byte) {
         const std::string json = JsonOf(static_cast<unsigned char>(byte));

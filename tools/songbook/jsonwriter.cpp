@@ -1,11 +1,11 @@
 #include "tools/songbook/jsonwriter.h"
 
 #include "platform/ascii.h"
+#include "platform/byteescapes.h"
 #include "platform/codepage.h"
 #include "platform/unicode.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -36,64 +36,18 @@ void AppendUtf8String(std::string& out, std::string_view utf8) {
 }
 
 // Each byte of code page 1250 as it stands in a JSON string: itself, an
-// escape, or its UTF-8 sequence; made once. Every entry is copied whole
-// (eight bytes), and the write moves on by its length: no branch per byte.
-class TAnsiJson {
-public:
-    static constexpr std::size_t Longest = 6; // \u00XX
-    static constexpr std::size_t Copied = 8;
+// escape, or its UTF-8 sequence.
+using TAnsiJson = TByteEscapes<8>;
 
-    TAnsiJson() {
-        for (int byte = 0; byte < 256; ++byte) {
-            std::string text;
-            const char c = static_cast<char>(byte);
-            if (byte < 0x80)
-                AppendEscaped(text, c);
-            else
-                AppendUtf8(text, AnsiToUnicode(c));
-            std::copy(text.begin(), text.end(), m_entries[byte].Bytes);
-            m_entries[byte].Size = static_cast<std::uint8_t>(text.size());
-        }
-    }
-
-    // Writes at most Longest bytes a character, and touches Copied - 1 more
-    // after the last. Most text needs no change: eight bytes at a time are
-    // copied as they are up to the first that needs one.
-    char* Write(char* out, std::string_view ansi) const {
-        const char* in = ansi.data();
-        const char* const end = in + ansi.size();
-        while (end - in >= 8) {
-            std::uint64_t eight;
-            std::memcpy(&eight, in, 8);
-            std::memcpy(out, in, 8);
-            const std::uint64_t changed = MarkBytesToChange<'"', '\\'>(eight);
-            if (changed == 0) {
-                in += 8;
-                out += 8;
-                continue;
-            }
-            const auto plain = static_cast<std::size_t>(std::countr_zero(changed) / 8);
-            in += plain;
-            out = WriteOne(out + plain, *in++);
-        }
-        while (in < end)
-            out = WriteOne(out, *in++);
-        return out;
-    }
-
-private:
-    char* WriteOne(char* out, char c) const {
-        const TEntry& entry = m_entries[static_cast<unsigned char>(c)];
-        std::memcpy(out, entry.Bytes, Copied);
-        return out + entry.Size;
-    }
-
-    struct TEntry {
-        char Bytes[Copied] = {};
-        std::uint8_t Size = 0;
-    };
-    TEntry m_entries[256];
-};
+std::string JsonOf(unsigned char byte) {
+    std::string text;
+    const auto c = static_cast<char>(byte);
+    if (byte < 0x80)
+        AppendEscaped(text, c);
+    else
+        AppendUtf8(text, AnsiToUnicode(c));
+    return text;
+}
 
 } // namespace
 
@@ -120,8 +74,8 @@ TJsonWriter& TJsonWriter::Boolean(bool value) {
 }
 
 TJsonWriter& TJsonWriter::AnsiString(std::string_view ansiText) {
-    static const TAnsiJson table;
-    char* start = Room(ansiText.size() * TAnsiJson::Longest + TAnsiJson::Copied + 2);
+    static const TAnsiJson table(JsonOf);
+    char* start = Room(table.RoomFor(ansiText.size()) + 2);
     char* end = start;
     *end++ = '"';
     end = table.Write(end, ansiText);
