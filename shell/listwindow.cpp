@@ -8,6 +8,7 @@
 #include "shell/icons.h"
 #include "shell/librarysearch.h"
 #include "shell/searchresults.h"
+#include "shell/songpresort.h"
 #include "shell/treenode.h"
 
 #include <QCloseEvent>
@@ -139,6 +140,7 @@ void TListWindow::ShowLibrary(const TArtist* library, const TTreeState& state) {
     if (SongList->topLevelItemCount() > 0)
         SongList->setCurrentItem(SongList->topLevelItem(0));
     RestoreTreeState(state);
+    m_presort = new TSongPresort(library, this);
     m_search = new TLibrarySearch(library, this);
     connect(m_search, &TLibrarySearch::ReadyNow, this, Reporting([this] { ShowSearch(SearchField->text()); }));
 }
@@ -148,6 +150,8 @@ TTreeState TListWindow::ForgetLibrary() {
     const TTreeState state = TreeState();
     delete m_search; // waits for an index still being built
     m_search = nullptr;
+    delete m_presort;
+    m_presort = nullptr;
     m_results->clear();
     SongList->clear();
     ShowSearch(SearchField->text());
@@ -201,10 +205,10 @@ void TListWindow::RestoreTreeState(const TTreeState& state) {
 void TListWindow::ExpendingNode(QTreeWidgetItem* node) {
     if (node->childCount() > 0)
         return;
-    std::vector<const TSong*> songs;
-    for (const TSong* song = ArtistOf(node)->FirstSong.get(); song; song = song->Next.get())
-        songs.push_back(song);
-    node->addChildren(SortedNodes(songs));
+    const TArtist& artist = *ArtistOf(node);
+    const std::vector<const TSong*> songs = SongsOf(artist);
+    std::optional<TNameOrder> order = m_presort ? m_presort->Take(artist, songs.size()) : std::nullopt;
+    node->addChildren(order ? SongNodesInOrder(songs, std::move(*order)) : SortedNodes(songs));
 }
 
 void TListWindow::ExpandNode(QTreeWidgetItem* node) {

@@ -15,6 +15,7 @@ class TArtist;
 class TLibrarySearch;
 class TSearchResults;
 class TSong;
+class TSongPresort;
 
 // What the user had open and selected in the artist tree, by the nodes' texts.
 struct TTreeState {
@@ -95,4 +96,5 @@ private:
     QStackedWidget* m_trees;
     QTimer m_searchDelay;
     TLibrarySearch* m_search = nullptr;
+    TSongPresort* m_presort = nullptr;
 };

@@ -19,17 +19,20 @@ std::string_view NameOf(const TSong& song) {
     return song.Title;
 }
 
-template <class TItem> QList<QTreeWidgetItem*> Sorted(const std::vector<const TItem*>& items) {
-    std::vector<std::string_view> names;
-    names.reserve(items.size());
-    for (const TItem* item : items)
-        names.push_back(NameOf(*item));
-    TNameOrder sorted = SortNames(names);
+template <class TItem> QList<QTreeWidgetItem*> InOrder(const std::vector<const TItem*>& items, TNameOrder sorted) {
     QList<QTreeWidgetItem*> nodes;
     nodes.reserve(static_cast<qsizetype>(items.size()));
     for (const std::size_t index : sorted.Order)
         nodes.append(new TNode(std::move(sorted.Texts[index]), *items[index]));
     return nodes;
+}
+
+template <class TItem> QList<QTreeWidgetItem*> Sorted(const std::vector<const TItem*>& items) {
+    std::vector<std::string_view> names;
+    names.reserve(items.size());
+    for (const TItem* item : items)
+        names.push_back(NameOf(*item));
+    return InOrder(items, SortNames(names));
 }
 
 } // namespace
@@ -71,4 +74,8 @@ QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TArtist*>& artists) 
 
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TSong*>& songs) {
     return Sorted(songs);
+}
+
+QList<QTreeWidgetItem*> SongNodesInOrder(const std::vector<const TSong*>& songs, TNameOrder order) {
+    return InOrder(songs, std::move(order));
 }

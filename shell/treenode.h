@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtbridge/nameorder.h"
+
 #include <QTreeWidgetItem>
 #include <string_view>
 #include <vector>
@@ -37,3 +39,5 @@ private:
 // equal texts keep the order given.
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TArtist*>& artists);
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TSong*>& songs);
+// Nodes for the songs in an order SortNames made of their titles.
+QList<QTreeWidgetItem*> SongNodesInOrder(const std::vector<const TSong*>& songs, TNameOrder order);

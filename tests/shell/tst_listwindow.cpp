@@ -3,14 +3,18 @@
 #include "qtbridge/qttext.h"
 #include "shell/application.h"
 #include "shell/icons.h"
+#include "shell/librarywatcher.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/songpresort.h"
 #include "shell/songwindow.h"
 #include "tests/shell/programfixture.h"
 
+#include <QCollator>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -89,6 +93,43 @@ private slots:
         QTreeWidgetItem* nameless = Artist(program, "");
         nameless->setExpanded(true);
         QCOMPARE(ChildTexts(nameless), QStringList{"névtelen dal"});
+    }
+
+    // An artist of thousands of songs is sorted before it is first opened,
+    // on another thread: it opens in the collator's order all the same, and
+    // stays in it after a reload.
+    void anArtistOfManySongsOpensInTheCollatorsOrder() {
+        const char* words[] = {"Cukor", "csárda", "Csárda", "dal", "Ödön", "Oszkár", "zsák", "Zsuzsa", "alma", "Álom"};
+        std::vector<std::string> lines = {".artist Sok"};
+        QStringList titles;
+        for (int song = 0; song < 3000; ++song) {
+            const std::string title = words[song * 7 % 10] + (" " + std::to_string(song * 7919 % 3000));
+            lines.push_back(".title " + title);
+            titles << QString::fromStdString(title);
+        }
+        TProgram program({{"1.txt", lines}, {"2.txt", {".artist Kevés", ".title b", ".title a"}}});
+        program.Start();
+        QCollator collator(QLocale(QLocale::Hungarian, QLocale::Hungary));
+        collator.setCaseSensitivity(Qt::CaseSensitive);
+        std::stable_sort(titles.begin(), titles.end(), [&collator](const QString& a, const QString& b) {
+            const int compared = collator.compare(a, b);
+            return compared != 0 ? compared < 0 : a < b;
+        });
+        for (int round = 0; round < 2; ++round) {
+            auto* presort = program.List->findChild<TSongPresort*>();
+            QVERIFY(presort);
+            QTRY_VERIFY(presort->Ready());
+            QTreeWidgetItem* many = Artist(program, "Sok");
+            many->setExpanded(true);
+            QCOMPARE(ChildTexts(many), titles);
+            for (int index = 0; index < many->childCount(); ++index) // each node opens the song it names
+                QCOMPARE(FromAnsi(TListWindow::SongOf(many->child(index))->Title), titles[index]);
+            Artist(program, "Kevés")->setExpanded(true);
+            QCOMPARE(ChildTexts(Artist(program, "Kevés")), (QStringList{"a", "b"}));
+            const QPointer<TSongPresort> before = presort;
+            emit program.Main->findChild<TLibraryWatcher*>()->Changed();
+            QTRY_VERIFY(!before);
+        }
     }
 
     // A closed folder, an open folder, a page of text: by their pictures.
