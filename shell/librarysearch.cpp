@@ -4,12 +4,15 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
-TLibrarySearch::TLibrarySearch(const TArtist* artists, QObject* parent) : QObject(parent) {
+TLibrarySearch::TLibrarySearch(const TArtist* artists, QFuture<void> after, QObject* parent) : QObject(parent) {
     connect(&m_building, &QFutureWatcher<std::shared_ptr<const TSearchIndex>>::finished, this, [this] {
         m_index = m_building.result();
         emit ReadyNow();
     });
-    m_building.setFuture(QtConcurrent::run([artists] { return std::make_shared<const TSearchIndex>(artists); }));
+    m_building.setFuture(QtConcurrent::run([artists, after]() mutable {
+        after.waitForFinished();
+        return std::make_shared<const TSearchIndex>(artists);
+    }));
 }
 
 TLibrarySearch::~TLibrarySearch() {

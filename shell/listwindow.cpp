@@ -141,7 +141,9 @@ void TListWindow::ShowLibrary(const TArtist* library, const TTreeState& state) {
         SongList->setCurrentItem(SongList->topLevelItem(0));
     RestoreTreeState(state);
     m_presort = new TSongPresort(library, this);
-    m_search = new TLibrarySearch(library, this);
+    // The search index waits for the sorting: a user opens an artist sooner
+    // than a search index of that size is built, and both want the cores.
+    m_search = new TLibrarySearch(library, m_presort->Sorting(), this);
     connect(m_search, &TLibrarySearch::ReadyNow, this, Reporting([this] { ShowSearch(SearchField->text()); }));
 }
 

@@ -29,6 +29,8 @@ public:
     // started first and has the cores. Nothing for an artist of few songs.
     std::optional<TNameOrder> Take(const TArtist& artist, std::size_t songs);
     bool Ready() const { return m_ready; }
+    // Finished once the songs are sorted.
+    QFuture<void> Sorting() const { return QFuture<void>(m_sorting.future()); }
 
 private:
     QFutureWatcher<TOrders> m_sorting;
