@@ -3,6 +3,7 @@
 #include "setlist/setlistname.h"
 #include "shell/errorreport.h"
 #include "shell/icons.h"
+#include "shell/librarywatcher.h"
 #include "shell/setsonglist.h"
 
 #include <QAction>
@@ -57,7 +58,8 @@ QStringList SortedNames(const std::vector<std::string>& names) {
 TSetListWindow::TSetListWindow(TSetFolder folder, const TArtist* library, TEachSongShift::TShiftOf shiftOf,
                                const QString& chosen)
     : SetChooser(new QComboBox(this)), SetSongs(new TSetSongList(this)), m_folder(std::move(folder)),
-      m_shiftOf(std::move(shiftOf)), m_finder(std::make_unique<TSetSongFinder>(library)), m_status(new QLabel(this)) {
+      m_shiftOf(std::move(shiftOf)), m_finder(std::make_unique<TSetSongFinder>(library)), m_status(new QLabel(this)),
+      m_watcher(new TLibraryWatcher(this)) {
     setObjectName("SetListWindow");
     setWindowTitle("Műsor");
     setWindowIcon(WindowIcon());
@@ -69,6 +71,7 @@ TSetListWindow::TSetListWindow(TSetFolder folder, const TArtist* library, TEachS
             Reporting([this](int from, int to) { Change([from, to](TSetList& list) { list.Move(from, to); }, to); }));
     connect(SetSongs, &TSetSongList::DropAsked, this,
             Reporting([this](const TSong& song, int at) { Insert(song, at); }));
+    connect(m_watcher, &TLibraryWatcher::Changed, this, Reporting([this] { Reload(); }));
     RunReportingErrors([this, &chosen] { ShowNames(chosen); });
 }
 
@@ -126,6 +129,7 @@ QList<QAction*> TSetListWindow::CreateActions() {
 }
 
 void TSetListWindow::ShowNames(const QString& chosen) {
+    m_watcher->Watch(QString::fromStdString(m_folder.Path()));
     const QStringList names = SortedNames(m_folder.Names());
     {
         const QSignalBlocker quiet(SetChooser);
@@ -136,8 +140,23 @@ void TSetListWindow::ShowNames(const QString& chosen) {
     Choose(SetChooser->currentText());
 }
 
+// The watcher sees this window's own writes too: those change nothing shown.
 void TSetListWindow::Reload() {
-    ShowNames(SetChooser->currentText());
+    if (!m_list || NamesChanged() || FileChanged())
+        ShowNames(SetChooser->currentText());
+    else
+        m_watcher->Watch(QString::fromStdString(m_folder.Path())); // a file replaced whole is a new file to watch
+}
+
+bool TSetListWindow::NamesChanged() const {
+    QStringList shown;
+    for (int index = 0; index < SetChooser->count(); ++index)
+        shown << SetChooser->itemText(index);
+    return SortedNames(m_folder.Names()) != shown;
+}
+
+bool TSetListWindow::FileChanged() const {
+    return m_folder.Read(m_list->Name).Entries != m_list->Entries;
 }
 
 // A set list that cannot be read shows nothing, and says why. The same set
@@ -184,8 +203,17 @@ void TSetListWindow::ShowEntries() {
         m_status->setText(QString("%1 dal, ebből %2 nincs a dalkönyvtárban").arg(m_songs.size()).arg(missing));
 }
 
-// The file is written first: what cannot be saved is not shown as done.
+// The file is written first: what cannot be saved is not shown as done. A
+// file another program changed since it was read is not written over: the
+// rows the user acted on may no longer be those of the file.
 void TSetListWindow::Change(const std::function<void(TSetList&)>& edit, int currentAfter) {
+    if (FileChanged()) {
+        ShowNames(SetChooser->currentText());
+        ReportWarning("A „" + SetChooser->currentText() +
+                      "” műsor fájlját közben egy másik program megváltoztatta. Most úgy látod, ahogy a fájlban van; "
+                      "a változtatásod nem került bele, ha kell, végezd el újra.");
+        return;
+    }
     TSetList changed = *m_list;
     edit(changed);
     m_folder.Write(changed);

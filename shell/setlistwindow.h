@@ -13,6 +13,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class TLibraryWatcher;
 class TSetSongList;
 
 // "Műsor": the user's set lists, one shown at a time, chosen above its songs.
@@ -20,7 +21,9 @@ class TSetSongList;
 // Alt+Down move a song, Delete removes it, Enter or a double-click opens it
 // as the tree does. Every change is written to the set list's file at once;
 // a change that cannot be written is not made. Set lists are made, renamed
-// and deleted here too. The main window makes it and wires it.
+// and deleted here too. What other programs do to the files (a shared set
+// list pulled, an edit by hand) is shown as it happens, and never written
+// over. The main window makes it and wires it.
 class TSetListWindow : public QMdiSubWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TSetListWindow)
@@ -37,7 +40,8 @@ public:
 
     // Another library: the entries are looked up in it.
     void ShowLibrary(const TArtist* library);
-    // The set lists as their files are now (the user may have edited them).
+    // The set lists as their files are now (the user may have edited them);
+    // nothing changes while the files hold what is shown.
     void Reload();
     // The songs' shifts as they are now.
     void ShowShifts();
@@ -63,6 +67,8 @@ private:
     void ShowNames(const QString& chosen);
     void Choose(const QString& name);
     void ShowEntries();
+    bool NamesChanged() const;
+    bool FileChanged() const;
     void Change(const std::function<void(TSetList&)>& edit, int currentAfter);
     void Insert(const TSong& song, int at);
     void MoveUpClick();
@@ -81,4 +87,5 @@ private:
     std::optional<TSetList> m_list;    // none while there is none, or it could not be read
     std::vector<const TSong*> m_songs; // each entry's song, null for one the library lacks
     QLabel* m_status;
+    TLibraryWatcher* m_watcher; // the folder's *.txt files, as for the songs
 };

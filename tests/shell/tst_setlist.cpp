@@ -2,6 +2,7 @@
 #include "print/qtcolor.h"
 #include "qtbridge/qttext.h"
 #include "shell/application.h"
+#include "shell/librarywatcher.h"
 #include "shell/listwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/performanceview.h"
@@ -398,6 +399,38 @@ private slots:
         TSetListWindow* window = ShowSetList(set.Program);
         QCOMPARE(window->SetChooser->currentText(), QString("Körte"));
         QCOMPARE(Rows(window), QStringList{"1. Őszi Zenekar - Szél"});
+    }
+
+    // Another program's changes (a set list pulled from a shared folder, an
+    // edit by hand) show as they happen; one made just before a key is
+    // pressed is not written over. The window's own writes leave the rows be.
+    void anotherProgramsChangesShowAndAreNeverWrittenOver() {
+        TSetProgram set("Péntek", "Őszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        TSetListWindow* window = set.Window;
+        set.Home.Write("Péntek", "Őszi Zenekar - Szél\nŐszi Zenekar - Eső\nŐszi Zenekar - Tél\n");
+        QTRY_COMPARE_WITH_TIMEOUT(Rows(window).size(), 3, 5000);
+        set.Home.Write("Szombat", "Kovács - Nagy Duó - Dal\n");
+        QTRY_COMPARE_WITH_TIMEOUT(window->SetChooser->count(), 2, 5000);
+        QCOMPARE(window->SetChooser->currentText(), QString("Péntek"));
+
+        const std::string theirs = "Őszi Zenekar - Tél\nNincs ilyen - dal\n";
+        set.Home.Write("Péntek", theirs);
+        window->SetSongs->setCurrentRow(0);
+        const QStringList messages =
+            TriggerAnsweringErrors([&] { QTest::keyClick(window->SetSongs, Qt::Key_Down, Qt::AltModifier); });
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("„Péntek”") && messages[0].contains("megváltoztatta"), qPrintable(messages[0]));
+        QCOMPARE(set.Home.Read("Péntek"), theirs);
+        QCOMPARE(Rows(window), (QStringList{"1. Őszi Zenekar - Tél", "2. Nincs ilyen - dal --"}));
+
+        FocusSetList(set.Program, window); // back from the message
+        window->SetSongs->setCurrentRow(0);
+        QTest::keyClick(window->SetSongs, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(set.Home.Read("Péntek"), std::string("Nincs ilyen - dal\nŐszi Zenekar - Tél\n"));
+        const QListWidgetItem* shown = window->SetSongs->item(1);
+        QTest::qWait(TLibraryWatcher::QuietMilliseconds * 2);
+        QCOMPARE(window->SetSongs->item(1), shown);
+        QCOMPARE(window->SetSongs->currentRow(), 1);
     }
 
     // A change that cannot be written is not made: the list shows the file.
