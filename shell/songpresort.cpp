@@ -1,6 +1,7 @@
 #include "shell/songpresort.h"
 
 #include "library/artist.h"
+#include "shell/treenode.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -13,13 +14,8 @@ TSongPresort::TOrders SortManySongs(const TArtist* artists) {
     TSongPresort::TOrders orders;
     for (const TArtist* artist = artists; artist; artist = artist->Next.get()) {
         const std::vector<const TSong*> songs = SongsOf(*artist);
-        if (songs.size() < ManySongs)
-            continue;
-        std::vector<std::string_view> titles;
-        titles.reserve(songs.size());
-        for (const TSong* song : songs)
-            titles.push_back(song->Title);
-        orders.emplace(artist, SortNames(titles));
+        if (songs.size() >= ManySongs)
+            orders.emplace(artist, SongOrder(songs));
     }
     return orders;
 }
@@ -35,11 +31,7 @@ std::vector<const TSong*> SongsOf(const TArtist& artist) {
 
 TSongPresort::TSongPresort(const TArtist* artists, QObject* parent) : QObject(parent) {
     setObjectName("SongPresort");
-    connect(&m_sorting, &QFutureWatcher<TOrders>::finished, this, [this] {
-        if (!m_ready)
-            m_orders = m_sorting.result();
-        m_ready = true;
-    });
+    connect(&m_sorting, &QFutureWatcher<TOrders>::finished, this, &TSongPresort::Collect);
     m_sorting.setFuture(QtConcurrent::run([artists] { return SortManySongs(artists); }));
 }
 
@@ -47,14 +39,19 @@ TSongPresort::~TSongPresort() {
     m_sorting.waitForFinished();
 }
 
+// Once, whether the sorting ends first or an artist is opened first.
+void TSongPresort::Collect() {
+    if (m_ready)
+        return;
+    m_sorting.waitForFinished();
+    m_orders = m_sorting.result();
+    m_ready = true;
+}
+
 std::optional<TNameOrder> TSongPresort::Take(const TArtist& artist, std::size_t songs) {
     if (songs < ManySongs)
         return std::nullopt;
-    if (!m_ready) {
-        m_sorting.waitForFinished();
-        m_orders = m_sorting.result();
-        m_ready = true;
-    }
+    Collect();
     const auto found = m_orders.find(&artist);
     if (found == m_orders.end())
         return std::nullopt;

@@ -33,6 +33,8 @@ public:
     QFuture<void> Sorting() const { return QFuture<void>(m_sorting.future()); }
 
 private:
+    void Collect();
+
     QFutureWatcher<TOrders> m_sorting;
     TOrders m_orders;
     bool m_ready = false;

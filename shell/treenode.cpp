@@ -27,12 +27,16 @@ template <class TItem> QList<QTreeWidgetItem*> InOrder(const std::vector<const T
     return nodes;
 }
 
-template <class TItem> QList<QTreeWidgetItem*> Sorted(const std::vector<const TItem*>& items) {
+template <class TItem> TNameOrder OrderOf(const std::vector<const TItem*>& items) {
     std::vector<std::string_view> names;
     names.reserve(items.size());
     for (const TItem* item : items)
         names.push_back(NameOf(*item));
-    return InOrder(items, SortNames(names));
+    return SortNames(names);
+}
+
+template <class TItem> QList<QTreeWidgetItem*> Sorted(const std::vector<const TItem*>& items) {
+    return InOrder(items, OrderOf(items));
 }
 
 } // namespace
@@ -74,6 +78,10 @@ QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TArtist*>& artists) 
 
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TSong*>& songs) {
     return Sorted(songs);
+}
+
+TNameOrder SongOrder(const std::vector<const TSong*>& songs) {
+    return OrderOf(songs);
 }
 
 QList<QTreeWidgetItem*> SongNodesInOrder(const std::vector<const TSong*>& songs, TNameOrder order) {

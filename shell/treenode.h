@@ -39,5 +39,7 @@ private:
 // equal texts keep the order given.
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TArtist*>& artists);
 QList<QTreeWidgetItem*> SortedNodes(const std::vector<const TSong*>& songs);
-// Nodes for the songs in an order SortNames made of their titles.
+// The order SortedNodes gives the songs, to make their nodes later.
+TNameOrder SongOrder(const std::vector<const TSong*>& songs);
+// Nodes for the songs in the order SongOrder made of them.
 QList<QTreeWidgetItem*> SongNodesInOrder(const std::vector<const TSong*>& songs, TNameOrder order);
