@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const TSongbookArguments parsed = ParseSongbookArguments(words);
         Require(!parsed.Command.empty() || parsed.Help || parsed.Version);
-        const int exports = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All};
+        const int exports = int{parsed.Artist.has_value()} + int{parsed.Song.has_value()} + int{parsed.All} +
+                            int{parsed.Set.has_value()};
         if (parsed.Command == "export" && !parsed.Help)
             Require(exports == 1 && parsed.Output.has_value() && parsed.Files.empty());
         if (parsed.Command == "transpose" && !parsed.Help)
