@@ -9,10 +9,13 @@
 #include "shell/errorreport.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -187,6 +190,23 @@ void TPerformanceView::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat())
         m_keyHeld = false;
     QWidget::keyReleaseEvent(event);
+}
+
+void TPerformanceView::mousePressEvent(QMouseEvent* event) {
+    const TStageCommand command = StageCommandOfClick(event->button(), event->position().x(), width());
+    if (command == TStageCommand::None)
+        return QWidget::mousePressEvent(event);
+    RunReportingErrors([this, command] { Perform(command); });
+}
+
+void TPerformanceView::wheelEvent(QWheelEvent* event) {
+    const int turns = m_wheel.Turn(event->angleDelta().y());
+    const TStageCommand command = turns > 0 ? TStageCommand::NextPage : TStageCommand::PreviousPage;
+    RunReportingErrors([this, turns, command] {
+        for (int turn = 0; turn < std::abs(turns); ++turn)
+            Perform(command);
+    });
+    event->accept();
 }
 
 // A key let go in another window never comes back here.

@@ -22,8 +22,9 @@ class TPreferences;
 // Songs played from the screen, one at a time, each filling the screen of
 // the window the view was opened from: zoomed so that its longest line fits,
 // in two columns when it is long and the screen wide; turned a screenful at
-// a time (the last chord and text line of a screen repeated at the top of
-// the next) or scrolled by itself, in lines per minute remembered per song.
+// a time by keys, clicks or the wheel (the last chord and text line of a
+// screen repeated at the top of the next) or scrolled by itself, in lines per
+// minute remembered per song.
 // Escape or F11 close it and give the window it came from the keyboard.
 // Whoever opens it keeps the songs' library alive for as long as it lives.
 class TPerformanceView : public QWidget {
@@ -56,6 +57,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -88,4 +91,5 @@ private:
     int m_speed = 0;
     QTimer* m_scrollTimer;
     bool m_keyHeld = false;
+    TStageWheel m_wheel;
 };

@@ -39,3 +39,25 @@ TStageCommand StageCommandOf(int key, Qt::KeyboardModifiers modifiers) {
         return TStageCommand::None;
     }
 }
+
+TStageCommand StageCommandOfClick(Qt::MouseButton button, double x, double width) {
+    switch (button) {
+    case Qt::LeftButton:
+        return x < width / 3 ? TStageCommand::PreviousPage : TStageCommand::NextPage;
+    case Qt::BackButton:
+        return TStageCommand::PreviousPage;
+    case Qt::ForwardButton:
+        return TStageCommand::NextPage;
+    default:
+        return TStageCommand::None;
+    }
+}
+
+// A wheel turned towards the user (a negative delta) goes down the song.
+int TStageWheel::Turn(int angleDelta) {
+    constexpr int Notch = 120;
+    m_pending -= angleDelta;
+    const int turns = m_pending / Notch;
+    m_pending -= turns * Notch;
+    return turns;
+}

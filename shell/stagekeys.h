@@ -20,3 +20,18 @@ enum class TStageCommand {
 };
 
 TStageCommand StageCommandOf(int key, Qt::KeyboardModifiers modifiers);
+
+// A click or a tap on the left third of the view turns back, elsewhere
+// forward; the mouse's back and forward buttons do as they say.
+TStageCommand StageCommandOfClick(Qt::MouseButton button, double x, double width);
+
+// Wheel turns, a page for each notch however finely the wheel or the
+// touchpad reports them.
+class TStageWheel {
+public:
+    // Page turns the wheel has made up to now: forward positive, back negative.
+    int Turn(int angleDelta);
+
+private:
+    int m_pending = 0;
+};

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <iostream>
 
 namespace {
@@ -181,6 +182,47 @@ private slots:
         QCOMPARE(view->Position(), double(pages.back().Begin));
         QTest::keyClick(view, Qt::Key_Home);
         QCOMPARE(view->Position(), 0.0);
+        view->close();
+    }
+
+    // A click or a tap on the left third turns back, elsewhere forward; the
+    // wheel turns a screenful a notch, however finely it reports the notch.
+    void clicksAndTheWheelTurnThePages() {
+        TProgram program(Library());
+        program.Start();
+        TPerformanceView* view = OpenView(program.OpenSong("Zenekar", "Hosszú"));
+        const std::vector<TStagePage>& pages = view->Layout().Pages();
+        QVERIFY(pages.size() > 3);
+        const auto page = [&](std::size_t index) { return double(pages[index].Begin); };
+        const int middle = view->height() / 2;
+        const auto click = [&](Qt::MouseButton button, int x) { QTest::mouseClick(view, button, {}, {x, middle}); };
+        click(Qt::LeftButton, view->width() - 5);
+        QCOMPARE(view->Position(), page(1));
+        click(Qt::LeftButton, view->width() / 3 + 5);
+        QCOMPARE(view->Position(), page(2));
+        click(Qt::LeftButton, view->width() / 3 - 5);
+        QCOMPARE(view->Position(), page(1));
+        click(Qt::ForwardButton, 5);
+        QCOMPARE(view->Position(), page(2));
+        click(Qt::BackButton, view->width() - 5);
+        QCOMPARE(view->Position(), page(1));
+        click(Qt::MiddleButton, view->width() - 5);
+        QCOMPARE(view->Position(), page(1));
+
+        const auto wheel = [&](int delta) {
+            QWheelEvent event(QPointF(view->width() / 2, middle), view->mapToGlobal(QPointF(view->width() / 2, middle)),
+                              {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &event);
+        };
+        wheel(-120);
+        QCOMPARE(view->Position(), page(2));
+        wheel(-40);
+        wheel(-40);
+        QCOMPARE(view->Position(), page(2));
+        wheel(-40);
+        QCOMPARE(view->Position(), page(3));
+        wheel(240);
+        QCOMPARE(view->Position(), page(1));
         view->close();
     }
 
