@@ -27,13 +27,18 @@ TPerformanceView::TPerformanceView(std::vector<TShiftedSong> songs, std::size_t 
                                    TPreferences& preferences, QWidget* from)
     : QWidget(from, Qt::Window), m_songs(std::move(songs)), m_index(start < m_songs.size() ? start : 0), m_look(look),
       m_preferences(preferences), m_from(from), m_document(look.PixelsPerInch), m_dark(preferences.DarkStage),
-      m_scrollTimer(new QTimer(this)) {
+      m_scrollTimer(new QTimer(this)), m_cursorTimer(new QTimer(this)) {
     setObjectName("PerformanceView");
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     m_scrollTimer->setObjectName("ScrollTimer");
     m_scrollTimer->setInterval(ScrollTick);
     connect(m_scrollTimer, &QTimer::timeout, this, Reporting([this] { AdvanceScroll(ScrollTick); }));
+    setMouseTracking(true);
+    m_cursorTimer->setSingleShot(true);
+    m_cursorTimer->setInterval(HideCursorAfterMilliseconds);
+    connect(m_cursorTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+    m_cursorTimer->start();
     if (QScreen* screen = from ? from->screen() : nullptr) {
         setScreen(screen);
         setGeometry(screen->geometry()); // where no window manager makes it full screen
@@ -197,6 +202,12 @@ void TPerformanceView::mousePressEvent(QMouseEvent* event) {
     if (command == TStageCommand::None)
         return QWidget::mousePressEvent(event);
     RunReportingErrors([this, command] { Perform(command); });
+}
+
+void TPerformanceView::mouseMoveEvent(QMouseEvent* event) {
+    unsetCursor();
+    m_cursorTimer->start();
+    QWidget::mouseMoveEvent(event);
 }
 
 void TPerformanceView::wheelEvent(QWheelEvent* event) {

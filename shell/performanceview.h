@@ -51,6 +51,9 @@ public:
     // Auto-scroll after so much time: the view's timer calls it with its interval.
     void AdvanceScroll(std::chrono::milliseconds elapsed);
 
+    // The mouse pointer leaves the text when the mouse has been still this long.
+    static inline int HideCursorAfterMilliseconds = 2000;
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +61,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +94,7 @@ private:
     double m_position = 0;
     int m_speed = 0;
     QTimer* m_scrollTimer;
+    QTimer* m_cursorTimer;
     bool m_keyHeld = false;
     TStageWheel m_wheel;
 };

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -223,6 +225,23 @@ private slots:
         QCOMPARE(view->Position(), page(3));
         wheel(240);
         QCOMPARE(view->Position(), page(1));
+        view->close();
+    }
+
+    // The pointer leaves the text while the mouse is still, and comes back when it moves.
+    void theMousePointerHidesWhileTheMouseIsStill() {
+        TProgram program(Library());
+        program.Start();
+        const int usual = std::exchange(TPerformanceView::HideCursorAfterMilliseconds, 500);
+        TPerformanceView* view = OpenView(program.OpenSong("Zenekar", "Hosszú"));
+        TPerformanceView::HideCursorAfterMilliseconds = usual;
+        QTRY_COMPARE(view->cursor().shape(), Qt::BlankCursor);
+        const QPointF middle(view->width() / 2, view->height() / 2);
+        QMouseEvent move(QEvent::MouseMove, middle, view->mapToGlobal(middle), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+        QTRY_COMPARE(view->cursor().shape(), Qt::BlankCursor);
         view->close();
     }
 
