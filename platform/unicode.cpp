@@ -1,5 +1,7 @@
 #include "platform/unicode.h"
 
+#include <utility>
+
 namespace {
 
 constexpr char32_t ReplacementCharacter = 0xFFFD;
@@ -99,6 +101,20 @@ std::string Utf8FromUtf16(std::string_view bytes, bool stopAtNul) {
         AppendUtf8(out, point);
     }
     return out;
+}
+
+std::string Utf8FromMarkedText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE"))
+        return Utf8FromUtf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF")) {
+        std::string littleEndian(bytes.substr(2));
+        for (std::size_t i = 0; i + 1 < littleEndian.size(); i += 2)
+            std::swap(littleEndian[i], littleEndian[i + 1]);
+        return Utf8FromUtf16(littleEndian, false);
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    return std::string(bytes);
 }
 
 std::string Utf16FromUtf8(std::string_view utf8) {

@@ -23,5 +23,10 @@ std::string ValidUtf8(std::string_view text);
 // A lone surrogate becomes U+FFFD.
 std::string Utf8FromUtf16(std::string_view bytes, bool stopAtNul);
 
+// A text file's bytes with their byte order mark read: UTF-16 in either
+// byte order becomes UTF-8, a UTF-8 mark is dropped, and text without a mark
+// is returned as it is (whether or not it is UTF-8).
+std::string Utf8FromMarkedText(std::string_view bytes);
+
 // Valid UTF-8 as UTF-16LE bytes (an invalid byte becomes U+FFFD).
 std::string Utf16FromUtf8(std::string_view utf8);

@@ -1,5 +1,6 @@
 #include "search/searchindex.h"
 
+#include "platform/ascii.h"
 #include "search/lyriclines.h"
 #include "search/pattern.h"
 
@@ -56,10 +57,7 @@ std::size_t LineEndsBefore(const unsigned char* begin, const unsigned char* posi
 std::string_view TSongHit::ContextLine() const {
     if (Rank != TMatchRank::Lyrics)
         return {};
-    std::string_view line = LyricLine(*Song, ContextIndex);
-    const std::size_t start = line.find_first_not_of(" \t");
-    line.remove_prefix(start == std::string_view::npos ? line.size() : start);
-    return line.substr(0, line.find_last_not_of(" \t") + 1);
+    return WithoutBlanksAround(LyricLine(*Song, ContextIndex));
 }
 
 TSearchIndex::TSearchIndex(const TArtist* artists) {

@@ -1,30 +1,32 @@
 #include "setlist/setlistfile.h"
 
+#include "platform/ascii.h"
 #include "platform/atomicfile.h"
+#include "platform/codepage.h"
 #include "platform/filebytes.h"
 #include "platform/inouterror.h"
+#include "platform/unicode.h"
 
 namespace {
 
 // Far beyond any evening's songs; a larger file is not a set list.
 constexpr std::size_t LargestSetListFile = 4 * 1024 * 1024;
 
-constexpr std::string_view Bom = "\xEF\xBB\xBF";
-
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+// An editor that saves "ANSI" on a Hungarian Windows writes code page 1250.
+std::string EntryText(std::string_view line) {
+    return IsValidUtf8(line) ? std::string(line) : AnsiToUtf8(line);
 }
 
 } // namespace
 
-std::vector<std::string> ParseSetListText(std::string_view text) {
-    if (text.starts_with(Bom))
-        text.remove_prefix(Bom.size());
+std::vector<std::string> ParseSetListText(std::string_view bytes) {
+    const std::string decoded = Utf8FromMarkedText(bytes);
+    std::string_view text = decoded;
     std::vector<std::string> entries;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
         if (const std::string_view line = text.substr(0, end); !IsBlank(line))
-            entries.emplace_back(line);
+            entries.push_back(EntryText(line));
         const bool crLf = text.substr(end).starts_with("\r\n");
         text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
     }

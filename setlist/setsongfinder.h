@@ -16,12 +16,18 @@ public:
     // The song an entry "ARTIST - TITLE" (UTF-8) names, or null. Artists and
     // titles may hold " - " themselves: each place to split is tried, from
     // the first, and the first that names a song wins; of artists named
-    // alike, and of songs titled alike, the first in the library.
+    // alike, and of songs titled alike, the first in the library. Names are
+    // matched exactly; only an entry that matches no song so is matched
+    // again without the spaces and tabs around the artist and the title.
     const TSong* Find(std::string_view entry) const;
 
 private:
-    const TSong* Find(std::string_view artist, std::string_view title) const;
+    enum class TMatch { Exact, WithoutBlanksAround };
 
+    const TSong* Find(std::string_view caption, TMatch match) const;
+    const TSong* Find(std::string_view artist, std::string_view title, TMatch match) const;
+
+    // Keyed by the names without the blanks around them: both matches find their artists here.
     std::unordered_map<std::string_view, std::vector<const TArtist*>> m_artists;
 };
 

@@ -14,19 +14,9 @@ constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view OlderHeader = "REGEDIT4";
 constexpr std::string_view Newline = "\r\n"; // as the registry editor writes, so that Windows imports it
 
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // The registry editor saves its exports in UTF-16LE; we write UTF-8. Read both.
 std::string FileTextAsUtf8(std::string_view fileText) {
-    std::string text;
-    if (fileText.starts_with("\xFF\xFE"))
-        text = Utf8FromUtf16(fileText.substr(2), false);
-    else if (fileText.starts_with("\xEF\xBB\xBF"))
-        text = fileText.substr(3);
-    else
-        text = fileText;
+    const std::string text = Utf8FromMarkedText(fileText);
     if (!IsValidUtf8(text) || text.find('\0') != std::string::npos)
         throw TRegistryParseError(1, "not a registry export (not text in UTF-8 or UTF-16)");
     return text;

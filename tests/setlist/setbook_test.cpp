@@ -24,7 +24,8 @@ std::vector<std::string> TextLines(const TRichDocument& document) {
 }
 
 // Artists whose names and titles hold " - " and accents, an artist named
-// twice (the second file holding a song the first lacks), a song titled twice.
+// twice (the second file holding a song the first lacks), a song titled
+// twice, and one titled as another but for a space at its end.
 class SetBookTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -33,7 +34,8 @@ protected:
              {".artist Őszi Zenekar", ".title Ének", ".defverse", "Am", "őszi", ".title Ének", ".verse", "másodszor"}},
             {"b.txt", {".artist Kovács - Nagy Duó", ".title Dal - címmel", ".verse", "duó"}},
             {"c.txt", {".artist Kovács", ".title Nagy Duó - Dal", ".verse", "kovács"}},
-            {"d.txt", {".artist Őszi Zenekar", ".title Tél", ".defverse", "C", "tél"}},
+            {"d.txt",
+             {".artist Őszi Zenekar", ".title Tél", ".defverse", "C", "tél", ".title Tél ", ".verse", "szóközzel"}},
         };
         for (const auto& [name, lines] : files)
             WriteBytes(m_data / name, SongFileBytes(lines));
@@ -64,7 +66,10 @@ TEST_F(SetBookTest, FindsTheSongEachEntryNames) {
         {"Kovács - Nagy Duó - Dal", "kovács"},       // the first split does
         {"Őszi Zenekar - ének", "(none)"},           // letter case counts, as in the tree
         {"Őszi Zenekar-Ének", "(none)"},
-        {"Őszi Zenekar - Ének ", "(none)"},
+        {"Őszi Zenekar - Tél ", "szóközzel"}, // the exact title before one that differs by a blank
+        {"Őszi Zenekar - Ének ", "őszi"},     // a stray space of a hand-written line
+        {"\t Őszi Zenekar  -  Tél  ", "tél"}, // blanks around the names, the first song so named
+        {"Őszi Zenekar -Ének", "(none)"},     // no " - " to split at
         {"Nincs ilyen - Ének", "(none)"},
         {"Őszi Zenekar", "(none)"},
         {"Őszi Zenekar - Ének \xE2\x82\xAC", "(none)"}, // the euro sign: code page 1250 has it, the song not

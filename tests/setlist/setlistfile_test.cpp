@@ -1,3 +1,4 @@
+#include "platform/unicode.h"
 #include "setlist/setfolder.h"
 #include "setlist/setlistfile.h"
 #include "setlist/setlistname.h"
@@ -16,6 +17,14 @@ struct TParseCase {
     TEntries Entries;
 };
 
+// UTF-16 in the other byte order.
+std::string Swapped(std::string utf16) {
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2)
+        std::swap(utf16[i], utf16[i + 1]);
+    return utf16;
+}
+
+// As editors save them on Linux and on Windows.
 TEST(SetListText, ReadsWhatPeopleWriteByHand) {
     const TParseCase cases[] = {
         {"LF", "Őszi Zenekar - Ének\nBordalok - Áldomás\n", {"Őszi Zenekar - Ének", "Bordalok - Áldomás"}},
@@ -33,7 +42,10 @@ TEST(SetListText, ReadsWhatPeopleWriteByHand) {
          "b\n",
          {"a", "\xEF\xBB\xBF"
                "b"}},
-        {"not UTF-8, kept as it is", "\xF5szi - \xE9nek\n", {"\xF5szi - \xE9nek"}},
+        {"code page 1250 (Windows \"ANSI\")", "\xD5szi - \xE9nek\n", {"Őszi - ének"}},
+        {"one line in code page 1250 among UTF-8 ones", "Ő - ű\n\xD5 - \xFB\nŐ - ű\n", {"Ő - ű", "Ő - ű", "Ő - ű"}},
+        {"UTF-16LE with its mark", "\xFF\xFE" + Utf16FromUtf8("Őszi - Ének\r\n\r\nb - c"), {"Őszi - Ének", "b - c"}},
+        {"UTF-16BE with its mark", "\xFE\xFF" + Swapped(Utf16FromUtf8("Őszi - Ének\r\n")), {"Őszi - Ének"}},
         {"empty", "", {}},
     };
     for (const TParseCase& test : cases)
@@ -48,7 +60,7 @@ TEST(SetListText, WritesOneEntryALineEndedByLf) {
 // What is written reads back the same, however the entries look.
 TEST(SetListText, RoundTrips) {
     const TEntries entries = {"Őszi Zenekar - Ének az ősz végén", "Kovács - Nagy Duó - Dal - címmel",
-                              "Nincs ilyen - dal", "\xF5 - not UTF-8", "  spaces  "};
+                              "Nincs ilyen - dal", "ő - ű ŐŰ", "  spaces  "};
     EXPECT_EQ(entries, ParseSetListText(SetListText(entries)));
 }
 
@@ -111,6 +123,23 @@ TEST_F(SetFolderTest, WritesEachSetListAsAFileNamedAfterIt) {
     const TSetList read = m_folder.Read("Péntek – Őszi est");
     EXPECT_EQ(friday.Name, read.Name);
     EXPECT_EQ(friday.Entries, read.Entries);
+}
+
+// A set list saved by a Windows editor loses nothing when the program
+// writes it: a change to it is written as UTF-8, with every song kept.
+TEST_F(SetFolderTest, AFileInAnotherEncodingIsWrittenBackAsUtf8WithItsSongs) {
+    const std::pair<const char*, std::string> files[] = {
+        {"UTF-16LE", "\xFF\xFE" + Utf16FromUtf8("Őszi Zenekar - Ének\r\nŰrhajó - Dal\r\n")},
+        {"code page 1250", "\xD5szi Zenekar - \xC9nek\r\n\xDBrhaj\xF3 - Dal\r\n"},
+    };
+    for (const auto& [encoding, bytes] : files) {
+        m_folder.Write({"Régi", {}});
+        WriteBytes(FileOf("Régi"), bytes);
+        TSetList list = m_folder.Read("Régi");
+        list.Move(1, 0);
+        m_folder.Write(list);
+        EXPECT_EQ("Űrhajó - Dal\nŐszi Zenekar - Ének\n", ReadBytes(FileOf("Régi"))) << encoding;
+    }
 }
 
 // Files the folder would never write are not set lists; they stay untouched.
