@@ -3,9 +3,14 @@
 #include "platform/ascii.h"
 #include "platform/codepage.h"
 
+#include <span>
+
 namespace {
 
 constexpr std::string_view Separator = " - ";
+// Typed by hand, or pasted from a word processor that turned the hyphen into
+// an en or an em dash (code page 1250 has both).
+constexpr std::string_view LooseSeparators[] = {Separator, " \x96 ", " \x97 "};
 
 } // namespace
 
@@ -15,21 +20,24 @@ TSetSongFinder::TSetSongFinder(const TArtist* library) {
 }
 
 // Entries are UTF-8 and the model code page 1250: an entry that code page
-// cannot spell names no song. A hand-written entry may have a stray space
-// at its end, or spaces lined up around its " - ".
+// cannot spell names no song.
 const TSong* TSetSongFinder::Find(std::string_view entry) const {
     const std::optional<std::string> caption = Utf8ToAnsi(entry);
     if (!caption)
         return nullptr;
     const TSong* song = Find(*caption, TMatch::Exact);
-    return song ? song : Find(*caption, TMatch::WithoutBlanksAround);
+    return song ? song : Find(*caption, TMatch::Loose);
 }
 
 const TSong* TSetSongFinder::Find(std::string_view caption, TMatch match) const {
-    for (std::size_t split = caption.find(Separator); split != std::string_view::npos;
-         split = caption.find(Separator, split + 1)) {
-        if (const TSong* song = Find(caption.substr(0, split), caption.substr(split + Separator.size()), match))
-            return song;
+    const std::span<const std::string_view> separators =
+        match == TMatch::Exact ? std::span(&Separator, 1) : std::span(LooseSeparators);
+    for (const std::string_view separator : separators) {
+        for (std::size_t split = caption.find(separator); split != std::string_view::npos;
+             split = caption.find(separator, split + 1)) {
+            if (const TSong* song = Find(caption.substr(0, split), caption.substr(split + separator.size()), match))
+                return song;
+        }
     }
     return nullptr;
 }

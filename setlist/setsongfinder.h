@@ -18,11 +18,12 @@ public:
     // the first, and the first that names a song wins; of artists named
     // alike, and of songs titled alike, the first in the library. Names are
     // matched exactly; only an entry that matches no song so is matched
-    // again without the spaces and tabs around the artist and the title.
+    // again as a hand-written line may need: without the spaces and tabs
+    // around the artist and the title, and split at " – " or " — " too.
     const TSong* Find(std::string_view entry) const;
 
 private:
-    enum class TMatch { Exact, WithoutBlanksAround };
+    enum class TMatch { Exact, Loose };
 
     const TSong* Find(std::string_view caption, TMatch match) const;
     const TSong* Find(std::string_view artist, std::string_view title, TMatch match) const;

@@ -66,10 +66,13 @@ TEST_F(SetBookTest, FindsTheSongEachEntryNames) {
         {"Kovács - Nagy Duó - Dal", "kovács"},       // the first split does
         {"Őszi Zenekar - ének", "(none)"},           // letter case counts, as in the tree
         {"Őszi Zenekar-Ének", "(none)"},
-        {"Őszi Zenekar - Tél ", "szóközzel"}, // the exact title before one that differs by a blank
-        {"Őszi Zenekar - Ének ", "őszi"},     // a stray space of a hand-written line
-        {"\t Őszi Zenekar  -  Tél  ", "tél"}, // blanks around the names, the first song so named
-        {"Őszi Zenekar -Ének", "(none)"},     // no " - " to split at
+        {"Őszi Zenekar - Tél ", "szóközzel"},         // the exact title before one that differs by a blank
+        {"Őszi Zenekar - Ének ", "őszi"},             // a stray space of a hand-written line
+        {"\t Őszi Zenekar  -  Tél  ", "tél"},         // blanks around the names, the first song so named
+        {"Őszi Zenekar -Ének", "(none)"},             // no " - " to split at
+        {"Őszi Zenekar – Tél", "tél"},                // an en dash, as a word processor makes it
+        {"Kovács - Nagy Duó — Dal - címmel ", "duó"}, // an em dash where the artist holds a hyphen
+        {"Őszi Zenekar –Ének", "(none)"},
         {"Nincs ilyen - Ének", "(none)"},
         {"Őszi Zenekar", "(none)"},
         {"Őszi Zenekar - Ének \xE2\x82\xAC", "(none)"}, // the euro sign: code page 1250 has it, the song not
