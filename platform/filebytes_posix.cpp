@@ -39,7 +39,9 @@ void RequireRegularFile(const struct stat& status) {
         ThrowNotARegularFile();
 }
 
-int OpenForReading(const std::string& path, const struct stat& looked) {
+// The descriptor of the file looked at, or -1 when the name has come to
+// name another file since.
+int OpenIfStillTheSame(const std::string& path, const struct stat& looked) {
     int fd;
     do {
         fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -49,7 +51,7 @@ int OpenForReading(const std::string& path, const struct stat& looked) {
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || opened.st_dev != looked.st_dev || opened.st_ino != looked.st_ino) {
         ::close(fd);
-        ThrowNotARegularFile();
+        return -1;
     }
     return fd;
 }
@@ -66,14 +68,25 @@ std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
 
 } // namespace
 
+// A file saved whole by another program (or another running copy of this
+// one) is renamed over the old one, which can happen between the look and
+// the open: then the new file is looked at again, a few times.
 TFileBytes ReadFileBytes(const std::string& path, std::size_t largest, TByteArena* arena) {
-    const struct stat status = StatusOf(path);
-    RequireRegularFile(status);
-    const auto expected = static_cast<std::size_t>(status.st_size);
-    if (expected > largest) // refused before anything is opened
-        ThrowTooLarge(largest);
-    const TFileDescriptor file(OpenForReading(path, status));
-    return ReadWholeFile(
-        expected, largest, [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); },
-        arena);
+    constexpr int LooksAtAReplacedFile = 8;
+    for (int look = 1;; ++look) {
+        const struct stat status = StatusOf(path);
+        RequireRegularFile(status);
+        const auto expected = static_cast<std::size_t>(status.st_size);
+        if (expected > largest) // refused before anything is opened
+            ThrowTooLarge(largest);
+        const int fd = OpenIfStillTheSame(path, status);
+        if (fd < 0 && look < LooksAtAReplacedFile)
+            continue;
+        if (fd < 0)
+            ThrowNotARegularFile();
+        const TFileDescriptor file(fd);
+        return ReadWholeFile(
+            expected, largest, [&file](char* buffer, std::size_t size) { return ReadSome(file.Get(), buffer, size); },
+            arena);
+    }
 }

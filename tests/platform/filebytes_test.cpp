@@ -4,10 +4,12 @@
 #include "platform/pathtext.h"
 #include "tests/support/tempdirectory.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -166,6 +168,39 @@ TEST(ReadFileBytes, ReadsEveryByteWhateverTheSizeAloneOrIntoAnArena) {
     }
     for (std::size_t k = 0; k < written.size(); ++k)
         EXPECT_EQ(written[k], read[k].View()) << "file " << k;
+}
+
+// Another program saving the file whole (a new file renamed over it) while
+// it is read: what is read is one of the saved files, never an error.
+TEST(ReadFileBytes, AFileReplacedWhileItIsReadIsReadWhole) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows refuses to replace a file that is open, and checks the file it opened";
+#endif
+    const TTempDirectory folder;
+    const std::string path = folder / "settings.reg";
+    const std::string versions[] = {std::string(3000, 'a'), std::string(5000, 'b')};
+    WriteBytes(path, versions[0]);
+    std::atomic<bool> reading{true};
+    std::thread saver([&] {
+        for (std::size_t save = 0; reading; ++save) {
+            const std::string next = folder / ("next" + std::to_string(save % 2));
+            WriteBytes(next, versions[save % 2]);
+            std::filesystem::rename(PathFromUtf8(next), PathFromUtf8(path));
+        }
+    });
+    int failures = 0;
+    for (int read = 0; read < 3000 && failures < 5; ++read) {
+        try {
+            const std::string text(ReadFileBytes(path, Unlimited).View());
+            EXPECT_TRUE(text == versions[0] || text == versions[1])
+                << "read " << read << ": " << text.size() << " bytes";
+        } catch (const TInOutError& error) {
+            ADD_FAILURE() << "read " << read << ": " << error.what();
+            ++failures;
+        }
+    }
+    reading = false;
+    saver.join();
 }
 
 // Files under /proc report a size of 0 but have content: what the arena

@@ -3,6 +3,7 @@
 #include "tests/settings/settingsfixture.h"
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <sys/wait.h>
@@ -11,10 +12,17 @@
 namespace {
 
 // Runs body in a child process that ends when body returns; returns its pid.
+// A child that fails says why and ends there: it must not go on to run the
+// test's clean-up, which would remove the folder the other copies write in.
 template <class Body> pid_t Spawn(Body body) {
     const pid_t pid = fork();
     if (pid == 0) {
-        body();
+        try {
+            body();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "child %d: %s\n", static_cast<int>(getpid()), error.what());
+            _exit(1);
+        }
         _exit(0);
     }
     return pid;
