@@ -9,7 +9,7 @@ seconds=${1:-30}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in songfile settingsfile settingswrite rtfwriter songbookargs; do
+for target in songfile settingsfile settingswrite rtfwriter songbookargs setlistfile; do
     corpus=$(mktemp -d)
     trap 'rm -rf "$corpus"' EXIT
     if [[ -d fuzz/seeds/$target ]]; then cp fuzz/seeds/$target/* "$corpus"/; fi

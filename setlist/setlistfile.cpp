@@ -7,14 +7,23 @@
 #include "platform/inouterror.h"
 #include "platform/unicode.h"
 
+#include <utility>
+
 namespace {
 
 // Far beyond any evening's songs; a larger file is not a set list.
 constexpr std::size_t LargestSetListFile = 4 * 1024 * 1024;
 
+constexpr std::string_view Bom = "\xEF\xBB\xBF";
+
 // An editor that saves "ANSI" on a Hungarian Windows writes code page 1250.
+// Set lists joined with cat bring their byte order marks into the lines.
 std::string EntryText(std::string_view line) {
-    return IsValidUtf8(line) ? std::string(line) : AnsiToUtf8(line);
+    std::string text = IsValidUtf8(line) ? std::string(line) : AnsiToUtf8(line);
+    std::size_t marks = 0;
+    while (std::string_view(text).substr(marks).starts_with(Bom))
+        marks += Bom.size();
+    return text.erase(0, marks);
 }
 
 } // namespace
@@ -25,8 +34,8 @@ std::vector<std::string> ParseSetListText(std::string_view bytes) {
     std::vector<std::string> entries;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        if (const std::string_view line = text.substr(0, end); !IsBlank(line))
-            entries.push_back(EntryText(line));
+        if (std::string entry = EntryText(text.substr(0, end)); !IsBlank(entry))
+            entries.push_back(std::move(entry));
         const bool crLf = text.substr(end).starts_with("\r\n");
         text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
     }

@@ -15,8 +15,9 @@ public:
 // UTF-8, or in UTF-16 with its byte order mark (a Windows editor's
 // "Unicode"); a line that is not UTF-8 is read as code page 1250 (its
 // "ANSI" for Hungarian). Lines end in LF or CR LF (a lone CR too), a BOM is
-// skipped, and lines that hold only spaces and tabs are left out. Every
-// other line is an entry, kept as it is, in UTF-8.
+// skipped (at the start of any line: files get joined), and lines that hold
+// only spaces and tabs are left out. Every other line is an entry, kept as
+// it is, in UTF-8.
 std::vector<std::string> ParseSetListText(std::string_view bytes);
 // The entries as a file holds them: UTF-8 without a BOM, each line ended by LF.
 std::string SetListText(const std::vector<std::string>& entries);

@@ -37,11 +37,16 @@ TEST(SetListText, ReadsWhatPeopleWriteByHand) {
          {"a - b"}},
         {"blank lines", "\n\r\n  \t \na - b\n\n\nc - d\n \n", {"a - b", "c - d"}},
         {"spaces inside a line stay", "  a  -  b \n", {"  a  -  b "}},
-        {"a BOM only at the start",
+        {"two files joined, each with its BOM",
+         "\xEF\xBB\xBF"
          "a\n\xEF\xBB\xBF"
+         "b\n\xEF\xBB\xBF\n",
+         {"a", "b"}},
+        {"a BOM inside a line stays",
+         "a \xEF\xBB\xBF"
          "b\n",
-         {"a", "\xEF\xBB\xBF"
-               "b"}},
+         {"a \xEF\xBB\xBF"
+          "b"}},
         {"code page 1250 (Windows \"ANSI\")", "\xD5szi - \xE9nek\n", {"Őszi - ének"}},
         {"one line in code page 1250 among UTF-8 ones", "Ő - ű\n\xD5 - \xFB\nŐ - ű\n", {"Ő - ű", "Ő - ű", "Ő - ű"}},
         {"UTF-16LE with its mark", "\xFF\xFE" + Utf16FromUtf8("Őszi - Ének\r\n\r\nb - c"), {"Őszi - Ének", "b - c"}},
