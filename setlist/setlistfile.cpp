@@ -19,11 +19,9 @@ constexpr std::string_view Bom = "\xEF\xBB\xBF";
 // An editor that saves "ANSI" on a Hungarian Windows writes code page 1250.
 // Set lists joined with cat bring their byte order marks into the lines.
 std::string EntryText(std::string_view line) {
-    std::string text = IsValidUtf8(line) ? std::string(line) : AnsiToUtf8(line);
-    std::size_t marks = 0;
-    while (std::string_view(text).substr(marks).starts_with(Bom))
-        marks += Bom.size();
-    return text.erase(0, marks);
+    while (line.starts_with(Bom))
+        line.remove_prefix(Bom.size());
+    return IsValidUtf8(line) ? std::string(line) : AnsiToUtf8(line);
 }
 
 } // namespace

@@ -47,11 +47,12 @@ const TSong* TSetSongFinder::Find(std::string_view artist, std::string_view titl
     if (found == m_artists.end())
         return nullptr;
     const bool exact = match == TMatch::Exact;
+    const std::string_view loose = WithoutBlanksAround(title);
     for (const TArtist* named : found->second) {
         if (exact && named->ArtistName != artist)
             continue;
         for (const TSong* song = named->FirstSong.get(); song; song = song->Next.get()) {
-            if (exact ? song->Title == title : WithoutBlanksAround(song->Title) == WithoutBlanksAround(title))
+            if (exact ? song->Title == title : WithoutBlanksAround(song->Title) == loose)
                 return song;
         }
     }
